@@ -1,0 +1,75 @@
+#pragma once
+#include "foundation/CLCCbCMessage.h"
+#include <map>
+#include <string>
+#include <vector>
+
+// One collected error row. line 9999 (CbC) / 99999999 (GIR) marks an argument
+// error; column2 is -1 when the check has one column only.
+struct _ResultTable {
+    long long line;
+    long long column;
+    long long column2;
+    CLCCbCMessage_t message;
+};
+
+// The process-wide error collector. instance() makes the kind the execution
+// mode needs (exact type), replacing a collector of the wrong kind.
+class CLCValidResult {
+public:
+    static CLCValidResult* instance();
+    static void destroy();
+
+    virtual ~CLCValidResult();
+    virtual void SetResult(CLCCbCMessage_t message, long line, long column, long column2);
+    virtual void SetFatalError();
+
+    void ClearResult();
+    // Sorted, de-duplicated, capped error text ("%04d-%s-%s" rows joined by ",");
+    // empties the rows.
+    std::string MakeResult();
+
+    static bool compareResult(const _ResultTable& a, const _ResultTable& b);
+    static bool uniqueResult(const _ResultTable& a, const _ResultTable& b);
+
+    const std::vector<_ResultTable>& Rows() const { return m_vecResult; }
+
+protected:
+    CLCValidResult() = default;
+    CLCValidResult(const CLCValidResult&) = delete;
+    CLCValidResult& operator=(const CLCValidResult&) = delete;
+
+    std::vector<_ResultTable> m_vecResult;
+    static CLCValidResult* m_pInstance;
+};
+
+// The GIR collector: rows per CSV file name, one error text per file.
+class CLCValidResultGIR : public CLCValidResult {
+public:
+    static CLCValidResultGIR* instance();
+    static void destroy();
+
+    ~CLCValidResultGIR() override;
+    using CLCValidResult::SetResult;
+    void SetFatalError() override;
+
+    void SetResult(const std::string& strFile, CLCCbCMessage_t message, long line, long column, long column2);
+    void ClearResult(const std::string& strFile);
+    void ClearResultAll();
+    // Error text of one file's rows ("%08ld-%s-%s"); throws after logging on failure.
+    std::string MakeResult(std::string strFile, std::vector<_ResultTable> vecRows);
+    // Builds the two parallel lists in the fixed file-group order and empties the map.
+    void MakeDetailErrorInfo();
+    std::vector<std::string> getFileList() const;
+    std::vector<std::string> getDetailErrorInfoList() const;
+
+    const std::map<std::string, std::vector<_ResultTable>>& FileRows() const { return m_mapResult; }
+
+private:
+    friend class CLCValidResult;
+    CLCValidResultGIR() = default;
+
+    std::map<std::string, std::vector<_ResultTable>> m_mapResult;
+    std::vector<std::string> m_vecFileList;
+    std::vector<std::string> m_vecDetailErrorInfoList;
+};

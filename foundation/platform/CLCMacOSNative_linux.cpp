@@ -118,8 +118,12 @@ bool WriteFileSafely(const char* szPath, const std::string& strBytes)
     if (fd < 0)
         return false;
     bool bOk = WriteAll(fd, strBytes);
-    if (bOk && bExists)
+    if (bOk && bExists) {
+        // Keep the owner where we may (root); otherwise the writer owns the new file.
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid())
+            (void)::fchown(fd, st.st_uid, st.st_gid);
         bOk = ::fchmod(fd, st.st_mode & 07777) == 0;
+    }
     if (bOk)
         bOk = ::fsync(fd) == 0;
     if (::close(fd) != 0)

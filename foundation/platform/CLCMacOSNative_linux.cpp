@@ -119,9 +119,10 @@ bool WriteFileSafely(const char* szPath, const std::string& strBytes)
         return false;
     bool bOk = WriteAll(fd, strBytes);
     if (bOk && bExists) {
-        // Keep the owner where we may (root); otherwise the writer owns the new file.
-        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid())
-            (void)::fchown(fd, st.st_uid, st.st_gid);
+        // Keep the owner where we may (root).
+        const bool bOtherOwner = st.st_uid != ::geteuid() || st.st_gid != ::getegid();
+        if (bOtherOwner && ::fchown(fd, st.st_uid, st.st_gid) != 0)
+            errno = 0;   // not allowed: the writer owns the new file
         bOk = ::fchmod(fd, st.st_mode & 07777) == 0;
     }
     if (bOk)

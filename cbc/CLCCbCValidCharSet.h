@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "charset": Every UTF-16 code unit of the value must belong to the named set
+// "charset": every UTF-16 code unit of the value must belong to the named set
 // ("levraString", "latinString", "fugoNumber"); else HE60011E. An unknown set
 // is fatal. The value is decoded as UTF-8 here, never through the locale;
 // text that is not valid UTF-8 is refused with HE60011E.

@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "codeCheck": Every "/"-separated part must be a code of the named list ("country",
+// "codeCheck": every "/"-separated part must be a code of the named list ("country",
 // "country2", "currency", "currency2"); else HE60009E. Another name is fatal.
 class CLCCbCValidCodeCheck : public CLCCbCValidItem {
 public:

@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "contain": The value must equal one of the listed words; else the message (default
+// "contain": the value must equal one of the listed words; else the message (default
 // HE60009E). An empty list is fatal.
 class CLCCbCValidContain : public CLCCbCValidItem {
 public:

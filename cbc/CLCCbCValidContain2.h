@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "contain2": Every "/"-separated part must be one of the listed words; a leading or
+// "contain2": every "/"-separated part must be one of the listed words; a leading or
 // trailing "/" or "//" fails (HE60009E). An empty value passes.
 class CLCCbCValidContain2 : public CLCCbCValidItem {
 public:

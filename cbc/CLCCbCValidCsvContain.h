@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "csvContain": Every listed word must be one of the "/"-separated parts of the value
+// "csvContain": every listed word must be one of the "/"-separated parts of the value
 // (empty parts dropped); else HE60009E.
 class CLCCbCValidCsvContain : public CLCCbCValidItem {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "duplicate": No two "/"-separated parts (empty parts dropped) may be equal (HE60009E).
+// "duplicate": no two "/"-separated parts (empty parts dropped) may be equal (HE60009E).
 class CLCCbCValidDuplicate : public CLCCbCValidItem {
 public:
     CLCCbCValidDuplicate(long lColumn, CLCCbCMessage_t message);

@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "exist": Passes a non-empty value; else the message (default HE60001E).
+// "exist": passes a non-empty value; else the message (default HE60001E).
 class CLCCbCValidExist : public CLCCbCValidItem {
 public:
     CLCCbCValidExist(long lColumn, CLCCbCMessage_t message);

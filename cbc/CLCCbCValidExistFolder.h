@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "existFolder": The value must name an existing folder; else the message (default
+// "existFolder": the value must name an existing folder; else the message (default
 // HE60040E). An empty or absent value is fatal.
 class CLCCbCValidExistFolder : public CLCCbCValidItem {
 public:

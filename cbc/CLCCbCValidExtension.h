@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "extension": The extension (from the last "." on, dot included) must be one of the
+// "extension": the extension (from the last "." on, dot included) must be one of the
 // listed words, compared byte for byte; else HE60003E. An empty list is fatal.
 class CLCCbCValidExtension : public CLCCbCValidItem {
 public:

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// "format": The whole value must match the pattern of the format keyword (and for
+// "format": the whole value must match the pattern of the format keyword (and for
 // "date" be a calendar date); else HE60009E. An unknown keyword is fatal.
 class CLCCbCValidFormat : public CLCCbCValidItem {
 public:

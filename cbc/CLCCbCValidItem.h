@@ -45,7 +45,6 @@ public:
     void AddOuterItem(CLCCbCValidItem* pOuter);
     void SetAssistColNum(long lAssist) { m_lAssistColNum = lAssist; }
     long GetAssistColNum() const { return m_lAssistColNum; }
-    long GetColumn() const { return static_cast<long>(m_lColumn); }
 
     // A new rule of the kind named by szType (keywords compared exactly), owned
     // by the caller. Null after recording the fatal row on CLCValidResult, for a

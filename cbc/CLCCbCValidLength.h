@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "length": Length in UTF-16 code units: equal to one of the listed lengths or to
+// "length": length in UTF-16 code units: equal to one of the listed lengths or to
 // the parameter (HE60007E), else at most max (HE60010E); neither given is fatal.
 class CLCCbCValidLength : public CLCCbCValidItem {
 public:

@@ -2,7 +2,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
 
-// "notContain": The value must equal none of the listed words (HE60009E). An empty
+// "notContain": the value must equal none of the listed words (HE60009E). An empty
 // list is fatal.
 class CLCCbCValidNotContain : public CLCCbCValidItem {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "notExist": Passes an empty or absent value; else the message (default HE60002E).
+// "notExist": passes an empty or absent value; else the message (default HE60002E).
 class CLCCbCValidNotExist : public CLCCbCValidItem {
 public:
     CLCCbCValidNotExist(long lColumn, CLCCbCMessage_t message);

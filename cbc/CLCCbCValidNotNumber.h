@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "notNumber": Refuses an empty value or one made of ASCII digits only (HE60009E).
+// "notNumber": refuses an empty value or one made of ASCII digits only (HE60009E).
 class CLCCbCValidNotNumber : public CLCCbCValidItem {
 public:
     CLCCbCValidNotNumber(long lColumn, CLCCbCMessage_t message);

@@ -1,7 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 
-// "number": Every byte an ASCII digit (empty passes); else HE60008E.
+// "number": every byte an ASCII digit (empty passes); else HE60008E.
 class CLCCbCValidNumber : public CLCCbCValidItem {
 public:
     CLCCbCValidNumber(long lColumn, CLCCbCMessage_t message);

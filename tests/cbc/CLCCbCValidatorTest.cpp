@@ -196,8 +196,8 @@ TEST_F(DefinitionRules, UnknownMessageIdKeepsTheDefault)
 
 TEST_F(DefinitionRules, FailingOuterRuleSwitchesTheRuleOffWithoutARow)
 {
-    // Column 2 must be empty where column 1 is "B" ... only then; the second
-    // rule of the list still runs on every record.
+    // Column 2 must be empty where column 1 is "B"; elsewhere that rule is
+    // off, and the second rule of the list still runs.
     ASSERT_TRUE(LoadItem("<valid id=\"notExist\"><outer id=\"contain\" value=\"B\" column=\"1\"/></valid>"
                          "<valid id=\"length\" max=\"0\" column=\"3\"/>"));
     CLCCbCValidator validator;

@@ -524,6 +524,11 @@ std::ostream& operator<<(std::ostream& os, const STellingRow& row)
     return os << row.nId << "/" << row.nReport + 1 << "/" << row.szItem;
 }
 
+void PrintTo(const STellingRow& row, std::ostream* os)
+{
+    *os << row;
+}
+
 class TellingRow : public ::testing::TestWithParam<STellingRow> {};
 
 const SItem* Lookup(const SReport& report, const std::string& strItem)

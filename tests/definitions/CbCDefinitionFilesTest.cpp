@@ -30,8 +30,8 @@ std::vector<long> MinimumColumns(unsigned nId)
     switch (nId) {
     case 203: case 204: return {9};
     case 213: case 214: return {5};
-    case 209: return {8, 12, 15, 11, 7};
-    case 208: return {8, 12, 15, 11, 7};
+    // 208 writes records of the second layout, which 209 has checked.
+    case 208: case 209: return {8, 12, 15, 11, 7};
     default: return {8, 9, 15, 10, 7};
     }
 }

@@ -1,11 +1,13 @@
 #include "foundation/CLCCbCCommon.h"
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 struct SCodeCase {
     const char* szName;
     std::string strCode;
     CLCCbCMessage_t expected;
+    friend void PrintTo(const SCodeCase& c, std::ostream* os) { *os << c.szName; }
 };
 class MessageByCode : public ::testing::TestWithParam<SCodeCase> {};
 

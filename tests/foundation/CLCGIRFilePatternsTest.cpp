@@ -1,6 +1,7 @@
 #include "foundation/CLCGIRFilePatterns.h"
 #include "foundation/CLCCbCCommon.h"
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ struct SNameCase {
     const char* szName;
     std::string strFile;
     int nGroup; // 0-based P1..P7, -1 for none
+    friend void PrintTo(const SNameCase& c, std::ostream* os) { *os << c.szName; }
 };
 class GIRFileName : public ::testing::TestWithParam<SNameCase> {};
 

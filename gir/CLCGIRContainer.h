@@ -150,10 +150,11 @@ public:
     // Appends one entry to $HOME/_OVK_GIRCONTAINER_yyyyMMdd.log; a file that
     // cannot be written is ignored.
     static void OutputDebugLog(const std::string& strTitle, const std::string& strText);
+
+private:
     // The dump text of this node alone.
     std::string MakeDebugText() const;
 
-private:
     long m_lGLOBE_OECD_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyBranchNumber = -1;

@@ -148,6 +148,11 @@ TEST_F(CsvFile, MissingOrEmptyFileIsFatal)
     EXPECT_FALSE(empty.ReadFile(m_folder.Write("empty.csv", "").c_str()));
     EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
 
+    std::filesystem::create_directories(m_folder.Path("folder.csv"));
+    CLCCbCCsvCbCReport folder;
+    EXPECT_FALSE(folder.ReadFile(m_folder.Path("folder.csv").c_str()));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+
     CLCCbCCsvCbCReport nullPath;
     EXPECT_FALSE(nullPath.ReadFile(nullptr));
     EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");

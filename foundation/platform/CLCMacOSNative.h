@@ -23,7 +23,12 @@ public:
     static std::string readFileSJIS(const char* szPath);
     static bool writeFile(const char* szPath, std::string& strText);
     static bool writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8);
+    // Now's combining rule: the time picture follows the date picture after one
+    // space; both empty gives "".
     static std::string dateTimeNow(const char* szDatePicture, const char* szTimePicture);
+    // Each picture formatted on its own from one clock reading (no space added).
+    static void dateTimeNowParts(const char* szDatePicture, const char* szTimePicture,
+                                 std::string& strDate, std::string& strTime);
     static bool dateTimeChange(const char* szText);
     static int dateTimeComp(const char* szA, const char* szB);
     static long getCharacterLength(const char* szText);

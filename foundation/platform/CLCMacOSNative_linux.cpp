@@ -3,14 +3,16 @@
 #include "foundation/CLCDebugDump.h"
 #include "foundation/platform/CLCLinuxFile.h"
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <mutex>
 #include <pwd.h>
-#include <random>
 #include <set>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -56,14 +58,6 @@ std::string ParentOf(std::string strPath)
     return strPath;
 }
 
-std::string BaseNameOf(std::string strPath)
-{
-    while (strPath.size() > 1 && strPath.back() == '/')
-        strPath.pop_back();
-    const size_t nSlash = strPath.rfind('/');
-    return nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
-}
-
 bool WriteAll(int fd, const std::string& strBytes)
 {
     const char* p = strBytes.data();
@@ -82,17 +76,16 @@ bool WriteAll(int fd, const std::string& strBytes)
 }
 
 // Creates a fresh file beside the target; the name starts with "." so that a
-// listing never shows it while it exists.
+// listing never shows it while it exists, and stays short whatever the
+// target's name.
 int CreateTempBeside(const std::string& strTarget, std::string& strTemp)
 {
-    std::string strFolder = ParentOf(strTarget);
-    if (strTarget.find('/') == std::string::npos)
-        strFolder = ".";
-    const std::string strBase = BaseNameOf(strTarget);
-    std::random_device rd;
+    static std::atomic<unsigned> s_nCounter{0};
+    const std::string strFolder = strTarget.find('/') == std::string::npos ? "." : ParentOf(strTarget);
+    const auto nClock = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int nTry = 0; nTry < 16; ++nTry) {
-        strTemp = strFolder + (strFolder == "/" ? "" : "/") + "." + strBase + ".tmp"
-            + std::to_string(::getpid()) + "_" + std::to_string(rd());
+        strTemp = strFolder + (strFolder == "/" ? "" : "/") + ".tesvant_tmp_" + std::to_string(::getpid()) + "_"
+            + std::to_string(s_nCounter++) + "_" + std::to_string(nClock);
         int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -125,8 +118,13 @@ bool WriteFileSafely(const char* szPath, const std::string& strBytes)
     if (fd < 0)
         return false;
     bool bOk = WriteAll(fd, strBytes);
-    if (bOk && bExists)
+    if (bOk && bExists) {
+        // Keep the owner where we may (root).
+        const bool bOtherOwner = st.st_uid != ::geteuid() || st.st_gid != ::getegid();
+        if (bOtherOwner && ::fchown(fd, st.st_uid, st.st_gid) != 0)
+            errno = 0;   // not allowed: the writer owns the new file
         bOk = ::fchmod(fd, st.st_mode & 07777) == 0;
+    }
     if (bOk)
         bOk = ::fsync(fd) == 0;
     if (::close(fd) != 0)
@@ -416,14 +414,14 @@ bool CLCMacOSNative::getFilesUnderFolder(const std::string& strFolder, std::vect
 {
     vecRows.clear();
     try {
-        DIR* pDir = ::opendir(strFolder.c_str());
-        if (pDir == nullptr)
+        std::unique_ptr<DIR, int (*)(DIR*)> pDir(::opendir(strFolder.c_str()), &::closedir);
+        if (!pDir)
             return false;
         std::vector<std::vector<std::string>> vecFound;
         bool bOk = true;
         for (;;) {
             errno = 0;
-            struct dirent* pEntry = ::readdir(pDir);
+            struct dirent* pEntry = ::readdir(pDir.get());
             if (pEntry == nullptr) {
                 bOk = errno == 0;
                 break;
@@ -434,7 +432,6 @@ bool CLCMacOSNative::getFilesUnderFolder(const std::string& strFolder, std::vect
             const std::string strKind = IsFolder(appendFilePath(strFolder.c_str(), strName.c_str())) ? "1" : "2";
             vecFound.push_back({strName, strKind});
         }
-        ::closedir(pDir);
         if (!bOk)
             return false;
         // readdir's order is arbitrary; later results must not depend on it.

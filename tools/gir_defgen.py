@@ -106,7 +106,6 @@ class Node:
         self.kind = "simple"       # "tag", "simple" or "tin"
         self.children = []
         self.parent = None
-        self.choice = None         # the choice group this element is an alternative of
         self.path = name
         self.item_id = None
         self.data_type = None
@@ -118,9 +117,6 @@ class Node:
         yield self
         for child in self.children:
             yield from child.walk()
-
-    def depth(self):
-        return 1 + max((c.depth() for c in self.children), default=0)
 
 
 class TreeBuilder:
@@ -135,16 +131,14 @@ class TreeBuilder:
         declaration = self.schema.elements.get((prefix, name))
         if declaration is None:
             raise SchemaError("root element %s not found" % P.ROOT)
-        root = self._element(declaration, prefix, optional=False, choice=None)
-        return root
+        return self._element(declaration, prefix, optional=False)
 
-    def _element(self, declaration, prefix, optional, choice):
+    def _element(self, declaration, prefix, optional):
         if declaration.get("ref") is not None:
             raise SchemaError("element references are not expected")
         node = Node(declaration.get("name"), prefix,
                     "0" if optional else declaration.get("minOccurs", "1"),
                     declaration.get("maxOccurs", "1"))
-        node.choice = choice
         type_name = declaration.get("type")
         if type_name is None:
             complex_type = declaration.find(XSD + "complexType")
@@ -167,22 +161,26 @@ class TreeBuilder:
         node.kind = "tag"
         self._particles(node, complex_type, prefix, optional=False)
 
-    def _particles(self, node, group, prefix, optional, choice=None):
-        for particle in group:
+    def _particles(self, node, container, prefix, optional, choice=None):
+        for particle in container:
             tag = particle.tag[len(XSD):]
             if tag in ("annotation", "attribute", "anyAttribute"):
                 continue
             if tag == "sequence":
+                if particle.get("maxOccurs", "1") != "1":
+                    raise SchemaError("repeated sequence under %s" % node.name)
                 self._particles(node, particle, prefix,
                                 optional or particle.get("minOccurs") == "0", choice)
             elif tag == "choice":
                 if particle.get("maxOccurs", "1") != "1":
                     raise SchemaError("repeated choice under %s" % node.name)
-                group_id = []
-                self.choices.append((node, group_id))
-                self._particles(node, particle, prefix, True, group_id)
+                # Its alternatives are optional one by one; the exclusive rule
+                # of 211 asks for exactly one of them.
+                alternatives = []
+                self.choices.append((node, alternatives))
+                self._particles(node, particle, prefix, True, alternatives)
             elif tag == "element":
-                child = self._element(particle, prefix, optional, choice)
+                child = self._element(particle, prefix, optional)
                 if choice is not None:
                     choice.append(child)
                 child.parent = node

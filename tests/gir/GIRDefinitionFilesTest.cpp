@@ -6,6 +6,8 @@
 #include "foundation/xml/CLCXDomNsxml.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>

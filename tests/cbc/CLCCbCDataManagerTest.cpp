@@ -175,4 +175,14 @@ TEST_F(DataManagerInit, OutputFileConvDataFailureKeepsWhatIsThere)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 5);
 }
 
+TEST_F(DataManagerInit, OutputFileConvDataFailureKeepsTheOldFile)
+{
+    const std::string strOld = Write("old.xml", "<old/>");
+    CLCCbCDataManager manager;
+    // Not UTF-8: the write fails before the old file is touched.
+    EXPECT_FALSE(manager.OutputFileConvData(strOld.c_str(), "<a>\xFF</a>"));
+    EXPECT_EQ(manager.GetErrorMsg(), "0000-00000-HE60020E");
+    EXPECT_EQ(Read(strOld), "<old/>");
+}
+
 } // namespace

@@ -26,14 +26,18 @@ public:
     static EXEC_MODE getExecMode();
     static bool isGIRProcessMode();
 
-    // Date and time. Null pictures count as empty; both empty gives "".
+    // Date and time in local time. Pictures use the Unicode letters y, M, d, H,
+    // m, s with quoted literals. Null pictures count as empty; both empty gives "".
     static std::string Now(const char* datePicture, const char* timePicture);
     // Formats both pictures from one clock reading, so a date and a time taken
     // together can never straddle midnight.
     static void NowParts(const char* datePicture, const char* timePicture,
                          std::string& strDate, std::string& strTime);
 
-    // Strings.
+    // Strings. StringTrim removes Unicode white space and line breaks (U+3000,
+    // U+0085 included) from both ends; "" for null. stringSplit splits at every
+    // byte of strDelimiters. ConvEntityRefs appends the XML-escaped bytes to
+    // strOut without clearing it. isNumber: ASCII digits only, true for "".
     static std::string StringTrim(const char* szText);
     static std::vector<std::string> stringSplit(const std::string& strText, const std::string& strDelimiters);
     static void ConvEntityRefs(const char* pData, unsigned long ulLength, std::string& strOut);
@@ -61,7 +65,11 @@ public:
     // Definition files by identifier: a readable path, or "".
     static std::string LoadResoucePath(unsigned short usId, const char* szType);
 
-    // File wrappers over the platform layer.
+    // File wrappers over the platform layer; they log nothing. Writes replace
+    // the file whole or not at all: false on any failure, the old file unchanged.
+    // getFolderFilelist replaces vecRows ({name, "1" folder / "2" other}, sorted
+    // by byte order, no names starting with ".") only when it answers true.
+    // getHomeDirectory's text lives as long as the process.
     static bool getFolderFilelist(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows);
     static long GetFileSize(const char* szPath);
     static uint64_t GetFileSizeULL(const char* szPath);

@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
-// The only platform-facing interface of the core. Paths and texts are UTF-8.
-// One body per platform (CLCMacOSNative_<system>.cpp).
+// The only platform-facing interface of the core. Paths and texts are UTF-8;
+// Shift_JIS is code page 932, strict. One body per platform
+// (CLCMacOSNative*_<system>.cpp). Failures are answered by results (false, -1,
+// ""); only the folder listing and chooser log, on unexpected errors.
 class CLCMacOSNative {
 public:
     // A folder chooser: 1 chosen (strChosen set), 0 cancelled, -1 platform failure.
     using FolderChooser = std::function<int(const char* szInitialFolder, std::string& strChosen)>;
 
+    // $HOME, else the password database; the text lives as long as the process.
     static const char* homeDirectory();
     static std::string getBundlePathName(const char* szName);
     static bool pathFileExists(const char* szPath);
@@ -21,15 +24,29 @@ public:
     static uint64_t getFileSizeULL(const char* szPath);
     static std::string readFile(const char* szPath);
     static std::string readFileSJIS(const char* szPath);
+    // Writes are all or nothing: the text is checked (and converted) first, then
+    // written to a temporary file beside the target, synced and renamed over it.
+    // False on any failure, with the old file unchanged and no temporary left.
+    // writeFile takes strText up to its first zero byte. writeSJISFile with
+    // bTextIsUtf8 false writes the given bytes unchanged once they decode.
     static bool writeFile(const char* szPath, std::string& strText);
     static bool writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8);
+    // Now's combining rule: the time picture follows the date picture after one
+    // space; both empty gives "".
     static std::string dateTimeNow(const char* szDatePicture, const char* szTimePicture);
+    // Each picture formatted on its own from one clock reading (no space added).
+    static void dateTimeNowParts(const char* szDatePicture, const char* szTimePicture,
+                                 std::string& strDate, std::string& strTime);
     static bool dateTimeChange(const char* szText);
     static int dateTimeComp(const char* szA, const char* szB);
     static long getCharacterLength(const char* szText);
     static std::string appendFilePath(const char* szBase, const char* szName);
     static std::string stringByTrimming(std::string& strText);
+    // Rows {name, "1" folder / "2" other}, sorted by the bytes of the name, no
+    // names starting with "."; false (rows emptied) when the folder cannot be read.
     static bool getFilesUnderFolder(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows);
+    // True when chosen (strChosen set) or cancelled (untouched); false, logged,
+    // when the chooser fails.
     static bool getFolderPath(const char* szInitialFolder, std::string& strChosen);
 
     // Replaces the folder chooser (tests); an empty function restores the default.
@@ -42,12 +59,17 @@ public:
 };
 
 // A parsed date (local civil time). dateStringToDate fills it and answers true
-// when the text is a valid date in one of the accepted forms.
+// when the text is a real date in one of the accepted forms: "yyyy/MM/dd" with
+// "-" or "." allowed for "/", optionally " HH:mm:ss"; or a Japanese era date
+// such as "令和7年1月31日" (元 for year 1) that lies within its era. On false the
+// date is untouched.
 struct CLCDate {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 bool dateStringToDate(const std::string& strText, CLCDate& date);
 
+// Base64 of a whole file: RFC 4648, lines of 64 characters joined by CR LF.
+// False (logged, strOut untouched) when the file cannot be read.
 class CLCBase64Data {
 public:
     static bool Base64Encode(const char* szPath, std::string& strOut);

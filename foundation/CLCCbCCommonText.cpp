@@ -1,0 +1,111 @@
+// Date, string and escaping helpers of CLCCbCCommon.
+#include "foundation/CLCCbCCommon.h"
+#include "foundation/platform/CLCMacOSNative.h"
+#include <string_view>
+
+namespace {
+
+// White space and line breaks trimmed by StringTrim, as UTF-8: every Unicode
+// separator (general category Z, U+3000 included), tab, U+000A to U+000D and
+// U+0085.
+constexpr std::string_view kTrimSet[] = {
+    "\x09", "\x0A", "\x0B", "\x0C", "\x0D", "\x20",
+    "\xC2\x85",                                     // U+0085
+    "\xC2\xA0",                                     // U+00A0
+    "\xE1\x9A\x80",                                 // U+1680
+    "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84",
+    "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89",
+    "\xE2\x80\x8A",                                 // U+2000 to U+200A
+    "\xE2\x80\xA8", "\xE2\x80\xA9",                 // U+2028, U+2029
+    "\xE2\x80\xAF",                                 // U+202F
+    "\xE2\x81\x9F",                                 // U+205F
+    "\xE3\x80\x80",                                 // U+3000
+};
+
+// Each entry is a whole UTF-8 sequence, so matching bytes at either end can
+// never split a character; bytes that are not valid UTF-8 simply stop the trim.
+size_t SpaceAtFront(std::string_view sv)
+{
+    for (std::string_view svSpace : kTrimSet) {
+        if (sv.substr(0, svSpace.size()) == svSpace)
+            return svSpace.size();
+    }
+    return 0;
+}
+
+size_t SpaceAtBack(std::string_view sv)
+{
+    for (std::string_view svSpace : kTrimSet) {
+        if (sv.size() >= svSpace.size() && sv.substr(sv.size() - svSpace.size()) == svSpace)
+            return svSpace.size();
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string CLCCbCCommon::Now(const char* datePicture, const char* timePicture)
+{
+    return CLCMacOSNative::dateTimeNow(datePicture, timePicture);
+}
+
+void CLCCbCCommon::NowParts(const char* datePicture, const char* timePicture,
+                            std::string& strDate, std::string& strTime)
+{
+    CLCMacOSNative::dateTimeNowParts(datePicture, timePicture, strDate, strTime);
+}
+
+std::string CLCCbCCommon::StringTrim(const char* szText)
+{
+    if (szText == nullptr)
+        return std::string();
+    std::string_view sv(szText);
+    while (size_t n = SpaceAtFront(sv))
+        sv.remove_prefix(n);
+    while (size_t n = SpaceAtBack(sv))
+        sv.remove_suffix(n);
+    return std::string(sv);
+}
+
+std::vector<std::string> CLCCbCCommon::stringSplit(const std::string& strText, const std::string& strDelimiters)
+{
+    if (strText.empty() || strDelimiters.empty())
+        return {strText};
+    std::vector<std::string> vecFields;
+    size_t nStart = 0;
+    for (;;) {
+        const size_t nEnd = strText.find_first_of(strDelimiters, nStart);
+        if (nEnd == std::string::npos) {
+            vecFields.push_back(strText.substr(nStart));
+            return vecFields;
+        }
+        vecFields.push_back(strText.substr(nStart, nEnd - nStart));
+        nStart = nEnd + 1;
+    }
+}
+
+void CLCCbCCommon::ConvEntityRefs(const char* pData, unsigned long ulLength, std::string& strOut)
+{
+    if (pData == nullptr)
+        return;
+    strOut.reserve(strOut.size() + ulLength);
+    for (unsigned long i = 0; i < ulLength; ++i) {
+        switch (pData[i]) {
+        case '"': strOut += "&quot;"; break;
+        case '&': strOut += "&amp;"; break;
+        case '\'': strOut += "&apos;"; break;
+        case '<': strOut += "&lt;"; break;
+        case '>': strOut += "&gt;"; break;
+        default: strOut += pData[i]; break;
+        }
+    }
+}
+
+bool CLCCbCCommon::isNumber(const std::string& strText)
+{
+    for (char c : strText) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,69 @@
+#include "foundation/CLCDebugDump.h"
+#include "foundation/CLCCbCCommon.h"
+#include "foundation/platform/CLCMacOSNative.h"
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct SLogState {
+    bool bOutput = false;
+    std::string strOutputPath;
+};
+
+SLogState& State()
+{
+    static SLogState state;
+    return state;
+}
+
+} // namespace
+
+void CLCDebugDump::InitDebugDump()
+{
+    try {
+        if (std::getenv(kDebugSwitch) == nullptr)
+            return;
+        SLogState& state = State();
+        state.bOutput = true;
+        // The date of the latest call names the file, so a long-running host
+        // moves to the new day's file at its next call.
+        const std::string strName = CLCCbCCommon::Now("'_OVK_TESVANT_'yyyyMMdd'.log'", nullptr);
+        state.strOutputPath = CLCMacOSNative::appendFilePath(CLCMacOSNative::homeDirectory(), strName.c_str());
+    } catch (...) {
+    }
+}
+
+void CLCDebugDump::OutputLog(const char* szSourceFile, int nLine, const char* szFunction, const char* szMessage)
+{
+    const SLogState& state = State();
+    if (szSourceFile == nullptr || szFunction == nullptr || !state.bOutput)
+        return;
+    try {
+        // Built whole, never cut: a long function name or path still gives a
+        // complete four-line entry.
+        std::string strEntry = "--" + CLCCbCCommon::Now("yyyy'-'MM'-'dd", "HH':'mm':'ss") + " " + szFunction + "--\n";
+        if (szMessage != nullptr)
+            strEntry.append(szMessage).append("\n");
+        strEntry.append("[File:").append(szSourceFile).append(" Line:").append(std::to_string(nLine)).append("]\n");
+        strEntry += "\n";
+
+        std::ofstream out(state.strOutputPath, std::ios::binary | std::ios::app);
+        if (!out)
+            return;
+        out << strEntry;
+        out.flush();
+    } catch (...) {
+    }
+}
+
+bool CLCDebugDump::IsOutput()
+{
+    return State().bOutput;
+}
+
+const char* CLCDebugDump::OutputPath()
+{
+    return State().strOutputPath.c_str();
+}

@@ -48,12 +48,19 @@ EArgCheck StoreAndCheck(std::initializer_list<SArgument> args)
     return eResult;
 }
 
-// Runs one step; anything thrown ends it as the fatal row.
-template <class TStep>
-bool RunStep(const char* szFunction, TStep&& step)
+// Every preparation step starts from a clean collector.
+bool Prepare(std::initializer_list<SArgument> args)
+{
+    CLCValidResult::instance()->ClearResult();
+    return StoreAndCheck(args) == EArgCheck::Passed;
+}
+
+} // namespace
+
+bool CLCCbCDataManager::Guarded(const char* szFunction, const std::function<bool()>& fnStep)
 {
     try {
-        return step();
+        return fnStep();
     } catch (const std::bad_alloc&) {
         CLC_LOG(szFunction, "メモリ確保に失敗しました。");
     } catch (...) {
@@ -63,24 +70,16 @@ bool RunStep(const char* szFunction, TStep&& step)
     return false;
 }
 
-bool Prepare(const char* szFunction, std::initializer_list<SArgument> args)
-{
-    return RunStep(szFunction, [&] {
-        CLCValidResult::instance()->ClearResult();
-        return StoreAndCheck(args) == EArgCheck::Passed;
-    });
-}
-
-} // namespace
-
 CLCCbCDataManager::CLCCbCDataManager() = default;
 
 CLCCbCDataManager::~CLCCbCDataManager() = default;
 
 bool CLCCbCDataManager::InitForCheck(const char* szCsvPath)
 {
-    return Prepare("CLCCbCDataManager::InitForCheck", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+    return Guarded("CLCCbCDataManager::InitForCheck", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+        });
     });
 }
 
@@ -89,57 +88,67 @@ bool CLCCbCDataManager::InitForReportIntegrityCheck(const char* szCsvPath, const
                                                     const char* szTodokedeHojinNo,
                                                     const char* szCbCHojinNo, const char* szMfHojinNo)
 {
-    return Prepare("CLCCbCDataManager::InitForReportIntegrityCheck", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
-        {szTodokede, &m_strTodokede, ARG_VALID_TEIKYOU_NAIYOU},
-        {szCbC, &m_strCbC, ARG_VALID_TEIKYOU_NAIYOU},
-        {szMf, &m_strMf, ARG_VALID_TEIKYOU_NAIYOU},
-        {szTodokedeHojinNo, &m_strTodokedeHojinNo, ARG_VALID_HOJIN_BANGO},
-        {szCbCHojinNo, &m_strCbCHojinNo, ARG_VALID_HOJIN_BANGO},
-        {szMfHojinNo, &m_strMfHojinNo, ARG_VALID_HOJIN_BANGO},
+    return Guarded("CLCCbCDataManager::InitForReportIntegrityCheck", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+            {szTodokede, &m_strTodokede, ARG_VALID_TEIKYOU_NAIYOU},
+            {szCbC, &m_strCbC, ARG_VALID_TEIKYOU_NAIYOU},
+            {szMf, &m_strMf, ARG_VALID_TEIKYOU_NAIYOU},
+            {szTodokedeHojinNo, &m_strTodokedeHojinNo, ARG_VALID_HOJIN_BANGO},
+            {szCbCHojinNo, &m_strCbCHojinNo, ARG_VALID_HOJIN_BANGO},
+            {szMfHojinNo, &m_strMfHojinNo, ARG_VALID_HOJIN_BANGO},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForMake(const char* szCsvPath, const char* szSoftName,
                                     const char* szSakuseiName, const char* szOutputPath)
 {
-    return Prepare("CLCCbCDataManager::InitForMake", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
-        {szSoftName, &m_strSoftName, ARG_VALID_SOFT_NAME},
-        {szSakuseiName, &m_strSakuseiName, ARG_VALID_SAKUSEI_NAME},
-        {szOutputPath, &m_strOutputPath, ARG_VALID_OUT_PATH},
+    return Guarded("CLCCbCDataManager::InitForMake", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+            {szSoftName, &m_strSoftName, ARG_VALID_SOFT_NAME},
+            {szSakuseiName, &m_strSakuseiName, ARG_VALID_SAKUSEI_NAME},
+            {szOutputPath, &m_strOutputPath, ARG_VALID_OUT_PATH},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForCbCReportIntegrityCheck(const char* szCsvPath, const char* szHojinNo)
 {
-    return Prepare("CLCCbCDataManager::InitForCbCReportIntegrityCheck", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
-        {szHojinNo, &m_strHojinNo, ARG_VALID_HOJIN_BANGO},
+    return Guarded("CLCCbCDataManager::InitForCbCReportIntegrityCheck", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+            {szHojinNo, &m_strHojinNo, ARG_VALID_HOJIN_BANGO},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForMake2(const char* szCsvPath, const char* szOutputPath)
 {
-    return Prepare("CLCCbCDataManager::InitForMake2", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
-        {szOutputPath, &m_strOutputPath, ARG_VALID_OUT_PATH},
+    return Guarded("CLCCbCDataManager::InitForMake2", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+            {szOutputPath, &m_strOutputPath, ARG_VALID_OUT_PATH},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForGIRApxTblCsvChk(const char* szCsvPath, const char* szTeikyouNo,
                                                const char* szHojinNo)
 {
-    return Prepare("CLCCbCDataManager::InitForGIRApxTblCsvChk", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
-        {szTeikyouNo, &m_strGIRTeikyouNo, ARG_VALID_TEIKYOU_NAIYOU},
-        {szHojinNo, &m_strGIRHojinNo, ARG_VALID_HOJIN_BANGO},
+    return Guarded("CLCCbCDataManager::InitForGIRApxTblCsvChk", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV},
+            {szTeikyouNo, &m_strGIRTeikyouNo, ARG_VALID_TEIKYOU_NAIYOU},
+            {szHojinNo, &m_strGIRHojinNo, ARG_VALID_HOJIN_BANGO},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForXml(const char* szXmlPath, long lLimitSize)
 {
-    return RunStep("CLCCbCDataManager::InitForXml", [&] {
+    return Guarded("CLCCbCDataManager::InitForXml", [&] {
         CLCValidResult::instance()->ClearResult();
         const EArgCheck ePath = StoreAndCheck({{szXmlPath, &m_strXmlPath, ARG_VALID_XML}});
         if (ePath == EArgCheck::Fatal)
@@ -155,28 +164,34 @@ bool CLCCbCDataManager::InitForXml(const char* szXmlPath, long lLimitSize)
 
 bool CLCCbCDataManager::InitForCsv(const char* szCsvPath)
 {
-    return Prepare("CLCCbCDataManager::InitForCsv", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV_ONLY},
+    return Guarded("CLCCbCDataManager::InitForCsv", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV_ONLY},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForCsvWrite(const char* szCsvPath)
 {
-    return Prepare("CLCCbCDataManager::InitForCsvWrite", {
-        {szCsvPath, &m_strCsvPath, ARG_VALID_CSV_WRITE},
+    return Guarded("CLCCbCDataManager::InitForCsvWrite", [&] {
+        return Prepare({
+            {szCsvPath, &m_strCsvPath, ARG_VALID_CSV_WRITE},
+        });
     });
 }
 
 bool CLCCbCDataManager::InitForFile(const char* szFilePath)
 {
-    return Prepare("CLCCbCDataManager::InitForFile", {
-        {szFilePath, &m_strFilePath, ARG_VALID_FILE},
+    return Guarded("CLCCbCDataManager::InitForFile", [&] {
+        return Prepare({
+            {szFilePath, &m_strFilePath, ARG_VALID_FILE},
+        });
     });
 }
 
 bool CLCCbCDataManager::OutputFileConvData(const char* szPath, const char* szText)
 {
-    return RunStep("CLCCbCDataManager::OutputFileConvData", [&] {
+    return Guarded("CLCCbCDataManager::OutputFileConvData", [&] {
         if (szText == nullptr || *szText == '\0') {
             CLC_LOG("CLCCbCDataManager::OutputFileConvData", kUnexpected);
             CLCValidResult::instance()->SetFatalError();

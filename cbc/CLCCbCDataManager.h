@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 class CLCCbCCsvAppendixTable;
@@ -100,6 +101,9 @@ public:
     bool GetFileName(const char* szFolder, std::string& strNames);
 
 private:
+    // Runs one step; an exception ends it as the logged fatal row (false).
+    static bool Guarded(const char* szFunction, const std::function<bool()>& fnStep);
+
     unsigned short m_usDefinitionId = 0;
     std::string m_strCsvPath;
     std::string m_strSoftName;

@@ -34,19 +34,6 @@ void ReportAlone(CLCCbCMessage_t msg)
     pResult->SetResult(msg, 0, 0, -1);
 }
 
-template <class TStep>
-bool RunStep(const char* szFunction, TStep&& step)
-{
-    try {
-        return step();
-    } catch (const std::bad_alloc&) {
-        RecordFatal(szFunction, "メモリ確保に失敗しました。");
-    } catch (...) {
-        RecordFatal(szFunction, kUnexpected);
-    }
-    return false;
-}
-
 // The file's bytes as they are: the XML reader judges them itself, so a file
 // in another encoding must reach the byte check rather than fail to decode.
 bool ReadBytes(const std::string& strPath, std::string& strBytes)
@@ -68,7 +55,7 @@ bool IsPlainXmlByte(unsigned char ch)
 bool CLCCbCDataManager::ReadXMLFile(long lLimitSize, std::string& strText)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::ReadXMLFile";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         const long lSize = CLCCbCCommon::GetFileSize(m_strXmlPath.c_str());
         if (lSize == -1) {
             RecordFatal(kFunction, "ファイルサイズの取得に失敗しました。");
@@ -107,7 +94,7 @@ bool CLCCbCDataManager::ReadXMLFile(long lLimitSize, std::string& strText)
 bool CLCCbCDataManager::ReadCSVFile(std::string& strText, std::string& strSize)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::ReadCSVFile";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         const long lSize = CLCCbCCommon::GetFileSize(m_strCsvPath.c_str());
         if (lSize == -1) {
             RecordFatal(kFunction, "ファイルサイズの取得に失敗しました。");
@@ -139,7 +126,7 @@ bool CLCCbCDataManager::ReadCSVFile(std::string& strText, std::string& strSize)
 bool CLCCbCDataManager::WriteFileData(const char* szText)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::WriteFileData";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         if (!CLCCbCCommon::PathDirectoryExists(m_strCsvPath.c_str())) {
             CLC_LOG(kFunction, "フォルダが存在しません。");
             CLCValidResult::instance()->SetResult(HE60040E, 0, 0, -1);
@@ -158,7 +145,7 @@ bool CLCCbCDataManager::WriteFileData(const char* szText)
 bool CLCCbCDataManager::EncodeBase64(std::string& strText)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::EncodeBase64";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         std::string strEncoded;
         if (!CLCBase64Data::Base64Encode(m_strFilePath.c_str(), strEncoded)) {
             RecordFatal(kFunction, "Base64Encode失敗");
@@ -172,7 +159,7 @@ bool CLCCbCDataManager::EncodeBase64(std::string& strText)
 bool CLCCbCDataManager::GetFolderPath(const char* szInitialFolder, std::string& strPath)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::GetFolderPath";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         // No preparation step runs before this one: start from a clean collector.
         CLCValidResult::instance()->ClearResult();
         std::string strChosen;
@@ -190,7 +177,7 @@ bool CLCCbCDataManager::GetFolderPath(const char* szInitialFolder, std::string& 
 bool CLCCbCDataManager::GetFileName(const char* szFolder, std::string& strNames)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::GetFileName";
-    return RunStep(kFunction, [&] {
+    return Guarded(kFunction, [&] {
         const std::string strFolder = CLCCbCCommon::StringTrim(szFolder);
         std::vector<std::vector<std::string>> vecRows;
         if (!CLCCbCCommon::getFolderFilelist(strFolder, vecRows)) {

@@ -46,19 +46,30 @@ protected:
 // The GIR collector: rows per CSV file name, one error text per file.
 class CLCValidResultGIR : public CLCValidResult {
 public:
+    // File name of rows about no particular CSV file (arguments, folder, fatal).
+    static constexpr const char* kOtherFile = "その他";
+
+    // Always a GIR collector: one of any other kind is deleted and replaced,
+    // whatever the execution mode.
     static CLCValidResultGIR* instance();
     static void destroy();
 
     ~CLCValidResultGIR() override;
-    using CLCValidResult::SetResult;
+    // A row without a file name is filed under "その他" (kOtherFile), so the
+    // detail lists never lose it.
+    void SetResult(CLCCbCMessage_t message, long line, long column, long column2) override;
+    // Appends the fatal row under "その他"; earlier rows stay.
     void SetFatalError() override;
 
     void SetResult(const std::string& strFile, CLCCbCMessage_t message, long line, long column, long column2);
     void ClearResult(const std::string& strFile);
     void ClearResultAll();
-    // Error text of one file's rows ("%08ld-%s-%s"); throws after logging on failure.
+    // Error text of one file's rows ("%08ld-%s-%s"); nothing is cleared. Any
+    // failure is logged and thrown as std::runtime_error.
     std::string MakeResult(std::string strFile, std::vector<_ResultTable> vecRows);
-    // Builds the two parallel lists in the fixed file-group order and empties the map.
+    // Builds the two parallel lists in the fixed file-group order and empties the
+    // map. Any failure is logged and thrown as std::runtime_error; the map and the
+    // earlier lists are then left as they were.
     void MakeDetailErrorInfo();
     std::vector<std::string> getFileList() const;
     std::vector<std::string> getDetailErrorInfoList() const;

@@ -1,0 +1,194 @@
+#include "cbc/CLCCbCCsvFile.h"
+
+#include "cbc/CLCCbCCsvCbCReport.h"
+#include "cbc/CLCCbCRecordData.h"
+#include "cbc/CLCCsvTestSupport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using csvtest::ErrorText;
+
+// Keeps every record the tokenizer hands over, so the dialect shows unfiltered.
+class CollectingCsv : public CLCCbCCsvFile {
+public:
+    bool ValidateRecord(std::vector<std::string>&) override { return true; }
+    bool ValidateCsv() override { return true; }
+    bool ColumnTerm(std::string& strField, std::vector<std::string>& vecColumns, bool bEndOfRecord) override
+    {
+        return HandOverField(strField, vecColumns, bEndOfRecord, m_lLineCnt, m_vRecord);
+    }
+
+    std::vector<std::vector<std::string>> Records() const
+    {
+        std::vector<std::vector<std::string>> vecRecords;
+        for (const auto& pRecord : m_vRecord) {
+            std::vector<std::string> vecColumns;
+            for (long c = 0; c < pRecord->GetColumnNumber(); ++c)
+                vecColumns.push_back(pRecord->GetColumnValue(c));
+            vecRecords.push_back(vecColumns);
+        }
+        return vecRecords;
+    }
+    std::vector<long long> LineNumbers() const
+    {
+        std::vector<long long> vecLines;
+        for (const auto& pRecord : m_vRecord)
+            vecLines.push_back(pRecord->GetLineNo());
+        return vecLines;
+    }
+
+private:
+    std::vector<std::unique_ptr<CLCCbCRecordData>> m_vRecord;
+    long long m_lLineCnt = 0;
+};
+
+struct SDialectCase {
+    const char* szName;
+    std::string strBytes;
+    std::vector<std::vector<std::string>> expected;
+};
+
+class CsvDialect : public csvtest::CsvTest, public ::testing::WithParamInterface<SDialectCase> {};
+
+TEST_P(CsvDialect, SplitsShiftJisFileIntoTrimmedRecords)
+{
+    const SDialectCase& c = GetParam();
+    CollectingCsv csv;
+    ASSERT_TRUE(csv.ReadFile(m_folder.Write("in.csv", c.strBytes).c_str()));
+    EXPECT_EQ(csv.Records(), c.expected);
+    EXPECT_EQ(ErrorText(), "");
+    // The record table and the record objects hold the same records.
+    ASSERT_EQ(csv.GetRecordCount(), c.expected.size());
+    for (size_t r = 0; r < c.expected.size(); ++r) {
+        for (size_t col = 0; col < c.expected[r].size(); ++col)
+            EXPECT_STREQ(csv.GetItem(static_cast<long>(r), static_cast<long>(col)), c.expected[r][col].c_str());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvDialect,
+    ::testing::Values(
+        SDialectCase{"quotedComma", "a,\"b,c\",d\r\n", {{"a", "b,c", "d"}}},
+        SDialectCase{"doubledQuotes", "\"say \"\"hi\"\"\",x\r\n", {{"say \"hi\"", "x"}}},
+        SDialectCase{"emptyQuoted", "\"\",x\r\n", {{"", "x"}}},
+        SDialectCase{"quoteInsideUnquoted", "ab\"c,d\r\n", {{"ab\"c", "d"}}},
+        SDialectCase{"quotedCrLfStaysInValue", "\"l1\r\nl2\",x\r\ny,z\r\n", {{"l1\r\nl2", "x"}, {"y", "z"}}},
+        SDialectCase{"quoteAfterBlanksIsLiteral", "  \"a,b\" ,c\r\n", {{"\"a", "b\"", "c"}}},
+        SDialectCase{"textAfterClosingQuoteAppended", "\"ab\"cd,e\r\n", {{"abcd", "e"}}},
+        SDialectCase{"lastLineWithoutLineEnd", "a,b\r\nc,d", {{"a", "b"}, {"c", "d"}}},
+        SDialectCase{"trimmedAfterUnquoting", "\" a b \", x \r\n", {{"a b", "x"}}},
+        SDialectCase{"loneCrAndLoneLfEndRecords", "a,b\rc,d\ne,f\n\rg,h", {{"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}}},
+        SDialectCase{"unterminatedQuoteDeliveredAsItStands", "a,\"b,c\r\nd", {{"a", "b,c\r\nd"}}},
+        SDialectCase{"lineOfCommasIsARecord", ",,\r\n", {{"", "", ""}}},
+        // 日本 and 表 (trail byte 0x5C) in Shift_JIS; ideographic spaces (81 40) trimmed.
+        SDialectCase{"shiftJisDecodedToUtf8", "\x93\xfa\x96\x7b,\x81\x40\x95\x5c\x81\x40\r\n",
+                     {{"\xe6\x97\xa5\xe6\x9c\xac", "\xe8\xa1\xa8"}}}),
+    [](const auto& info) { return std::string(info.param.szName); });
+
+class CsvFile : public csvtest::CsvTest {};
+
+TEST_F(CsvFile, BlankLinesAreSkippedAndNotNumbered)
+{
+    CollectingCsv csv;
+    ASSERT_TRUE(csv.ReadFile(m_folder.Write("in.csv", "a,b\r\n\r\n   \r\n\"\"\r\nc,d\r\n").c_str()));
+    EXPECT_EQ(csv.Records(), (std::vector<std::vector<std::string>>{{"a", "b"}, {"c", "d"}}));
+    EXPECT_EQ(csv.LineNumbers(), (std::vector<long long>{1, 2}));
+}
+
+TEST_F(CsvFile, GetItemIsNullOutsideTheTable)
+{
+    CollectingCsv csv;
+    ASSERT_TRUE(csv.ReadFile(m_folder.Write("in.csv", "a,b\r\n").c_str()));
+    EXPECT_EQ(csv.GetItem(-1, 0), nullptr);
+    EXPECT_EQ(csv.GetItem(1, 0), nullptr);
+    EXPECT_EQ(csv.GetItem(0, -1), nullptr);
+    EXPECT_EQ(csv.GetItem(0, 2), nullptr);
+    EXPECT_STREQ(csv.GetItem(0, 1), "b");
+}
+
+TEST_F(CsvFile, NulByteAnywhereIsAFormatError)
+{
+    // Records after a stray NUL byte must not be dropped silently.
+    CLCCbCCsvCbCReport csv;
+    csv.SetDefinitionId(205);
+    const std::string strBytes = std::string("1,x,x,x,x,x,x,x\r\n2,x,x,x,x,x,x,x,x\r\n3") + '\0' + "\r\n";
+    EXPECT_FALSE(csv.ReadFile(m_folder.Write("in.csv", strBytes).c_str()));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60012E");
+    EXPECT_EQ(csv.GetRecordCount(), 0u);
+}
+
+TEST_F(CsvFile, BytesThatAreNotShiftJisAreReportedAsUnusableCharacters)
+{
+    struct { const char* szName; std::string strBytes; } cases[] = {
+        {"utf8File", "1,\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\r\n"},   // データ saved as UTF-8
+        {"utf8Bom", "\xef\xbb\xbf" "1,x\r\n"},
+        {"badTrailByte", "1,\x81\x7f\r\n"},
+        {"truncatedAtEnd", "1,x\r\n\x82"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CLCCbCCsvCbCReport csv;
+        csv.SetDefinitionId(205);
+        EXPECT_FALSE(csv.ReadFile(m_folder.Write(std::string(c.szName) + ".csv", c.strBytes).c_str()));
+        EXPECT_EQ(ErrorText(), "0000-00000-HE60011E");
+    }
+}
+
+TEST_F(CsvFile, MissingOrEmptyFileIsFatal)
+{
+    CLCCbCCsvCbCReport missing;
+    EXPECT_FALSE(missing.ReadFile(m_folder.Path("none.csv").c_str()));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+
+    CLCCbCCsvCbCReport empty;
+    EXPECT_FALSE(empty.ReadFile(m_folder.Write("empty.csv", "").c_str()));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+
+    std::filesystem::create_directories(m_folder.Path("folder.csv"));
+    CLCCbCCsvCbCReport folder;
+    EXPECT_FALSE(folder.ReadFile(m_folder.Path("folder.csv").c_str()));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+
+    CLCCbCCsvCbCReport nullPath;
+    EXPECT_FALSE(nullPath.ReadFile(nullptr));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+}
+
+TEST_F(CsvFile, LoadCsvTextTellsTheCausesApart)
+{
+    std::string strText;
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Path("none.csv").c_str(), strText),
+              CLCCbCCsvFile::CsvText::Unreadable);
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("e.csv", "").c_str(), strText),
+              CLCCbCCsvFile::CsvText::Empty);
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("n.csv", std::string("a\0b", 3)).c_str(), strText),
+              CLCCbCCsvFile::CsvText::HasNul);
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("b.csv", "\x81\x7f").c_str(), strText),
+              CLCCbCCsvFile::CsvText::NotShiftJis);
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("ok.csv", "\x93\xfa").c_str(), strText),
+              CLCCbCCsvFile::CsvText::Ok);
+    EXPECT_EQ(strText, "\xe6\x97\xa5");
+}
+
+TEST_F(CsvFile, NullTextIsFatal)
+{
+    CollectingCsv csv;
+    EXPECT_FALSE(csv.Parse(nullptr));
+    EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+}
+
+TEST(CsvRecordData, GivesColumnsAndNumber)
+{
+    CLCCbCRecordData record({"a", "b"}, 7);
+    EXPECT_EQ(record.GetLineNo(), 7);
+    EXPECT_EQ(record.GetColumnNumber(), 2);
+    EXPECT_STREQ(record.GetColumnValue(1), "b");
+    EXPECT_EQ(record.GetColumnValue(2), nullptr);
+    EXPECT_EQ(record.GetColumnValue(-1), nullptr);
+}
+
+} // namespace

@@ -1,8 +1,11 @@
 #include "cbc/CLCCbCDataManager.h"
+#include "cbc/CLCCbCCsvAppendixTable.h"
+#include "cbc/CLCCbCCsvCbCReport.h"
 #include "cbc/CLCCbCValidator.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
+#include "gir/CLCGIRCsvAppendixTable.h"
 #include <initializer_list>
 #include <new>
 
@@ -72,7 +75,12 @@ bool CLCCbCDataManager::Guarded(const char* szFunction, const std::function<bool
 
 CLCCbCDataManager::CLCCbCDataManager() = default;
 
-CLCCbCDataManager::~CLCCbCDataManager() = default;
+CLCCbCDataManager::~CLCCbCDataManager()
+{
+    m_pCsvAppendixTable.reset();
+    m_pCsvCbCReport.reset();
+    m_pGIRCsvAppendixTable.reset();
+}
 
 bool CLCCbCDataManager::InitForCheck(const char* szCsvPath)
 {

@@ -1,11 +1,11 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 
 class CLCCbCCsvAppendixTable;
 class CLCCbCCsvCbCReport;
 class CLCGIRCsvAppendixTable;
-class CLCCbCDefinition;
 
 // The per-call pipeline behind every CbC, appendix-table and file operation.
 // The facade makes one on the stack, runs one InitFor... step, then the steps
@@ -19,8 +19,8 @@ class CLCCbCDefinition;
 class CLCCbCDataManager {
 public:
     CLCCbCDataManager();
-    // Deletes the appendix-table CSV, the CbC report CSV, the GIR
-    // appendix-table CSV and the definition, in that order.
+    // Deletes the appendix-table CSV, the CbC report CSV and the GIR
+    // appendix-table CSV, in that order.
     virtual ~CLCCbCDataManager();
 
     CLCCbCDataManager(const CLCCbCDataManager&) = delete;
@@ -117,8 +117,11 @@ private:
     std::string m_strTodokedeHojinNo;
     std::string m_strCbCHojinNo;
     std::string m_strMfHojinNo;
+    std::unique_ptr<CLCCbCCsvAppendixTable> m_pCsvAppendixTable;
+    std::unique_ptr<CLCCbCCsvCbCReport> m_pCsvCbCReport;
     std::string m_strHojinNo;          // reporting corporate number of the CbC report
     std::string m_strXmlPath;
+    std::unique_ptr<CLCGIRCsvAppendixTable> m_pGIRCsvAppendixTable;
     std::string m_strGIRTeikyouNo;
     std::string m_strGIRHojinNo;
     std::string m_strFilePath;

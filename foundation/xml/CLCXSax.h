@@ -1,27 +1,37 @@
 #pragma once
 #include "foundation/xml/CLCXParser.h"
+#include <memory>
 #include <xercesc/util/XercesDefs.hpp>
 
 XERCES_CPP_NAMESPACE_BEGIN
 class SAX2XMLReader;
 class SecurityManager;
 XERCES_CPP_NAMESPACE_END
+class CLCXEntityGuard;
 
 // A SAX2 parse that proves a text well-formed. Initialize keeps validation on
-// (validity errors are ignored anyway); Initialize2 is the hardened reader for
-// caller-chosen files.
+// (validity errors are ignored anyway); Initialize2 switches validation and the
+// external DTD off, for files the caller chose. Both readers resolve no
+// external entity (no file, no network) and bound entity expansion: such a
+// document fails like a malformed one.
+// Failures record the collector's fatal row, log, and answer false; nothing
+// throws out of this class. Each reader created initialises xerces-c once and
+// Terminate (or the destructor) terminates it once.
 class CLCXSax : public CLCXParser {
 public:
-    CLCXSax() = default;
+    CLCXSax();
     ~CLCXSax() override;
     bool Initialize() override;
     bool Initialize2();
     void Terminate() override;
+    // Parses the zero-terminated text from memory in the given encoding (which
+    // overrides the XML declaration); true when it is well-formed.
     bool Parse(const char* szData, const char* szBufferId, const char* szEncoding) override;
 
 private:
     bool CreateReader(bool bValidation);
 
-    XERCES_CPP_NAMESPACE::SAX2XMLReader* m_pReader = nullptr;      // owned
-    XERCES_CPP_NAMESPACE::SecurityManager* m_pSecurity = nullptr;  // owned
+    std::unique_ptr<XERCES_CPP_NAMESPACE::SecurityManager> m_pSecurity;   // outlives the reader
+    std::unique_ptr<CLCXEntityGuard> m_pEntityGuard;                     // outlives the reader
+    std::unique_ptr<XERCES_CPP_NAMESPACE::SAX2XMLReader> m_pReader;      // null before initialisation
 };

@@ -1,0 +1,79 @@
+#include "foundation/CLCCbCCommon.h"
+#include "foundation/FoundationTestFolder.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::pair<unsigned short, std::string>> kServed = {
+    {203, "CbCValidateDefine.xml"},        {204, "CbCDataConvDefine.xml"},
+    {205, "CbCValidateDefine2.xml"},       {206, "CbCDataConvDefine2.xml"},
+    {208, "CbCDataConvDefine3.xml"},       {209, "CbCValidateDefine3.xml"},
+    {210, "CbCDataConvDefine_AIA520.xml"}, {211, "CbCValidateDefine_AIA520.xml"},
+    {212, "CbCElementDefine_AIA520.lst"},  {213, "CbCDataConvDefine_AIA540.xml"},
+    {214, "CbCValidateDefine_AIA540.xml"},
+};
+
+class DefinitionPath : public ::testing::Test {
+protected:
+    void SetUp() override { setenv("TESVANT_DEFINITION_DIR", m_folder.Path().c_str(), 1); }
+
+    CTestFolder m_folder;
+    CEnvVar m_override{"TESVANT_DEFINITION_DIR"};
+};
+
+TEST_F(DefinitionPath, EveryServedIdentifierResolvesThroughTheOverrideFolder)
+{
+    for (const auto& [usId, strName] : kServed)
+        WriteBytes(m_folder / strName, "x");
+    for (const auto& [usId, strName] : kServed)
+        EXPECT_EQ(CLCCbCCommon::LoadResoucePath(usId, "DEFINITION"), m_folder / strName) << usId;
+}
+
+TEST_F(DefinitionPath, UnservedIdentifiersGiveNothing)
+{
+    for (const auto& [usId, strName] : kServed)
+        WriteBytes(m_folder / strName, "x");
+    for (unsigned short usId : {0, 1, 202, 207, 215, 65535})
+        EXPECT_EQ(CLCCbCCommon::LoadResoucePath(usId, "DEFINITION"), "") << usId;
+}
+
+TEST_F(DefinitionPath, AMissingFileGivesNothing)
+{
+    // The override is the only place looked at once it is set.
+    WriteBytes(m_folder / "CbCValidateDefine.xml", "x");
+    fs::create_directory(m_folder / "CbCDataConvDefine.xml");
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(203, "DEFINITION"), m_folder / "CbCValidateDefine.xml");
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(204, "DEFINITION"), "");   // a folder, not a file
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(205, "DEFINITION"), "");
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(212, "DEFINITION"), "");
+}
+
+TEST_F(DefinitionPath, ANonAsciiOverrideFolderWorks)
+{
+    const std::string strFolder = m_folder / "\xE5\xAE\x9A\xE7\xBE\xA9";   // 定義
+    fs::create_directory(strFolder);
+    WriteBytes(strFolder + "/CbCElementDefine_AIA520.lst", "x");
+    setenv("TESVANT_DEFINITION_DIR", strFolder.c_str(), 1);
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(212, "DEFINITION"), strFolder + "/CbCElementDefine_AIA520.lst");
+}
+
+TEST(DefinitionPathDefault, FindsOnlyExistingFilesOfTheTable)
+{
+    CEnvVar overrideDir("TESVANT_DEFINITION_DIR");
+    setenv("TESVANT_DEFINITION_DIR", "", 1);   // empty counts as unset
+    for (const auto& [usId, strName] : kServed) {
+        const std::string strPath = CLCCbCCommon::LoadResoucePath(usId, "DEFINITION");
+        if (strPath.empty())
+            continue;   // not shipped in this tree yet
+        EXPECT_TRUE(fs::is_regular_file(strPath)) << strPath;
+        EXPECT_EQ(fs::path(strPath).filename().string(), strName);
+    }
+    EXPECT_EQ(CLCCbCCommon::LoadResoucePath(207, "DEFINITION"), "");
+}
+
+} // namespace

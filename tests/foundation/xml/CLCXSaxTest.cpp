@@ -1,0 +1,203 @@
+#include "foundation/xml/CLCXSax.h"
+#include "foundation/xml/XmlTestSupport.h"
+#include <algorithm>
+#include <cstddef>
+#include <xercesc/framework/MemoryManager.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+namespace {
+
+const std::string kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>";
+
+enum class EReader { Generated, CallerFile };
+
+struct SSaxCase {
+    const char* szName;
+    std::string strText;
+    bool bWellFormed;
+};
+
+class XSax : public CollectorTest, public ::testing::WithParamInterface<EReader> {
+protected:
+    bool Run(const std::string& strText)
+    {
+        CLCXSax sax;
+        const bool bReady = GetParam() == EReader::Generated ? sax.Initialize() : sax.Initialize2();
+        EXPECT_TRUE(bReady);
+        return bReady && sax.Parse(strText.c_str(), "CbC", "UTF-8");
+    }
+};
+
+std::string ReaderName(const ::testing::TestParamInfo<EReader>& info)
+{
+    return info.param == EReader::Generated ? "Initialize" : "Initialize2";
+}
+
+TEST_P(XSax, JudgesWellFormednessOnly)
+{
+    const SSaxCase kCases[] = {
+        {"plain", kHead + "<DATA><CBC_OECD version=\"2.0\">\xE6\x97\xA5\xE6\x9C\xAC</CBC_OECD></DATA>", true},
+        {"declaration says Shift_JIS", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><a>\xE6\x97\xA5\xE6\x9C\xAC</a>", true},
+        {"invalid against its DTD", "<!DOCTYPE a [<!ELEMENT a EMPTY>]><a><b/><b/></a>", true},
+        {"small internal entities", "<!DOCTYPE a [<!ENTITY e \"" + std::string(1000, 'e') + "\">]><a x=\"&e;\">&e;&e;</a>", true},
+        {"escaped text", "<a>&lt;&amp;&gt;&quot;&apos;&#x65E5;</a>", true},
+        {"unclosed tag", kHead + "<DATA><a></DATA>", false},
+        {"two roots", "<a/><b/>", false},
+        {"empty", "", false},
+        {"broken UTF-8", "<a>\x93\xFA</a>", false},
+        {"undeclared entity", "<a>&nbsp;</a>", false},
+    };
+    for (const SSaxCase& c : kCases) {
+        EXPECT_EQ(Run(c.strText), c.bWellFormed) << c.szName;
+        EXPECT_EQ(Collected(), c.bWellFormed ? "" : kFatalRow) << c.szName;
+    }
+}
+
+TEST_P(XSax, LogsTheLibraryMessageWithLineAndColumn)
+{
+    CLogCapture log;
+    EXPECT_FALSE(Run(kHead + "<DATA>\n<a>\n</DATA>"));
+    EXPECT_EQ(Collected(), kFatalRow);
+    EXPECT_NE(log.Text().find(" CLCXSax::Parse--\n"
+                              "想定しないエラーが発生しました。\n"
+                              "expected end of tag 'a' (行番号: 3, 列番号: 3)\n"),
+              std::string::npos)
+        << log.Text();
+}
+
+// Billion laughs: ten levels of ten references would expand to 10^10 characters.
+std::string ExpansionBomb()
+{
+    std::string strText = "<!DOCTYPE l [<!ENTITY l0 \"lol\">";
+    for (int nLevel = 1; nLevel <= 10; ++nLevel) {
+        strText += "<!ENTITY l" + std::to_string(nLevel) + " \"";
+        for (int n = 0; n < 10; ++n)
+            strText += "&l" + std::to_string(nLevel - 1) + ";";
+        strText += "\">";
+    }
+    return strText + "]><l>&l10;</l>";
+}
+
+// Quadratic blow-up: one large entity referenced many times, here in an
+// attribute value, which the library would build whole in memory.
+std::string QuadraticBlowUp()
+{
+    std::string strText = "<!DOCTYPE l [<!ENTITY big \"" + std::string(1 << 20, 'x') + "\">]><l a=\"";
+    for (int n = 0; n < 9000; ++n)
+        strText += "&big;";
+    return strText + "\"/>";
+}
+
+// Counts what xerces-c holds: installed by an outer initialisation, it is the
+// manager of every parser made while it lives.
+class CCountingMemory : public XERCES_CPP_NAMESPACE::MemoryManager {
+public:
+    void* allocate(XMLSize_t ulSize) override
+    {
+        auto* pBlock = static_cast<XMLSize_t*>(::operator new(ulSize + kHeader));
+        *pBlock = ulSize;
+        m_ulCurrent += ulSize;
+        m_ulPeak = std::max(m_ulPeak, m_ulCurrent);
+        return reinterpret_cast<char*>(pBlock) + kHeader;
+    }
+    void deallocate(void* p) override
+    {
+        if (p == nullptr)
+            return;
+        auto* pBlock = reinterpret_cast<XMLSize_t*>(static_cast<char*>(p) - kHeader);
+        m_ulCurrent -= *pBlock;
+        ::operator delete(pBlock);
+    }
+    MemoryManager* getExceptionMemoryManager() override { return this; }
+    XMLSize_t Peak() const { return m_ulPeak; }
+
+private:
+    static constexpr XMLSize_t kHeader = alignof(std::max_align_t);
+    XMLSize_t m_ulCurrent = 0;
+    XMLSize_t m_ulPeak = 0;
+};
+
+TEST_P(XSax, RefusesEntityExpansionWithoutGrowingMemory)
+{
+    using XERCES_CPP_NAMESPACE::XMLPlatformUtils;
+    if (XMLPlatformUtils::fgMemoryManager != nullptr)
+        GTEST_SKIP() << "xerces-c was left initialised by an earlier test in this process";
+    CCountingMemory memory;
+    XMLPlatformUtils::Initialize(XERCES_CPP_NAMESPACE::XMLUni::fgXercescDefaultLocale, nullptr, nullptr, &memory);
+    for (const std::string& strText : {ExpansionBomb(), QuadraticBlowUp()}) {
+        CLogCapture log;
+        EXPECT_FALSE(Run(strText));
+        EXPECT_EQ(Collected(), kFatalRow);
+        EXPECT_NE(log.Text().find("this is the limit imposed by the application"), std::string::npos) << log.Text();
+    }
+    XMLPlatformUtils::Terminate();
+    EXPECT_LT(memory.Peak(), 16u << 20);
+}
+
+TEST_P(XSax, NeverReadsExternalEntities)
+{
+    CTestFolder folder;
+    WriteBytes(folder / "secret.txt", "secret");
+    WriteBytes(folder / "decl.dtd", "<!ENTITY x \"secret\">");
+    const std::string strFile = "file://" + (folder / "secret.txt");
+    // 192.0.2.1 is reserved for documentation and never routed: an attempt to
+    // fetch would hang the test instead of failing at once.
+    const std::string kTexts[] = {
+        "<!DOCTYPE a [<!ENTITY x SYSTEM \"" + strFile + "\">]><a>&x;</a>",
+        "<!DOCTYPE a [<!ENTITY x SYSTEM \"" + strFile + "\">]><a v=\"&x;\"/>",
+        "<!DOCTYPE a [<!ENTITY x SYSTEM \"http://192.0.2.1/x.xml\">]><a>&x;</a>",
+        "<!DOCTYPE a [<!ENTITY % p SYSTEM \"file://" + (folder / "decl.dtd") + "\"> %p;]><a>&x;</a>",
+        "<!DOCTYPE a [<!ENTITY % p SYSTEM \"http://192.0.2.1/x.dtd\"> %p;]><a/>",
+    };
+    for (const std::string& strText : kTexts) {
+        EXPECT_FALSE(Run(strText)) << strText;
+        EXPECT_EQ(Collected(), kFatalRow) << strText;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Readers, XSax, ::testing::Values(EReader::Generated, EReader::CallerFile), ReaderName);
+
+class XSaxReader : public CollectorTest {};
+
+TEST_F(XSaxReader, AnExternalDtdIsNeverFetched)
+{
+    const std::string strText = "<!DOCTYPE a SYSTEM \"http://192.0.2.1/a.dtd\"><a/>";
+    CLCXSax generated;
+    ASSERT_TRUE(generated.Initialize());
+    EXPECT_FALSE(generated.Parse(strText.c_str(), "CbC", "UTF-8"));   // validation needs it: refused
+    EXPECT_EQ(Collected(), kFatalRow);
+
+    CLCXSax callerFile;
+    ASSERT_TRUE(callerFile.Initialize2());
+    EXPECT_TRUE(callerFile.Parse(strText.c_str(), "CbC", "UTF-8"));   // not loaded at all
+    EXPECT_EQ(Collected(), "");
+}
+
+TEST_F(XSaxReader, ParseWithoutReaderOrArgumentsRecordsTheFatalRow)
+{
+    CLCXSax sax;
+    EXPECT_FALSE(sax.Parse("<a/>", "CbC", "UTF-8"));
+    EXPECT_EQ(Collected(), kFatalRow);
+    ASSERT_TRUE(sax.Initialize());
+    EXPECT_FALSE(sax.Parse(nullptr, "CbC", "UTF-8"));
+    EXPECT_FALSE(sax.Parse("<a/>", nullptr, "UTF-8"));
+    EXPECT_EQ(Collected(), kFatalRow);
+    EXPECT_TRUE(sax.Parse("<a/>", "CbC", "UTF-8"));
+    sax.Terminate();
+    EXPECT_FALSE(sax.Parse("<a/>", "CbC", "UTF-8"));
+    EXPECT_EQ(Collected(), kFatalRow);
+}
+
+TEST_F(XSaxReader, OneReaderParsesManyTexts)
+{
+    CLCXSax sax;
+    ASSERT_TRUE(sax.Initialize());
+    EXPECT_FALSE(sax.Parse("<a>", "CbC", "UTF-8"));
+    EXPECT_EQ(Collected(), kFatalRow);
+    EXPECT_TRUE(sax.Parse("<a/>", "CbC", "UTF-8"));
+    EXPECT_TRUE(sax.Parse(ExpansionBomb().substr(0, ExpansionBomb().find("]>")).append("]><l/>").c_str(), "CbC", "UTF-8"));
+    EXPECT_EQ(Collected(), "");
+}
+
+} // namespace

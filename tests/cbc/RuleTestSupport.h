@@ -82,6 +82,12 @@ struct SKindCase {
     const char* szExpected;
 };
 
+// Runs one table row through a rule of the kind szType and checks its outcome.
+inline void ExpectCase(const char* szType, const SKindCase& c)
+{
+    ExpectOutcome(RunRule(szType, c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+}
+
 inline std::string CaseName(const ::testing::TestParamInfo<SKindCase>& info)
 {
     return info.param.szName;

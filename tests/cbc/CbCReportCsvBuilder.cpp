@@ -438,6 +438,20 @@ SCbCReport GoldenReport(ELayout eLayout)
     return r;
 }
 
+SCbCReport JapaneseReport(ELayout eLayout)
+{
+    const std::vector<std::string>& w = JapaneseWords();
+    SCbCReport r = GoldenReport(eLayout);
+    r.entity->strName = w[4] + w[1];                        // テスト株式会社
+    r.entity->strAddressFree = w[2] + w[3] + " 1-1";        // 東京都千代田区 1-1
+    r.vecConstEntities[0].strName = w[4] + w[1] + " & <" + w[0] + ">";
+    r.vecConstEntities[0].strAddressFree = w[2] + w[3];
+    r.vecConstEntities[2].strName = w[10] + w[11] + w[8];   // 髙①商事
+    r.vecConstEntities[3].strOtherEntityInfo = w[5] + w[6] + w[7] + w[9];
+    r.vecInfos[0].strOtherInfo = w[0] + " \"" + w[4] + "\"";
+    return r;
+}
+
 std::string CorporateNumber(const std::string& strTwelveDigits)
 {
     int nSum = 0;

@@ -131,6 +131,14 @@ std::string Escape(const std::string& strText);
 // listed out of country order.
 SCbCReport GoldenReport(ELayout eLayout);
 
+// The golden report with Japanese texts (CP932 extensions and second bytes
+// 0x5C among them) in the reporting entity's Name (column 7) and AddressFree
+// (8), the constituent entities' Name (5) and AddressFree (7) of record 1,
+// Name of record 3, OtherEntityInfo of record 4 (10, second layout 11), and the
+// first additional info's OtherInfo (5). The check refuses them (latinString);
+// the conversion writes them as UTF-8.
+SCbCReport JapaneseReport(ELayout eLayout);
+
 // The corporate number the golden reports are filed under.
 std::string GoldenCorporateNumber();
 

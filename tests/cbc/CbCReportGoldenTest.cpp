@@ -27,13 +27,14 @@ struct SGoldenCase {
     const char* szName;
     ELayout eLayout;
     const char* szExpectedFile;
+    const char* szJapaneseFile;   // the conversion of JapaneseReport
     const char* szSchemaFolder;
     const char* szSchemaFile;
 };
 
 const SGoldenCase kGoldenCases[] = {
-    {"First", ELayout::First, "golden_v1.xml", "cbc_v1.0.1", "CbcXML_v1.0.1.xsd"},
-    {"Second", ELayout::Second, "golden_v2.xml", "cbc_v2.0", "CbcXML_v2.0.xsd"},
+    {"First", ELayout::First, "golden_v1.xml", "golden_ja_v1.xml", "cbc_v1.0.1", "CbcXML_v1.0.1.xsd"},
+    {"Second", ELayout::Second, "golden_v2.xml", "golden_ja_v2.xml", "cbc_v2.0", "CbcXML_v2.0.xsd"},
 };
 
 // The stored text is one line; the file ends with one line feed for the editor's sake.
@@ -61,6 +62,9 @@ TEST_P(CbCGolden, StoredTextIsTheModelsExpectedText)
     const std::string strStored = ReadExpected(c.szExpectedFile);
     ASSERT_FALSE(strStored.empty()) << c.szExpectedFile << " is missing";
     EXPECT_EQ(cbctest::ExpectedXml(cbctest::GoldenReport(c.eLayout)), strStored);
+    const std::string strJapanese = ReadExpected(c.szJapaneseFile);
+    ASSERT_FALSE(strJapanese.empty()) << c.szJapaneseFile << " is missing";
+    EXPECT_EQ(cbctest::ExpectedXml(cbctest::JapaneseReport(c.eLayout)), strJapanese);
 }
 
 TEST_P(CbCGolden, StoredTextIsValidAgainstTheSchema)
@@ -71,6 +75,7 @@ TEST_P(CbCGolden, StoredTextIsValidAgainstTheSchema)
         GTEST_SKIP() << strMissing;
     std::string strErrors;
     EXPECT_TRUE(oecdxsd::ValidateXml(strSchema, ReadExpected(c.szExpectedFile), strErrors)) << strErrors;
+    EXPECT_TRUE(oecdxsd::ValidateXml(strSchema, ReadExpected(c.szJapaneseFile), strErrors)) << strErrors;
 }
 
 // The oracle must be able to say no: without its Timestamp the text is refused.
@@ -109,6 +114,33 @@ TEST_P(CbCGolden, ConvertsToTheStoredText)
     EXPECT_EQ(result.strErrors, "");
     ASSERT_TRUE(cbctest::NormaliseTimestamp(result.strXml)) << result.strXml;
     EXPECT_EQ(result.strXml, ReadExpected(c.szExpectedFile));
+}
+
+// The CbC report is filed in Latin characters: every Japanese text is refused
+// where it stands, and the cross checks do not run after field errors.
+TEST_P(CbCGolden, CheckRefusesJapaneseTextsWhereTheyStand)
+{
+    const SGoldenCase& c = GetParam();
+    const std::string strPath = m_folder.Write("cbc.csv", cbctest::CsvBytes(cbctest::JapaneseReport(c.eLayout)));
+    const cbctest::SRoadResult result = cbctest::RunCheck(c.eLayout, strPath);
+    EXPECT_FALSE(result.bOk);
+    EXPECT_EQ(result.strErrors, c.eLayout == ELayout::First
+                                    ? "0002-00007-HE60011E,0002-00008-HE60011E,0006-00005-HE60011E,"
+                                      "0006-00007-HE60011E,0008-00005-HE60011E,0009-00010-HE60011E,0010-00005-HE60011E"
+                                    : "0002-00007-HE60011E,0002-00008-HE60011E,0006-00005-HE60011E,"
+                                      "0006-00007-HE60011E,0008-00005-HE60011E,0009-00011-HE60011E,0010-00005-HE60011E");
+}
+
+// The conversion road decodes CP932 (extensions and 0x5C second bytes included)
+// and writes UTF-8.
+TEST_P(CbCGolden, ConvertsJapaneseTextsToUtf8)
+{
+    const SGoldenCase& c = GetParam();
+    const std::string strPath = m_folder.Write("cbc.csv", cbctest::CsvBytes(cbctest::JapaneseReport(c.eLayout)));
+    cbctest::SRoadResult result = cbctest::RunConvert(c.eLayout, strPath);
+    ASSERT_TRUE(result.bOk) << result.strErrors;
+    ASSERT_TRUE(cbctest::NormaliseTimestamp(result.strXml)) << result.strXml;
+    EXPECT_EQ(result.strXml, ReadExpected(c.szJapaneseFile));
 }
 
 TEST_P(CbCGolden, IntegrityCheckComparesTheCorporateNumber)

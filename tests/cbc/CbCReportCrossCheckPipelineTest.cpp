@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #if __has_include("cbc/CLCCbCDefinition.h")
@@ -214,6 +215,11 @@ const SCrossCase kCrossCases[] = {
      },
      "0003-00006-HE60011E", "0003-00006-HE60011E"},
 };
+
+void PrintTo(const SCrossCase& c, std::ostream* pOut)
+{
+    *pOut << c.szName;
+}
 
 class CbCCrossChecks : public ::testing::TestWithParam<SCrossCase> {
 protected:

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <ostream>
 #include <random>
 #include <set>
 #include <string>
@@ -304,6 +305,11 @@ const SLayoutCase kLayouts[] = {
     {"Second", ELayout::Second, "cbc_v2.0", "CbcXML_v2.0.xsd", 2000},
 };
 
+void PrintTo(const SLayoutCase& c, std::ostream* pOut)
+{
+    *pOut << c.szName;
+}
+
 class CbCGenerated : public ::testing::TestWithParam<SLayoutCase> {
 protected:
     void SetUp() override { CLCValidResult::destroy(); }
@@ -376,6 +382,27 @@ TEST_P(CbCGenerated, PassCheckConvertAndValidate)
     }
     if (!strMissing.empty())
         GTEST_SKIP() << "checked and converted; schema part skipped: " << strMissing;
+}
+
+// What passes the check must be fileable: a foreign entity's TIN longer than
+// the second schema's 200 characters must not pass the check of 209.
+TEST_P(CbCGenerated, LongForeignTinIsRefusedOrValid)
+{
+    const SLayoutCase& c = GetParam();
+    if (const std::string strMissing = oecdxsd::MissingSchemaMessage(Schema()); !strMissing.empty())
+        GTEST_SKIP() << strMissing;
+    SCbCReport report = cbctest::GoldenReport(c.eLayout);
+    report.vecConstEntities[1].strTin = std::string(201, 'T');
+    const std::string strPath = m_folder.Write("cbc.csv", cbctest::CsvBytes(report));
+    const cbctest::SRoadResult check = cbctest::RunCheck(c.eLayout, strPath);
+    if (!check.bOk) {
+        EXPECT_EQ(check.strErrors.rfind("0007-00003-", 0), 0u) << check.strErrors;
+        return;
+    }
+    cbctest::SRoadResult convert = cbctest::RunConvert(c.eLayout, strPath);
+    ASSERT_TRUE(convert.bOk) << convert.strErrors;
+    std::string strErrors;
+    EXPECT_TRUE(oecdxsd::ValidateXml(Schema(), convert.strXml, strErrors)) << strErrors;
 }
 
 #endif

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -36,6 +37,11 @@ const SGoldenCase kGoldenCases[] = {
     {"First", ELayout::First, "golden_v1.xml", "golden_ja_v1.xml", "cbc_v1.0.1", "CbcXML_v1.0.1.xsd"},
     {"Second", ELayout::Second, "golden_v2.xml", "golden_ja_v2.xml", "cbc_v2.0", "CbcXML_v2.0.xsd"},
 };
+
+void PrintTo(const SGoldenCase& c, std::ostream* pOut)
+{
+    *pOut << c.szName;
+}
 
 // The stored text is one line; the file ends with one line feed for the editor's sake.
 std::string ReadExpected(const std::string& strName)

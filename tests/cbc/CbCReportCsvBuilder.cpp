@@ -327,18 +327,19 @@ std::string ExpectedXml(const SCbCReport& report, const std::string& strTimestam
 
 bool NormaliseTimestamp(std::string& strXml)
 {
-    static const std::regex s_timestamp("<cbc:Timestamp>([^<]*)</cbc:Timestamp>");
     static const std::regex s_localDateTime("[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}");
-    std::smatch match;
-    if (!std::regex_search(strXml, match, s_timestamp))
+    static const std::string kOpen = "<cbc:Timestamp>";
+    static const std::string kClose = "</cbc:Timestamp>";
+    const size_t nOpen = strXml.find(kOpen);
+    if (nOpen == std::string::npos || strXml.find(kOpen, nOpen + 1) != std::string::npos)
         return false;
-    const std::string strValue = match[1].str();
-    const size_t nValueAt = static_cast<size_t>(match.position(1));
-    if (strXml.find("<cbc:Timestamp>", nValueAt) != std::string::npos)
+    const size_t nValueAt = nOpen + kOpen.size();
+    const size_t nClose = strXml.find(kClose, nValueAt);
+    if (nClose == std::string::npos)
         return false;
-    if (!std::regex_match(strValue, s_localDateTime))
+    if (!std::regex_match(strXml.substr(nValueAt, nClose - nValueAt), s_localDateTime))
         return false;
-    strXml.replace(nValueAt, strValue.size(), kFixedTimestamp);
+    strXml.replace(nValueAt, nClose - nValueAt, kFixedTimestamp);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <ostream>
 #include <random>
 #include <set>
@@ -29,7 +30,9 @@ namespace {
 using cbctest::ELayout;
 using cbctest::SCbCReport;
 
-constexpr int kReportsPerLayout = 200;
+// Each road loads its definition afresh, which dominates the time under the
+// sanitizers: fewer, larger reports cover more per second.
+constexpr int kReportsPerLayout = 40;
 // Every fourth report also gets Japanese texts: the check must refuse exactly
 // those fields, the conversion must still write them.
 constexpr int kJapaneseEvery = 4;
@@ -54,7 +57,7 @@ public:
         if (!bFirst)
             vecPool.push_back("XX");
         std::shuffle(vecPool.begin(), vecPool.end(), m_rng);
-        const size_t nSummaries = static_cast<size_t>(Int(0, 6));
+        const size_t nSummaries = static_cast<size_t>(Int(0, 7));
         std::vector<std::string> vecCountries(vecPool.begin(), vecPool.begin() + static_cast<long>(nSummaries));
         std::vector<std::string> vecReceiving;
         for (const std::string& strCode : vecCountries) {
@@ -112,7 +115,7 @@ public:
         }
         std::shuffle(r.vecConstEntities.begin(), r.vecConstEntities.end(), m_rng);
 
-        const int nInfos = Int(0, 3);
+        const int nInfos = Int(0, 4);
         for (int i = 0; i < nInfos; ++i) {
             cbctest::SAdditionalInfo a;
             a.strDocTypeIndic = bCorrection ? Pick({"OECD2", "OECD3"}) : "OECD1";
@@ -312,6 +315,11 @@ void PrintTo(const SLayoutCase& c, std::ostream* pOut)
 
 class CbCGenerated : public ::testing::TestWithParam<SLayoutCase> {
 protected:
+#ifdef TESVANT_HAVE_CBC_ENGINE
+    static void SetUpTestSuite() { s_pXerces = std::make_unique<cbctest::XercesHold>(); }
+    static void TearDownTestSuite() { s_pXerces.reset(); }
+    static inline std::unique_ptr<cbctest::XercesHold> s_pXerces;
+#endif
     void SetUp() override { CLCValidResult::destroy(); }
     void TearDown() override { CLCValidResult::destroy(); }
 
@@ -385,22 +393,24 @@ TEST_P(CbCGenerated, PassCheckConvertAndValidate)
 }
 
 // What passes the check must be fileable: a foreign entity's TIN longer than
-// the second schema's 200 characters must not pass the check of 209.
+// the second schema's 200 characters is refused by 209 (HE60010E); the first
+// schema has no maximum, so 205 passes it and the output is valid.
 TEST_P(CbCGenerated, LongForeignTinIsRefusedOrValid)
 {
     const SLayoutCase& c = GetParam();
-    if (const std::string strMissing = oecdxsd::MissingSchemaMessage(Schema()); !strMissing.empty())
-        GTEST_SKIP() << strMissing;
     SCbCReport report = cbctest::GoldenReport(c.eLayout);
     report.vecConstEntities[1].strTin = std::string(201, 'T');
     const std::string strPath = m_folder.Write("cbc.csv", cbctest::CsvBytes(report));
     const cbctest::SRoadResult check = cbctest::RunCheck(c.eLayout, strPath);
-    if (!check.bOk) {
-        EXPECT_EQ(check.strErrors.rfind("0007-00003-", 0), 0u) << check.strErrors;
+    if (c.eLayout == ELayout::Second) {
+        EXPECT_EQ(check.strErrors, "0007-00003-HE60010E");
         return;
     }
+    EXPECT_EQ(check.strErrors, "");
     cbctest::SRoadResult convert = cbctest::RunConvert(c.eLayout, strPath);
     ASSERT_TRUE(convert.bOk) << convert.strErrors;
+    if (const std::string strMissing = oecdxsd::MissingSchemaMessage(Schema()); !strMissing.empty())
+        GTEST_SKIP() << strMissing;
     std::string strErrors;
     EXPECT_TRUE(oecdxsd::ValidateXml(Schema(), convert.strXml, strErrors)) << strErrors;
 }

@@ -6,9 +6,21 @@
 #include "cbc/CbCReportCsvBuilder.h"
 #include "foundation/CLCCbCCommon.h"
 
+#include <xercesc/util/PlatformUtils.hpp>
+
 #include <string>
 
 namespace cbctest {
+
+// Holds the XML library initialised, as the API object does for its whole life,
+// so that the steps' own initialisations are cheap. Construct in a suite's set-up.
+class XercesHold {
+public:
+    XercesHold() { xercesc::XMLPlatformUtils::Initialize(); }
+    ~XercesHold() { xercesc::XMLPlatformUtils::Terminate(); }
+    XercesHold(const XercesHold&) = delete;
+    XercesHold& operator=(const XercesHold&) = delete;
+};
 
 struct SRoadResult {
     bool bOk = false;

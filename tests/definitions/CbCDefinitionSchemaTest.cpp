@@ -1,4 +1,5 @@
 #include "definitions/CbCDefinitionFileModel.h"
+#include "support/OecdSchema.h"
 
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
@@ -19,14 +20,6 @@ using namespace cbcdef;
 namespace {
 
 const char kXsdNamespace[] = "http://www.w3.org/2001/XMLSchema";
-
-std::string SchemaRoot()
-{
-    // The environment may point elsewhere when the shared folder is not beside the sources.
-    if (const char* szDir = std::getenv("TESVANT_OECD_XSD_DIR"); szDir != nullptr && *szDir != '\0')
-        return szDir;
-    return TESVANT_OECD_XSD_DIR;
-}
 
 std::string Prop(xmlNodePtr pNode, const char* szName)
 {
@@ -303,7 +296,7 @@ class AgainstSchema : public ::testing::TestWithParam<SSchemaCase> {
 protected:
     void SetUp() override
     {
-        const std::string strFolder = SchemaRoot() + "/" + GetParam().szFolder;
+        const std::string strFolder = oecdxsd::SchemaRoot() + "/" + GetParam().szFolder;
         if (!std::filesystem::is_directory(strFolder))
             GTEST_SKIP() << "OECD schemas not found at " << strFolder << "; schema agreement not checked";
         std::string strError;

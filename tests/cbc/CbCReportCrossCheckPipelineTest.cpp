@@ -9,10 +9,7 @@
 #include <ostream>
 #include <string>
 
-#if __has_include("cbc/CLCCbCDefinition.h")
 #include "cbc/CbCReportPipeline.h"
-#define TESVANT_HAVE_CBC_ENGINE 1
-#endif
 
 // The sixteen cross-record checks seen through the check road of the data
 // manager (field rules first, then the checks in order, every row collected),
@@ -21,7 +18,6 @@
 // X5, 10 and 11 additional info.
 namespace {
 
-#ifdef TESVANT_HAVE_CBC_ENGINE
 
 using cbctest::ELayout;
 using cbctest::SCbCReport;
@@ -226,7 +222,7 @@ class CbCCrossChecks : public ::testing::TestWithParam<SCrossCase> {
 protected:
     void SetUp() override { CLCValidResult::destroy(); }
     void TearDown() override { CLCValidResult::destroy(); }
-    csvtest::TempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 TEST_P(CbCCrossChecks, GiveTheirRowsThroughTheCheckRoad)
@@ -257,7 +253,7 @@ protected:
     {
         return cbctest::RunConvert(GetParam(), m_folder.Write("cbc.csv", cbctest::CsvBytes(report)));
     }
-    csvtest::TempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 // An entity whose country has no summary would vanish from the filing.
@@ -329,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, CbCConversionGuards, ::testing::Values(ELayout
 TEST(CbCRoleRule, AcceptsOneCodeOnly)
 {
     CLCValidResult::destroy();
-    csvtest::TempFolder folder;
+    CTestFolder folder;
     struct SRoleCase {
         const char* szRole;
         const char* szErrors;
@@ -353,6 +349,5 @@ TEST(CbCRoleRule, AcceptsOneCodeOnly)
     CLCValidResult::destroy();
 }
 
-#endif
 
 } // namespace

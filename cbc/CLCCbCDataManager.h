@@ -106,8 +106,6 @@ private:
     static bool Guarded(const char* szFunction, const std::function<bool()>& fnStep);
 
     // The report steps (CLCCbCDataManagerReport.cpp).
-    // The loaded definition, or the fatal row when no loading step ran.
-    CLCCbCDefinition* LoadedDefinition(const char* szFunction) const;
     // The checks of a generated text shared by the three conversions: the
     // definition's flag, the size limit, well-formedness, the output file.
     // strXml receives the text, or is emptied with a row recorded.

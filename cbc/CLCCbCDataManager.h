@@ -63,6 +63,9 @@ public:
 
     // Conversions: strXml receives the checked XML (also when it was written to
     // the output path); it is empty after a failure.
+    // A conversion that fails always leaves a row (the fatal row when nothing
+    // else explains it). MakeData2 first runs the country cross checks, so no
+    // constituent entity is dropped or written twice.
     bool MakeData(std::string& strXml);
     bool MakeData2(std::string& strXml);
     bool MakeGIRApxTblData(std::string& strXml);

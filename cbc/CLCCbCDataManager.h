@@ -63,6 +63,9 @@ public:
 
     // Conversions: strXml receives the checked XML (also when it was written to
     // the output path); it is empty after a failure.
+    // A conversion that fails always leaves a row (the fatal row when nothing
+    // else explains it). MakeData2 first runs the country cross checks, so no
+    // constituent entity is dropped or written twice.
     bool MakeData(std::string& strXml);
     bool MakeData2(std::string& strXml);
     bool MakeGIRApxTblData(std::string& strXml);
@@ -106,8 +109,6 @@ private:
     static bool Guarded(const char* szFunction, const std::function<bool()>& fnStep);
 
     // The report steps (CLCCbCDataManagerReport.cpp).
-    // The loaded definition, or the fatal row when no loading step ran.
-    CLCCbCDefinition* LoadedDefinition(const char* szFunction) const;
     // The checks of a generated text shared by the three conversions: the
     // definition's flag, the size limit, well-formedness, the output file.
     // strXml receives the text, or is emptied with a row recorded.

@@ -85,13 +85,6 @@ bool Passed(CLCCbCMessage_t result, bool& bAll)
 
 } // namespace
 
-CLCCbCDefinition* CLCCbCDataManager::LoadedDefinition(const char* szFunction) const
-{
-    if (!m_pDefinition)
-        RecordUnexpected(szFunction);
-    return m_pDefinition.get();
-}
-
 bool CLCCbCDataManager::LoadCsvWithDefinition(const char* szRootName, unsigned short usDefinitionId, bool bCheck)
 {
     constexpr const char* kFunction = "CLCCbCDataManager::LoadCsvWithDefinition";
@@ -149,7 +142,8 @@ bool CLCCbCDataManager::ValidateCsv()
 {
     constexpr const char* kFunction = "CLCCbCDataManager::ValidateCsv";
     return Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
+        // A step out of order (nothing loaded) cannot check anything.
         if (pDefinition == nullptr || !m_pCsvAppendixTable) {
             RecordUnexpected(kFunction);
             return false;
@@ -167,7 +161,7 @@ bool CLCCbCDataManager::ValidateGIRApxTblCsv()
 {
     constexpr const char* kFunction = "CLCCbCDataManager::ValidateGIRApxTblCsv";
     return Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
         if (pDefinition == nullptr || !m_pGIRCsvAppendixTable) {
             RecordUnexpected(kFunction);
             return false;
@@ -199,7 +193,7 @@ bool CLCCbCDataManager::ValidateCsv2()
 {
     constexpr const char* kFunction = "CLCCbCDataManager::ValidateCsv2";
     return Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
         if (pDefinition == nullptr || !m_pCsvCbCReport) {
             RecordUnexpected(kFunction);
             return false;
@@ -327,7 +321,7 @@ bool CLCCbCDataManager::MakeData(std::string& strXml)
 {
     constexpr const char* kFunction = "CLCCbCDataManager::MakeData";
     const bool bResult = Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
         if (pDefinition == nullptr || !m_pCsvAppendixTable) {
             RecordUnexpected(kFunction);
             return false;
@@ -345,7 +339,7 @@ bool CLCCbCDataManager::MakeGIRApxTblData(std::string& strXml)
 {
     constexpr const char* kFunction = "CLCCbCDataManager::MakeGIRApxTblData";
     const bool bResult = Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
         if (pDefinition == nullptr || !m_pGIRCsvAppendixTable) {
             RecordUnexpected(kFunction);
             return false;
@@ -363,7 +357,7 @@ bool CLCCbCDataManager::MakeData2(std::string& strXml)
 {
     constexpr const char* kFunction = "CLCCbCDataManager::MakeData2";
     const bool bResult = Guarded(kFunction, [&] {
-        CLCCbCDefinition* pDefinition = LoadedDefinition(kFunction);
+        CLCCbCDefinition* pDefinition = m_pDefinition.get();
         if (pDefinition == nullptr || !m_pCsvCbCReport) {
             RecordUnexpected(kFunction);
             return false;

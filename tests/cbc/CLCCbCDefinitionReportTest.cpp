@@ -218,6 +218,24 @@ TEST_F(EngineCbCReport, CrossChecksRunOnlyAfterEveryRecordPassed)
     EXPECT_EQ(Check(report.Csv(), 205).strErrors, "0004-00005-HE60029E");
 }
 
+TEST_F(EngineCbCReport, EveryCrossCheckRunsAfterAFailedOne)
+{
+    SReportV1 report;
+    report.spec[7] = "";                                          // check 5
+    report.infos[0][2] = "JP2019-9234567890123-001-0003";           // check 11, with the US summary
+    EXPECT_EQ(Check(report.Csv(), 205).strErrors, "0001-00008-HE60001E,0004-00003-HE60033E,0007-00003-HE60033E");
+}
+
+TEST_F(EngineCbCReport, StepsOutOfOrderAreFatal)
+{
+    CLCCbCDataManager manager;
+    std::string strXml = "old";
+    EXPECT_FALSE(manager.ValidateCsv2());
+    EXPECT_FALSE(manager.MakeData2(strXml));
+    EXPECT_EQ(strXml, "");
+    EXPECT_EQ(Finish(manager, false).strErrors, "0000-00000-HE60000E");
+}
+
 TEST_F(EngineCbCReport, SecondSchemaChecksStaySilentUnderTheFirst)
 {
     // A correction message whose reporting entity is new data: only the second

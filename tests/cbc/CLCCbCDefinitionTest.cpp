@@ -3,7 +3,7 @@
 #include "cbc/CLCCbCDefinition.h"
 #include "EngineTestSupport.h"
 
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace {
 
@@ -274,7 +274,7 @@ TEST_F(EngineAppendix, UnwritableOutputIsHE60020E)
     ASSERT_TRUE(manager.InitForMake(WriteCsv(Line(Aia120("1,1,1", "A"))).c_str(), "soft", "name",
                                     strOutput.c_str()));
     // The path passed its check; now a folder stands where the file would go.
-    ASSERT_EQ(mkdir(strOutput.c_str(), 0700), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(strOutput));
     ASSERT_TRUE(manager.LoadCsvWithDefinition("AIA120", 204, false));
     std::string strXml;
     EXPECT_FALSE(manager.MakeData(strXml));

@@ -5,6 +5,7 @@
 #include "cbc/CLCCbCDataManager.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -112,9 +113,6 @@ protected:
 
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tesvant-engine-XXXXXX").string();
-        ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-        m_dir = strTemplate;
         const char* szOld = std::getenv("TESVANT_DEFINITION_DIR");
         if (szOld != nullptr)
             m_strOldDefinitionDir = szOld;
@@ -130,16 +128,13 @@ protected:
             setenv("TESVANT_DEFINITION_DIR", m_strOldDefinitionDir->c_str(), 1);
         else
             unsetenv("TESVANT_DEFINITION_DIR");
-        std::error_code ec;
-        std::filesystem::remove_all(m_dir, ec);
     }
 
-    std::string PathOf(const std::string& strName) const { return (m_dir / strName).string(); }
+    std::string PathOf(const std::string& strName) const { return m_folder / strName; }
 
     std::string WriteCsv(const std::string& strBytes, const std::string& strName = "in.csv") const
     {
-        WriteBytes(m_dir / strName, strBytes);
-        return PathOf(strName);
+        return m_folder.Write(strName, strBytes);
     }
 
     // One text of a definition file and what replaces it.
@@ -152,7 +147,7 @@ protected:
     // edited, and points the lookup at it.
     void UseDefinition(const std::string& strFile, const std::vector<SEdit>& edits)
     {
-        const std::filesystem::path folder = m_dir / "definitions";
+        const std::filesystem::path folder = m_folder.Path() / "definitions";
         std::filesystem::create_directories(folder);
         for (const auto& entry : std::filesystem::directory_iterator(TESVANT_DEFINITION_SOURCE_DIR))
             std::filesystem::copy_file(entry.path(), folder / entry.path().filename(),
@@ -170,7 +165,7 @@ protected:
     // An empty definition folder: no definition can be found.
     void UseNoDefinitions()
     {
-        const std::filesystem::path folder = m_dir / "nodefinitions";
+        const std::filesystem::path folder = m_folder.Path() / "nodefinitions";
         std::filesystem::create_directories(folder);
         setenv("TESVANT_DEFINITION_DIR", folder.string().c_str(), 1);
     }
@@ -183,7 +178,7 @@ protected:
     }
 
     CLCCbCCommon::EXEC_MODE m_mode;
-    std::filesystem::path m_dir;
+    CTestFolder m_folder;
     std::optional<std::string> m_strOldDefinitionDir;
 };
 

@@ -1,0 +1,121 @@
+#include "cbc/CLCCbCValidCharSet.h"
+#include <cstdint>
+#include <string_view>
+
+namespace {
+struct SRange {
+    char16_t first;
+    char16_t last;
+};
+
+// The characters the Levra filing system accepts (halfwidth katakana and every
+// surrogate excluded, so nothing outside the BMP passes).
+constexpr SRange kLevraString[] = {
+    {0x0009, 0x0009}, {0x000A, 0x000A}, {0x000D, 0x000D}, {0x0020, 0x007E}, {0x00A0, 0x00FF},
+    {0x0370, 0x04FF}, {0x2000, 0x206F}, {0x2150, 0x22FF}, {0x2460, 0x257F}, {0x25A0, 0x25FF},
+    {0x3000, 0x30FF}, {0x3200, 0x33FF}, {0x4E00, 0x9FFF}, {0xF900, 0xFAFF}, {0xFF00, 0xFF65},
+    {0xFFA0, 0xFFEF},
+};
+constexpr SRange kLatinString[] = {
+    {0x0009, 0x0009}, {0x000A, 0x000A}, {0x000D, 0x000D}, {0x0020, 0x007E},
+};
+constexpr SRange kFugoNumber[] = {
+    {u'+', u'+'}, {u'-', u'-'}, {u'0', u'9'},
+};
+
+struct SCharSet {
+    std::string_view szName;
+    const SRange* pRanges;
+    size_t nRanges;
+};
+constexpr SCharSet kCharSets[] = {
+    {"levraString", kLevraString, sizeof(kLevraString) / sizeof(kLevraString[0])},
+    {"latinString", kLatinString, sizeof(kLatinString) / sizeof(kLatinString[0])},
+    {"fugoNumber", kFugoNumber, sizeof(kFugoNumber) / sizeof(kFugoNumber[0])},
+};
+
+bool InSet(const SCharSet& set, char16_t cUnit)
+{
+    for (size_t i = 0; i < set.nRanges; ++i) {
+        if (cUnit >= set.pRanges[i].first && cUnit <= set.pRanges[i].last)
+            return true;
+    }
+    return false;
+}
+
+// Strict UTF-8 decoding of one code point (no overlong forms, no surrogates,
+// nothing above U+10FFFF). Answers false for invalid input.
+bool DecodeUtf8(const unsigned char*& p, char32_t& cPoint)
+{
+    unsigned char c = *p;
+    int nMore = 0;
+    char32_t cMin = 0;
+    if (c < 0x80) {
+        cPoint = c;
+        ++p;
+        return true;
+    }
+    if (c >= 0xC2 && c <= 0xDF) {
+        cPoint = c & 0x1F;
+        nMore = 1;
+        cMin = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        cPoint = c & 0x0F;
+        nMore = 2;
+        cMin = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        cPoint = c & 0x07;
+        nMore = 3;
+        cMin = 0x10000;
+    } else {
+        return false;
+    }
+    ++p;
+    for (int i = 0; i < nMore; ++i, ++p) {
+        if ((*p & 0xC0) != 0x80)
+            return false;   // also stops at the terminating zero
+        cPoint = (cPoint << 6) | (*p & 0x3F);
+    }
+    return cPoint >= cMin && cPoint <= 0x10FFFF && (cPoint < 0xD800 || cPoint > 0xDFFF);
+}
+} // namespace
+
+CLCCbCValidCharSet::CLCCbCValidCharSet(long lColumn, CLCCbCMessage_t message) : CLCCbCValidItem(lColumn, message)
+{
+}
+
+void CLCCbCValidCharSet::SetParam(const char* szValue)
+{
+    m_strParam = szValue != nullptr ? szValue : "";
+}
+
+CLCCbCMessage_t CLCCbCValidCharSet::_validate(const char* szValue)
+{
+    if (szValue == nullptr)
+        return CBC_MSG_NONE;
+    const SCharSet* pSet = nullptr;
+    for (const SCharSet& set : kCharSets) {
+        if (set.szName == m_strParam)
+            pSet = &set;
+    }
+    if (pSet == nullptr)
+        return LogFatal(__FILE__, __LINE__, "CLCCbCValidCharSet::_validate");
+
+    // Judged per UTF-16 code unit, as the filing system sees the text.
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(szValue);
+    while (*p != '\0') {
+        char32_t cPoint = 0;
+        if (!DecodeUtf8(p, cPoint))
+            return HE60011E;
+        if (cPoint > 0xFFFF) {
+            char32_t cOffset = cPoint - 0x10000;
+            if (!InSet(*pSet, static_cast<char16_t>(0xD800 + (cOffset >> 10))) ||
+                !InSet(*pSet, static_cast<char16_t>(0xDC00 + (cOffset & 0x3FF))))
+                return HE60011E;
+            continue;
+        }
+        if (!InSet(*pSet, static_cast<char16_t>(cPoint)))
+            return HE60011E;
+    }
+    return CBC_MSG_NONE;
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "cbc/CLCCbCValidItem.h"
+#include <string>
+
+// "notContain": the value must equal none of the listed words (HE60009E). An empty
+// list is fatal.
+class CLCCbCValidNotContain : public CLCCbCValidItem {
+public:
+    CLCCbCValidNotContain(long lColumn, CLCCbCMessage_t message);
+    void SetParam(const char* szValue);
+    CLCCbCMessage_t _validate(const char* szValue) override;
+
+private:
+    std::string m_strParam;
+};

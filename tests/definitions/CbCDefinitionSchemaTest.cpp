@@ -1,4 +1,5 @@
 #include "definitions/CbCDefinitionFileModel.h"
+#include "definitions/OecdXsdDir.h"
 
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
@@ -22,10 +23,7 @@ const char kXsdNamespace[] = "http://www.w3.org/2001/XMLSchema";
 
 std::string SchemaRoot()
 {
-    // The environment may point elsewhere when the shared folder is not beside the sources.
-    if (const char* szDir = std::getenv("TESVANT_OECD_XSD_DIR"); szDir != nullptr && *szDir != '\0')
-        return szDir;
-    return TESVANT_OECD_XSD_DIR;
+    return OecdXsdDir();
 }
 
 std::string Prop(xmlNodePtr pNode, const char* szName)

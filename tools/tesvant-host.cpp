@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <exception>
@@ -115,7 +116,8 @@ const SOperation* FindOperation(std::string_view name)
 // The whole text as a signed decimal number; false for anything else.
 bool ParseLong(const char* szText, long& lValue)
 {
-    if (szText == nullptr || *szText == '\0')
+    // strtol would also take leading blanks and a plus sign.
+    if (szText == nullptr || !(std::isdigit(static_cast<unsigned char>(*szText)) || *szText == '-'))
         return false;
     char* pEnd = nullptr;
     errno = 0;

@@ -148,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, TesvantHostUsage, ::testing::Values(
     SUsageCase{"tooFewArguments", {"CsvConvCbCReportData2", "a.csv"}},
     SUsageCase{"tooManyArguments", {"ReadFile", "a", "b"}},
     SUsageCase{"limitNotDecimal", {"ReadXMLFile", "a.xml", "1k"}},
-    SUsageCase{"limitEmpty", {"ReadXMLFile", "a.xml", ""}}),
+    SUsageCase{"limitEmpty", {"ReadXMLFile", "a.xml", ""}},
+    SUsageCase{"limitWithBlank", {"ReadXMLFile", "a.xml", " 12"}}),
     [](const auto& info) { return std::string(info.param.szName); });
 
 TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)

@@ -4,17 +4,6 @@
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
-namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
-CLCCbCMessage_t Fatal(const char* szFunction)
-{
-    CLC_LOG(szFunction, kUnexpected);
-    CLCValidResult::instance()->SetFatalError();
-    return HE60000E;
-}
-} // namespace
-
 void CLCCbCAppendixTable::AddRecord(CLCCbCRecordData* pRecord)
 {
     m_vecRecords.push_back(pRecord);
@@ -43,6 +32,26 @@ long long CLCCbCAppendixTable::LineNo(long lRecord) const
     return m_vecRecords[static_cast<size_t>(lRecord)]->GetLineNo();
 }
 
+CLCCbCMessage_t CLCCbCAppendixTable::ReportRecords(CLCCbCMessage_t msg, long lColumn,
+                                                   const std::function<bool(const std::string&)>& fnHit)
+{
+    CLCCbCMessage_t result = CBC_MSG_NONE;
+    for (long r = 0; r < GetRecordCount(); ++r) {
+        if (!fnHit(Value(r, lColumn)))
+            continue;
+        CLCValidResult::instance()->SetResult(msg, static_cast<long>(LineNo(r)), lColumn, -1);
+        result = msg;
+    }
+    return result;
+}
+
+CLCCbCMessage_t CLCCbCAppendixTable::Fatal(const char* szFunction)
+{
+    CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+    CLCValidResult::instance()->SetFatalError();
+    return HE60000E;
+}
+
 CLCCbCMessage_t CLCCbCAppendixTable::ValidContentOffered(const std::string& strFlag, long lColumn)
 {
     try {
@@ -63,14 +72,7 @@ CLCCbCMessage_t CLCCbCAppendixTable::ValidContentOffered(const std::string& strF
 CLCCbCMessage_t CLCCbCAppendixTable::ValidHojinNo(const std::string& strHojinNo, long lColumn)
 {
     try {
-        CLCCbCMessage_t result = CBC_MSG_NONE;
-        for (long r = 0; r < GetRecordCount(); ++r) {
-            if (Value(r, lColumn) != strHojinNo)
-                continue;
-            CLCValidResult::instance()->SetResult(HE60018E, static_cast<long>(LineNo(r)), lColumn, -1);
-            result = HE60018E;
-        }
-        return result;
+        return ReportRecords(HE60018E, lColumn, [&](const std::string& strValue) { return strValue == strHojinNo; });
     } catch (...) {
         return Fatal("CLCCbCAppendixTable::ValidHojinNo");
     }

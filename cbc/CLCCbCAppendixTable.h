@@ -1,5 +1,6 @@
 #pragma once
 #include "foundation/CLCCbCMessage.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ protected:
     // The 1-based column of a record; "" when the record has no such column.
     std::string Value(long lRecord, long lColumn);
     long long LineNo(long lRecord) const;
+    // Records msg at the line of every record whose column fnHit picks; msg
+    // when it recorded any, else none.
+    CLCCbCMessage_t ReportRecords(CLCCbCMessage_t msg, long lColumn,
+                                  const std::function<bool(const std::string&)>& fnHit);
+    // Logs "想定しないエラーが発生しました。" under szFunction, records the fatal
+    // row and answers HE60000E.
+    static CLCCbCMessage_t Fatal(const char* szFunction);
 
     std::vector<CLCCbCRecordData*> m_vecRecords;
 };

@@ -1,4 +1,5 @@
 #include "cbc/CLCCbCValidCodeCheck.h"
+#include <array>
 #include <string_view>
 
 namespace {
@@ -23,25 +24,6 @@ constexpr const char* ISO3166Alpha2_Table[] = {
     "TR", "TT", "TV", "TW", "TZ", "UA", "UG", "UM", "US", "UY", "UZ", "VA", "VC", "VE", "VG", "VI",
     "VN", "VU", "WF", "WS", "X5", "XK", "YE", "YT", "ZA", "ZM", "ZW",
 };
-// "country" with XX.
-constexpr const char* ISO3166Alpha2_Table2[] = {
-    "AD", "AE", "AF", "AG", "AI", "AL", "AM", "AO", "AQ", "AR", "AS", "AT", "AU", "AW", "AX", "AZ",
-    "BA", "BB", "BD", "BE", "BF", "BG", "BH", "BI", "BJ", "BL", "BM", "BN", "BO", "BQ", "BR", "BS",
-    "BT", "BV", "BW", "BY", "BZ", "CA", "CC", "CD", "CF", "CG", "CH", "CI", "CK", "CL", "CM", "CN",
-    "CO", "CR", "CU", "CV", "CW", "CX", "CY", "CZ", "DE", "DJ", "DK", "DM", "DO", "DZ", "EC", "EE",
-    "EG", "EH", "ER", "ES", "ET", "FI", "FJ", "FK", "FM", "FO", "FR", "GA", "GB", "GD", "GE", "GF",
-    "GG", "GH", "GI", "GL", "GM", "GN", "GP", "GQ", "GR", "GS", "GT", "GU", "GW", "GY", "HK", "HM",
-    "HN", "HR", "HT", "HU", "ID", "IE", "IL", "IM", "IN", "IO", "IQ", "IR", "IS", "IT", "JE", "JM",
-    "JO", "JP", "KE", "KG", "KH", "KI", "KM", "KN", "KP", "KR", "KW", "KY", "KZ", "LA", "LB", "LC",
-    "LI", "LK", "LR", "LS", "LT", "LU", "LV", "LY", "MA", "MC", "MD", "ME", "MF", "MG", "MH", "MK",
-    "ML", "MM", "MN", "MO", "MP", "MQ", "MR", "MS", "MT", "MU", "MV", "MW", "MX", "MY", "MZ", "NA",
-    "NC", "NE", "NF", "NG", "NI", "NL", "NO", "NP", "NR", "NU", "NZ", "OM", "PA", "PE", "PF", "PG",
-    "PH", "PK", "PL", "PM", "PN", "PR", "PS", "PT", "PW", "PY", "QA", "RE", "RO", "RS", "RU", "RW",
-    "SA", "SB", "SC", "SD", "SE", "SG", "SH", "SI", "SJ", "SK", "SL", "SM", "SN", "SO", "SR", "SS",
-    "ST", "SV", "SX", "SY", "SZ", "TC", "TD", "TF", "TG", "TH", "TJ", "TK", "TL", "TM", "TN", "TO",
-    "TR", "TT", "TV", "TW", "TZ", "UA", "UG", "UM", "US", "UY", "UZ", "VA", "VC", "VE", "VG", "VI",
-    "VN", "VU", "WF", "WS", "X5", "XK", "YE", "YT", "ZA", "ZM", "ZW", "XX",
-};
 // ISO 4217 alphabetic codes.
 constexpr const char* ISO4217Alpha3_Table[] = {
     "AED", "AFN", "ALL", "AMD", "ANG", "AOA", "ARS", "AUD", "AWG", "AZN", "BAM", "BBD", "BDT", "BGN", "BHD", "BIF",
@@ -57,25 +39,28 @@ constexpr const char* ISO4217Alpha3_Table[] = {
     "XAF", "XAG", "XAU", "XBA", "XBB", "XBC", "XBD", "XCD", "XDR", "XFU", "XOF", "XPD", "XPF", "XPT", "XSU", "XUA",
     "XXX", "YER", "ZAR", "ZMW", "ZWL",
 };
+// Each second list is its first list followed by its additions, in that order.
+template <size_t N, size_t M>
+constexpr std::array<const char*, N + M> Joined(const char* const (&pFirst)[N], const char* const (&pMore)[M])
+{
+    std::array<const char*, N + M> codes{};
+    for (size_t i = 0; i < N; ++i)
+        codes[i] = pFirst[i];
+    for (size_t i = 0; i < M; ++i)
+        codes[N + i] = pMore[i];
+    return codes;
+}
+// "country" with XX.
+constexpr const char* kCountry2More[] = {"XX"};
+constexpr auto ISO3166Alpha2_Table2 = Joined(ISO3166Alpha2_Table, kCountry2More);
 // "currency" with BYN, MRU, STN, UYW and VES.
-constexpr const char* ISO4217Alpha3_Table2[] = {
-    "AED", "AFN", "ALL", "AMD", "ANG", "AOA", "ARS", "AUD", "AWG", "AZN", "BAM", "BBD", "BDT", "BGN", "BHD", "BIF",
-    "BMD", "BND", "BOB", "BOV", "BRL", "BSD", "BTN", "BWP", "BYR", "BZD", "CAD", "CDF", "CHE", "CHF", "CHW", "CLF",
-    "CLP", "CNY", "COP", "COU", "CRC", "CUC", "CUP", "CVE", "CZK", "DJF", "DKK", "DOP", "DZD", "EGP", "ERN", "ETB",
-    "EUR", "FJD", "FKP", "GBP", "GEL", "GHS", "GIP", "GMD", "GNF", "GTQ", "GYD", "HKD", "HNL", "HRK", "HTG", "HUF",
-    "IDR", "ILS", "INR", "IQD", "IRR", "ISK", "JMD", "JOD", "JPY", "KES", "KGS", "KHR", "KMF", "KPW", "KRW", "KWD",
-    "KYD", "KZT", "LAK", "LBP", "LKR", "LRD", "LSL", "LTL", "LVL", "LYD", "MAD", "MDL", "MGA", "MKD", "MMK", "MNT",
-    "MOP", "MRO", "MUR", "MVR", "MWK", "MXN", "MXV", "MYR", "MZN", "NAD", "NGN", "NIO", "NOK", "NPR", "NZD", "OMR",
-    "PAB", "PEN", "PGK", "PHP", "PKR", "PLN", "PYG", "QAR", "RON", "RSD", "RUB", "RWF", "SAR", "SBD", "SCR", "SDG",
-    "SEK", "SGD", "SHP", "SLL", "SOS", "SRD", "SSP", "STD", "SVC", "SYP", "SZL", "THB", "TJS", "TMT", "TND", "TOP",
-    "TRY", "TTD", "TWD", "TZS", "UAH", "UGX", "USD", "USN", "USS", "UYI", "UYU", "UZS", "VEF", "VND", "VUV", "WST",
-    "XAF", "XAG", "XAU", "XBA", "XBB", "XBC", "XBD", "XCD", "XDR", "XFU", "XOF", "XPD", "XPF", "XPT", "XSU", "XUA",
-    "XXX", "YER", "ZAR", "ZMW", "ZWL", "BYN", "MRU", "STN", "UYW", "VES",
-};
+constexpr const char* kCurrency2More[] = {"BYN", "MRU", "STN", "UYW", "VES"};
+constexpr auto ISO4217Alpha3_Table2 = Joined(ISO4217Alpha3_Table, kCurrency2More);
+
 static_assert(sizeof(ISO3166Alpha2_Table) / sizeof(ISO3166Alpha2_Table[0]) == 251, "country");
-static_assert(sizeof(ISO3166Alpha2_Table2) / sizeof(ISO3166Alpha2_Table2[0]) == 252, "country2");
+static_assert(ISO3166Alpha2_Table2.size() == 252, "country2");
 static_assert(sizeof(ISO4217Alpha3_Table) / sizeof(ISO4217Alpha3_Table[0]) == 181, "currency");
-static_assert(sizeof(ISO4217Alpha3_Table2) / sizeof(ISO4217Alpha3_Table2[0]) == 186, "currency2");
+static_assert(ISO4217Alpha3_Table2.size() == 186, "currency2");
 
 struct SCodeList {
     std::string_view szName;
@@ -84,9 +69,9 @@ struct SCodeList {
 };
 constexpr SCodeList kCodeLists[] = {
     {"country", ISO3166Alpha2_Table, sizeof(ISO3166Alpha2_Table) / sizeof(ISO3166Alpha2_Table[0])},
-    {"country2", ISO3166Alpha2_Table2, sizeof(ISO3166Alpha2_Table2) / sizeof(ISO3166Alpha2_Table2[0])},
+    {"country2", ISO3166Alpha2_Table2.data(), ISO3166Alpha2_Table2.size()},
     {"currency", ISO4217Alpha3_Table, sizeof(ISO4217Alpha3_Table) / sizeof(ISO4217Alpha3_Table[0])},
-    {"currency2", ISO4217Alpha3_Table2, sizeof(ISO4217Alpha3_Table2) / sizeof(ISO4217Alpha3_Table2[0])},
+    {"currency2", ISO4217Alpha3_Table2.data(), ISO4217Alpha3_Table2.size()},
 };
 
 bool InList(const SCodeList& list, const std::string& strCode)

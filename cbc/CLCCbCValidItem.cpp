@@ -113,196 +113,155 @@ CLCCbCMessage_t CLCCbCValidItem::_validate(const char* /*szValue*/)
     return HE60000E;
 }
 
+CLCCbCMessage_t CLCCbCValidItem::Fatal(EPath path, const char* szFunction)
+{
+    CLC_LOG(szFunction, kUnexpected);
+    RecordFatal(path == EPath::Gir);
+    return HE60000E;
+}
+
+template <typename FnCheck>
+CLCCbCMessage_t CLCCbCValidItem::GuardPath(EPath path, const char* szFunction, FnCheck fnCheck)
+{
+    try {
+        return fnCheck();
+    } catch (...) {
+        return Fatal(path, szFunction);
+    }
+}
+
 template <typename FnOuter>
-CLCCbCMessage_t CLCCbCValidItem::RunOuter(EPath path, FnOuter fnOuter)
+std::optional<CLCCbCMessage_t> CLCCbCValidItem::RunOuter(EPath path, FnOuter fnOuter)
 {
     for (const auto& pOuter : m_vecOuterItems) {
         CLCCbCMessage_t r = fnOuter(*pOuter);
         if (r == CBC_MSG_NONE)
             continue;
-        if (r == HE60000E)
+        if (r == HE60000E) {
             RecordFatal(path == EPath::Gir);
+            return r;
+        }
+        return CBC_MSG_NONE;
+    }
+    return std::nullopt;
+}
+
+template <typename FnRecord>
+CLCCbCMessage_t CLCCbCValidItem::JudgeValue(EPath path, const char* szValue, FnRecord fnRecord)
+{
+    CLCCbCMessage_t r = _validate(szValue);
+    if (r == CBC_MSG_NONE)
+        return r;
+    if (r == HE60000E) {
+        RecordFatal(path == EPath::Gir);
         return r;
     }
-    return CBC_MSG_NONE;
+    fnRecord(r);
+    return r;
 }
 
 CLCCbCMessage_t CLCCbCValidItem::Validate(const char* szValue, long lLine, long lColumn)
 {
-    try {
-        CLCCbCMessage_t r = RunOuter(EPath::Cbc, [szValue](CLCCbCValidItem& outer) {
-            return outer.ValidateOuter(szValue);
+    return GuardPath(EPath::Cbc, "CLCCbCValidItem::Validate", [&]() {
+        auto fnOuter = [szValue](CLCCbCValidItem& outer) { return outer.ValidateOuter(szValue); };
+        if (auto answer = RunOuter(EPath::Cbc, fnOuter))
+            return *answer;
+        return JudgeValue(EPath::Cbc, szValue, [&](CLCCbCMessage_t r) {
+            CLCValidResult::instance()->SetResult(r, lLine, lColumn, -1);
         });
-        if (r == HE60000E)
-            return r;
-        if (r != CBC_MSG_NONE)
-            return CBC_MSG_NONE;
-        r = _validate(szValue);
-        if (r == CBC_MSG_NONE)
-            return r;
-        if (r == HE60000E) {
-            RecordFatal(false);
-            return r;
-        }
-        CLCValidResult::instance()->SetResult(r, lLine, lColumn, -1);
-        return r;
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::Validate", kUnexpected);
-        RecordFatal(false);
-        return HE60000E;
-    }
+    });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(const char* szValue)
 {
-    try {
-        return _validate(szValue);
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateOuter", kUnexpected);
-        RecordFatal(false);
-        return HE60000E;
-    }
+    return GuardPath(EPath::Cbc, "CLCCbCValidItem::ValidateOuter", [&]() { return _validate(szValue); });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateCsv(CLCCbCCsvFile* pCsv, long lRecord, long /*lIgnored*/)
 {
-    try {
-        if (pCsv == nullptr) {
-            CLC_LOG("CLCCbCValidItem::ValidateCsv", kUnexpected);
-            RecordFatal(false);
-            return HE60000E;
-        }
-        CLCCbCMessage_t r = RunOuter(EPath::Cbc, [pCsv, lRecord](CLCCbCValidItem& outer) {
-            return outer.ValidateOuter(pCsv, lRecord, -1);
-        });
-        if (r == HE60000E)
-            return r;
-        if (r != CBC_MSG_NONE)
-            return CBC_MSG_NONE;
+    static constexpr const char* kFunction = "CLCCbCValidItem::ValidateCsv";
+    return GuardPath(EPath::Cbc, kFunction, [&]() {
+        if (pCsv == nullptr)
+            return Fatal(EPath::Cbc, kFunction);
+        auto fnOuter = [pCsv, lRecord](CLCCbCValidItem& outer) { return outer.ValidateOuter(pCsv, lRecord, -1); };
+        if (auto answer = RunOuter(EPath::Cbc, fnOuter))
+            return *answer;
         // A record shorter than the rule's column passes every rule.
         const char* szText = pCsv->GetItem(lRecord, static_cast<long>(m_lColumn));
         if (szText == nullptr)
             return CBC_MSG_NONE;
-        r = _validate(szText);
-        if (r == CBC_MSG_NONE)
-            return r;
-        if (r == HE60000E) {
-            RecordFatal(false);
-            return r;
-        }
-        CLCValidResult::instance()->SetResult(r, lRecord + 1, static_cast<long>(m_lColumn + 1),
-                                              m_lAssistColNum != 0 ? static_cast<long>(m_lAssistColNum) : -1);
-        return r;
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateCsv", kUnexpected);
-        RecordFatal(false);
-        return HE60000E;
-    }
+        return JudgeValue(EPath::Cbc, szText, [&](CLCCbCMessage_t r) {
+            CLCValidResult::instance()->SetResult(r, lRecord + 1, static_cast<long>(m_lColumn + 1),
+                                                  m_lAssistColNum != 0 ? static_cast<long>(m_lAssistColNum) : -1);
+        });
+    });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(CLCCbCCsvFile* pCsv, long lRecord, long /*lIgnored*/)
 {
-    try {
+    static constexpr const char* kFunction = "CLCCbCValidItem::ValidateOuter";
+    return GuardPath(EPath::Cbc, kFunction, [&]() {
         const char* szText = pCsv != nullptr ? pCsv->GetItem(lRecord, static_cast<long>(m_lColumn)) : nullptr;
         if (szText == nullptr) {
-            // The precondition names a column the record lacks: a definition fault.
-            CLC_LOG("CLCCbCValidItem::ValidateOuter", kUnexpected);
+            // The precondition names a column the record lacks: a definition
+            // fault. The caller records the fatal row.
+            CLC_LOG(kFunction, kUnexpected);
             return HE60000E;
         }
         return _validate(szText);
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateOuter", kUnexpected);
-        RecordFatal(false);
-        return HE60000E;
-    }
+    });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateParamGIR(const char* szFileName, const char* szValue, long lLine,
                                                   long lColumn)
 {
-    try {
-        CLCCbCMessage_t r = RunOuter(EPath::Gir, [szValue](CLCCbCValidItem& outer) {
-            return outer.ValidateOuterParamGIR(szValue);
+    return GuardPath(EPath::Gir, "CLCCbCValidItem::ValidateParamGIR", [&]() {
+        auto fnOuter = [szValue](CLCCbCValidItem& outer) { return outer.ValidateOuterParamGIR(szValue); };
+        if (auto answer = RunOuter(EPath::Gir, fnOuter))
+            return *answer;
+        return JudgeValue(EPath::Gir, szValue, [&](CLCCbCMessage_t r) {
+            CLCValidResultGIR::instance()->SetResult(szFileName != nullptr ? szFileName : "", r, lLine, lColumn,
+                                                     -1);
         });
-        if (r == HE60000E)
-            return r;
-        if (r != CBC_MSG_NONE)
-            return CBC_MSG_NONE;
-        r = _validate(szValue);
-        if (r == CBC_MSG_NONE)
-            return r;
-        if (r == HE60000E) {
-            RecordFatal(true);
-            return r;
-        }
-        CLCValidResultGIR::instance()->SetResult(szFileName != nullptr ? szFileName : "", r, lLine, lColumn, -1);
-        return r;
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateParamGIR", kUnexpected);
-        RecordFatal(true);
-        return HE60000E;
-    }
+    });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateOuterParamGIR(const char* szValue)
 {
-    try {
-        return _validate(szValue);
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateOuterParamGIR", kUnexpected);
-        RecordFatal(true);
-        return HE60000E;
-    }
+    return GuardPath(EPath::Gir, "CLCCbCValidItem::ValidateOuterParamGIR", [&]() { return _validate(szValue); });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateCsv(CLCGIRContainer* pContainer)
 {
-    try {
-        if (pContainer == nullptr) {
-            CLC_LOG("CLCCbCValidItem::ValidateCsv", kUnexpected);
-            RecordFatal(true);
-            return HE60000E;
-        }
-        CLCCbCMessage_t r = RunOuter(EPath::Gir, [pContainer](CLCCbCValidItem& outer) {
-            return outer.ValidateOuter(pContainer);
-        });
-        if (r == HE60000E)
-            return r;
-        if (r != CBC_MSG_NONE)
-            return CBC_MSG_NONE;
+    static constexpr const char* kFunction = "CLCCbCValidItem::ValidateCsv";
+    return GuardPath(EPath::Gir, kFunction, [&]() {
+        if (pContainer == nullptr)
+            return Fatal(EPath::Gir, kFunction);
+        auto fnOuter = [pContainer](CLCCbCValidItem& outer) { return outer.ValidateOuter(pContainer); };
+        if (auto answer = RunOuter(EPath::Gir, fnOuter))
+            return *answer;
         // Throws for a column outside 1 to 6 (a definition fault).
         std::string strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
-        r = _validate(strText.c_str());
-        if (r == CBC_MSG_NONE)
-            return r;
-        if (r == HE60000E) {
-            RecordFatal(true);
-            return r;
-        }
-        CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), r, pContainer->GetCSVLineNumber(),
-                                                 static_cast<long>(m_lColumn), -1);
-        return r;
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateCsv", kUnexpected);
-        RecordFatal(true);
-        return HE60000E;
-    }
+        return JudgeValue(EPath::Gir, strText.c_str(), [&](CLCCbCMessage_t r) {
+            CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), r,
+                                                     pContainer->GetCSVLineNumber(), static_cast<long>(m_lColumn),
+                                                     -1);
+        });
+    });
 }
 
 CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(CLCGIRContainer* pContainer)
 {
-    try {
+    static constexpr const char* kFunction = "CLCCbCValidItem::ValidateOuter";
+    return GuardPath(EPath::Gir, kFunction, [&]() {
         if (pContainer == nullptr) {
-            CLC_LOG("CLCCbCValidItem::ValidateOuter", kUnexpected);
+            // The caller records the fatal row.
+            CLC_LOG(kFunction, kUnexpected);
             return HE60000E;
         }
         std::string strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
         return _validate(strText.c_str());
-    } catch (...) {
-        CLC_LOG("CLCCbCValidItem::ValidateOuter", kUnexpected);
-        RecordFatal(true);
-        return HE60000E;
-    }
+    });
 }
 
 CLCCbCValidItem* CLCCbCValidItem::CreateItem(long lColumn, const char* szType, const char* szValue,

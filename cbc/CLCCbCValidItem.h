@@ -2,6 +2,7 @@
 #include "foundation/CLCCbCMessage.h"
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,11 +86,21 @@ private:
     static CLCCbCMessage_t LogFailure(const char* szFile, int nLine, const char* szFunction, bool bNoMemory);
 
     enum class EPath { Cbc, Gir };
-    // Runs the outer rules in order: none when all pass, HE60000E after
-    // recording the fatal row, else the failing outer rule's result (the rule
-    // is switched off).
+    // Logs "想定しないエラーが発生しました。" under szFunction, records the
+    // path's fatal row and answers HE60000E.
+    static CLCCbCMessage_t Fatal(EPath path, const char* szFunction);
+    // Runs a check; anything it throws ends in Fatal.
+    template <typename FnCheck>
+    static CLCCbCMessage_t GuardPath(EPath path, const char* szFunction, FnCheck fnCheck);
+    // Runs the outer rules in order: nothing when all pass, else the rule's
+    // answer: HE60000E after recording the fatal row, or none when a failing
+    // outer rule switches the rule off.
     template <typename FnOuter>
-    CLCCbCMessage_t RunOuter(EPath path, FnOuter fnOuter);
+    std::optional<CLCCbCMessage_t> RunOuter(EPath path, FnOuter fnOuter);
+    // Judges the value; a failure's row is recorded by fnRecord(message), a
+    // fatal answer records the path's fatal row.
+    template <typename FnRecord>
+    CLCCbCMessage_t JudgeValue(EPath path, const char* szValue, FnRecord fnRecord);
 
     long long m_lColumn;
     long long m_lAssistColNum = 0;

@@ -58,38 +58,35 @@ std::string CodeOf(CLCCbCMessage_t msg)
     return CLCCbCCommon::ConvEnID2Code(msg);
 }
 
-// "%04d-%s-%s" with "%02d:%02d" or "%05d" as the column part; 32-bit numbers.
-std::string CbCEntry(const _ResultTable& row)
+// "line-column-code", the column part "cc:aa" with an assist column, else
+// "ccccc"; numbers cut to TNumber as the collector's format reads them.
+template <typename TNumber>
+std::string Entry(const _ResultTable& row, int nLineWidth, std::string (*pfnPad)(TNumber, int))
 {
-    std::string strEntry = PadInt32(static_cast<int32_t>(row.line), 4);
+    std::string strEntry = pfnPad(static_cast<TNumber>(row.line), nLineWidth);
     strEntry += '-';
     if (row.column2 != -1) {
-        strEntry += PadInt32(static_cast<int32_t>(row.column), 2);
+        strEntry += pfnPad(static_cast<TNumber>(row.column), 2);
         strEntry += ':';
-        strEntry += PadInt32(static_cast<int32_t>(row.column2), 2);
+        strEntry += pfnPad(static_cast<TNumber>(row.column2), 2);
     } else {
-        strEntry += PadInt32(static_cast<int32_t>(row.column), 5);
+        strEntry += pfnPad(static_cast<TNumber>(row.column), 5);
     }
     strEntry += '-';
     strEntry += CodeOf(row.message);
     return strEntry;
 }
 
+// "%04d-%s-%s" with "%02d:%02d" or "%05d" as the column part; 32-bit numbers.
+std::string CbCEntry(const _ResultTable& row)
+{
+    return Entry<int32_t>(row, 4, &PadInt32);
+}
+
 // "%08ld-%s-%s" with "%02ld:%02ld" or "%05ld" as the column part; 64-bit numbers.
 std::string GIREntry(const _ResultTable& row)
 {
-    std::string strEntry = PadLong(static_cast<long>(row.line), 8);
-    strEntry += '-';
-    if (row.column2 != -1) {
-        strEntry += PadLong(static_cast<long>(row.column), 2);
-        strEntry += ':';
-        strEntry += PadLong(static_cast<long>(row.column2), 2);
-    } else {
-        strEntry += PadLong(static_cast<long>(row.column), 5);
-    }
-    strEntry += '-';
-    strEntry += CodeOf(row.message);
-    return strEntry;
+    return Entry<long>(row, 8, &PadLong);
 }
 
 template <typename FEntry>

@@ -141,16 +141,16 @@ TEST_F(CsvFile, BytesThatAreNotShiftJisAreReportedAsUnusableCharacters)
 TEST_F(CsvFile, MissingOrEmptyFileIsFatal)
 {
     CLCCbCCsvCbCReport missing;
-    EXPECT_FALSE(missing.ReadFile(m_folder.Path("none.csv").c_str()));
+    EXPECT_FALSE(missing.ReadFile((m_folder / "none.csv").c_str()));
     EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
 
     CLCCbCCsvCbCReport empty;
     EXPECT_FALSE(empty.ReadFile(m_folder.Write("empty.csv", "").c_str()));
     EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
 
-    std::filesystem::create_directories(m_folder.Path("folder.csv"));
+    std::filesystem::create_directories(m_folder / "folder.csv");
     CLCCbCCsvCbCReport folder;
-    EXPECT_FALSE(folder.ReadFile(m_folder.Path("folder.csv").c_str()));
+    EXPECT_FALSE(folder.ReadFile((m_folder / "folder.csv").c_str()));
     EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
 
     CLCCbCCsvCbCReport nullPath;
@@ -161,7 +161,7 @@ TEST_F(CsvFile, MissingOrEmptyFileIsFatal)
 TEST_F(CsvFile, LoadCsvTextTellsTheCausesApart)
 {
     std::string strText;
-    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Path("none.csv").c_str(), strText),
+    EXPECT_EQ(CLCCbCCsvFile::LoadCsvText((m_folder / "none.csv").c_str(), strText),
               CLCCbCCsvFile::CsvText::Unreadable);
     EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("e.csv", "").c_str(), strText),
               CLCCbCCsvFile::CsvText::Empty);

@@ -1,8 +1,8 @@
 #pragma once
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
+#include "TestFolder.h"
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,28 +13,17 @@ class DataManagerFiles : public ::testing::Test {
 public:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tesvant-dm-XXXXXX").string();
-        ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-        m_dir = strTemplate;
         CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_FILE);
         CLCValidResult::destroy();
     }
 
-    void TearDown() override
-    {
-        CLCValidResult::destroy();
-        std::error_code ec;
-        std::filesystem::remove_all(m_dir, ec);
-    }
+    void TearDown() override { CLCValidResult::destroy(); }
 
-    std::string PathOf(const std::string& strName) const { return (m_dir / strName).string(); }
+    std::string PathOf(const std::string& strName) const { return m_folder / strName; }
 
     std::string Write(const std::string& strName, const std::string& strBytes) const
     {
-        const std::string strPath = PathOf(strName);
-        std::ofstream file(strPath, std::ios::binary);
-        file.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-        return strPath;
+        return m_folder.Write(strName, strBytes);
     }
 
     static std::string Read(const std::string& strPath)
@@ -46,5 +35,6 @@ public:
     // A row an earlier step left behind; preparation steps must drop it.
     static void LeaveStaleRow() { CLCValidResult::instance()->SetResult(HE60015E, 3, 4, -1); }
 
-    std::filesystem::path m_dir;
+    CTestFolder m_folder;
+    const std::filesystem::path m_dir = m_folder.Path();
 };

@@ -13,8 +13,7 @@ class CharSetRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(CharSetRule, JudgesEveryUtf16Unit)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("charset", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("charset", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CharSetRule, ::testing::Values(

@@ -11,8 +11,7 @@ class CheckDigitRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(CheckDigitRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("checkDigits", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("checkDigits", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CheckDigitRule, ::testing::Values(

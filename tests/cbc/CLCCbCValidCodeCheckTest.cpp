@@ -12,8 +12,7 @@ class CodeCheckRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(CodeCheckRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("codeCheck", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("codeCheck", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CodeCheckRule, ::testing::Values(

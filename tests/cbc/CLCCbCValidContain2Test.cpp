@@ -12,8 +12,7 @@ class Contain2Rule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(Contain2Rule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("contain2", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("contain2", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Contain2Rule, ::testing::Values(

@@ -11,8 +11,7 @@ class ContainRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(ContainRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("contain", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("contain", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ContainRule, ::testing::Values(

@@ -12,8 +12,7 @@ class CsvContainRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(CsvContainRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("csvContain", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("csvContain", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CsvContainRule, ::testing::Values(

@@ -12,8 +12,7 @@ class DuplicateRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(DuplicateRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("duplicate", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("duplicate", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DuplicateRule, ::testing::Values(

@@ -8,7 +8,7 @@ using RuleTest::RunRule;
 
 TEST(ExistFolderRule, JudgesThePathItself)
 {
-    RuleTest::CTempFolder folder;
+    CTestFolder folder;
     std::string strFile = folder.Write("a.csv", "x");
     ExpectOutcome(RunRule("existFolder", "", "", folder.Path().c_str()), "");
     ExpectOutcome(RunRule("existFolder", "", "", strFile.c_str()), "9999-00001-HE60040E");

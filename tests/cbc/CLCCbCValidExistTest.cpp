@@ -12,8 +12,7 @@ class ExistRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(ExistRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("exist", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("exist", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExistRule, ::testing::Values(

@@ -10,7 +10,7 @@ using RuleTest::RunRule;
 
 class ExistpathRule : public ::testing::Test {
 protected:
-    RuleTest::CTempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 TEST_F(ExistpathRule, FileMustExistBeReadableAndNotEmpty)

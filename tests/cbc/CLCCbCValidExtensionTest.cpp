@@ -11,8 +11,7 @@ class ExtensionRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(ExtensionRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("extension", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("extension", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExtensionRule, ::testing::Values(

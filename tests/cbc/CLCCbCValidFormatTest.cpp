@@ -12,8 +12,7 @@ class FormatRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(FormatRule, MatchesTheWholeValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("format", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("format", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FormatRule, ::testing::Values(

@@ -28,7 +28,7 @@ protected:
     }
     std::string Text() { return CLCValidResult::instance()->MakeResult(); }
 
-    RuleTest::CTempFolder m_folder;
+    CTestFolder m_folder;
     RuleTest::CRuleTestCsv m_csv;
 };
 

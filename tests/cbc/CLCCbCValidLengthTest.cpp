@@ -11,8 +11,7 @@ class LengthRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(LengthRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("length", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("length", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LengthRule, ::testing::Values(

@@ -11,8 +11,7 @@ class NotContainRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(NotContainRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("notContain", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("notContain", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NotContainRule, ::testing::Values(

@@ -11,8 +11,7 @@ class NotExistRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(NotExistRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("notExist", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("notExist", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NotExistRule, ::testing::Values(

@@ -11,8 +11,7 @@ class NotNumberRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(NotNumberRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("notNumber", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("notNumber", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NotNumberRule, ::testing::Values(

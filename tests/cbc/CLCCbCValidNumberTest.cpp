@@ -11,8 +11,7 @@ class NumberRule : public ::testing::TestWithParam<SKindCase> {};
 
 TEST_P(NumberRule, JudgesOneValue)
 {
-    const SKindCase& c = GetParam();
-    RuleTest::ExpectOutcome(RuleTest::RunRule("number", c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+    RuleTest::ExpectCase("number", GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NumberRule, ::testing::Values(

@@ -38,7 +38,7 @@ protected:
         return strValue;
     }
 
-    RuleTest::CTempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 TEST_P(ArgumentKinds, GiveTheRowsOfTheirTable)
@@ -155,7 +155,7 @@ protected:
         return CLCValidResult::instance()->MakeResult();
     }
 
-    RuleTest::CTempFolder m_folder;
+    CTestFolder m_folder;
     RuleTest::CRuleTestCsv m_csv;
     CLCXDom m_dom;
     std::string m_strXml;

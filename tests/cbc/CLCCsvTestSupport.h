@@ -3,59 +3,15 @@
 // CSV files written byte for byte, and the collector's error text.
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace csvtest {
-
-// A unique temporary folder, removed with the object.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        static std::atomic<unsigned> s_nNext{0};
-        const auto nStamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string strName = "tesvant_csv_";
-        if (pInfo)
-            strName += std::string(pInfo->test_suite_name()) + "_" + pInfo->name();
-        for (char& c : strName) {
-            if (c == '/')
-                c = '_';
-        }
-        m_path = std::filesystem::temp_directory_path() /
-                 (strName + "_" + std::to_string(nStamp) + "_" + std::to_string(s_nNext++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // Writes the bytes as they stand (the tests give Shift_JIS as hex escapes).
-    std::string Write(const std::string& strName, const std::string& strBytes) const
-    {
-        const std::filesystem::path path = m_path / strName;
-        std::ofstream out(path, std::ios::binary);
-        out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-        return path.string();
-    }
-    std::string Path(const std::string& strName) const { return (m_path / strName).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // One CSV line of the given columns, ended by CR LF.
 inline std::string Line(const std::vector<std::string>& vecColumns)
@@ -104,7 +60,7 @@ protected:
     void TearDown() override { CLCValidResult::destroy(); }
 
     CLCCbCCommon::EXEC_MODE m_mode;
-    TempFolder m_folder;
+    CTestFolder m_folder;
 };
 
 } // namespace csvtest

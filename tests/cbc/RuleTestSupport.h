@@ -2,10 +2,8 @@
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
+#include "TestFolder.h"
 #include <gtest/gtest.h>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -84,44 +82,15 @@ struct SKindCase {
     const char* szExpected;
 };
 
+// Runs one table row through a rule of the kind szType and checks its outcome.
+inline void ExpectCase(const char* szType, const SKindCase& c)
+{
+    ExpectOutcome(RunRule(szType, c.szParam, c.szMax, c.szValue, c.message), c.szExpected);
+}
+
 inline std::string CaseName(const ::testing::TestParamInfo<SKindCase>& info)
 {
     return info.param.szName;
 }
-
-// A fresh folder per test, removed with everything in it at the end.
-class CTempFolder {
-public:
-    CTempFolder()
-    {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tesvant_rules_XXXXXX").string();
-        if (mkdtemp(strTemplate.data()) != nullptr)
-            m_path = strTemplate;
-    }
-    ~CTempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(m_path, ec);
-    }
-    CTempFolder(const CTempFolder&) = delete;
-    CTempFolder& operator=(const CTempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-    std::string operator/(const std::string& strName) const { return (m_path / strName).string(); }
-
-    // Writes the bytes as they stand and answers the file's path.
-    std::string Write(const std::string& strName, const std::string& strBytes) const
-    {
-        std::string strPath = *this / strName;
-        std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
-        out << strBytes;
-        return strPath;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 } // namespace RuleTest

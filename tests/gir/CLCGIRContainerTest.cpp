@@ -112,7 +112,7 @@ TEST(GIRContainer, ClearChildListKeepsTheChildren)
 
 TEST(GIRContainer, DumpWritesOneEntryPerNodeWithGrowingTitles)
 {
-    RuleTest::CTempFolder home;
+    CTestFolder home;
     const char* szOldHome = std::getenv("HOME");
     std::string strOldHome = szOldHome ? szOldHome : "";
     setenv("HOME", home.Path().c_str(), 1);

@@ -1,6 +1,7 @@
 #include "cbc/CLCCbCDataManager.h"
 #include "cbc/CLCCbCCsvAppendixTable.h"
 #include "cbc/CLCCbCCsvCbCReport.h"
+#include "cbc/CLCCbCDefinition.h"
 #include "cbc/CLCCbCValidator.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"

@@ -5,6 +5,7 @@
 
 class CLCCbCCsvAppendixTable;
 class CLCCbCCsvCbCReport;
+class CLCCbCDefinition;
 class CLCGIRCsvAppendixTable;
 
 // The per-call pipeline behind every CbC, appendix-table and file operation.
@@ -105,6 +106,19 @@ private:
     // Runs one step; an exception ends it as the logged fatal row (false).
     static bool Guarded(const char* szFunction, const std::function<bool()>& fnStep);
 
+    // The report steps (CLCCbCDataManagerReport.cpp).
+    // The loaded definition, or the fatal row when no loading step ran.
+    CLCCbCDefinition* LoadedDefinition(const char* szFunction) const;
+    // The checks of a generated text shared by the three conversions: the
+    // definition's flag, the size limit, well-formedness, the output file.
+    // strXml receives the text, or is emptied with a row recorded.
+    bool FinishXml(const char* szFunction, bool bOk, std::string& strXml);
+    // The cross checks of the CbC report CSV in their order (those of the
+    // second schema only under 209). bCountriesOnly: only the checks that
+    // keep every constituent entity in exactly one CbcReports element.
+    // False when any failed; at once after a fatal one.
+    bool RunCrossChecks(bool bCountriesOnly);
+
     unsigned short m_usDefinitionId = 0;
     std::string m_strCsvPath;
     std::string m_strSoftName;
@@ -126,4 +140,6 @@ private:
     std::string m_strGIRTeikyouNo;
     std::string m_strGIRHojinNo;
     std::string m_strFilePath;
+    // Created by a loading step; destroyed after the CSV objects.
+    std::unique_ptr<CLCCbCDefinition> m_pDefinition;
 };

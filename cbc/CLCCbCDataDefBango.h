@@ -1,0 +1,9 @@
+#pragma once
+#include "cbc/CLCCbCDataDefineNode.h"
+
+// A corporate number of an appendix table, written inside gen:hojinbango.
+// It has no per-page limit. Writes nothing in a CbC report.
+class CLCCbCDataDefBango : public CLCCbCDataDefineNode {
+public:
+    std::string WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern) override;
+};

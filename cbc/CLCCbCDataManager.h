@@ -93,6 +93,7 @@ public:
     bool ReadCSVFile(std::string& strText, std::string& strSize);
     // Writes the caller's Shift_JIS text to the CSV path. HE60040E when its
     // folder does not exist (nothing written), HE60020E when the write fails.
+    // A null text is a fatal error and leaves the file alone.
     bool WriteFileData(const char* szText);
     // The file at the file path as Base64 text.
     bool EncodeBase64(std::string& strText);

@@ -127,12 +127,17 @@ bool CLCCbCDataManager::WriteFileData(const char* szText)
 {
     static constexpr const char* kFunction = "CLCCbCDataManager::WriteFileData";
     return Guarded(kFunction, [&] {
+        // No text (the host could not convert it) must not empty the file.
+        if (szText == nullptr) {
+            RecordFatal(kFunction, kUnexpected);
+            return false;
+        }
         if (!CLCCbCCommon::PathDirectoryExists(m_strCsvPath.c_str())) {
             CLC_LOG(kFunction, "フォルダが存在しません。");
             CLCValidResult::instance()->SetResult(HE60040E, 0, 0, -1);
             return false;
         }
-        if (!CLCCbCCommon::writeSJISFile(m_strCsvPath.c_str(), szText != nullptr ? szText : "", false)) {
+        if (!CLCCbCCommon::writeSJISFile(m_strCsvPath.c_str(), szText, false)) {
             const std::string strLog = "ファイル書き込みに失敗しました。\n(" + m_strCsvPath + ")";
             CLC_LOG(kFunction, strLog.c_str());
             CLCValidResult::instance()->SetResult(HE60020E, 0, 0, -1);

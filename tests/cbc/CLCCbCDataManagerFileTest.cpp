@@ -205,6 +205,16 @@ TEST_F(DataManagerFile, WriteCsvFailureKeepsTheOldFile)
     EXPECT_EQ(Read(strPath), "old\r\n");
 }
 
+TEST_F(DataManagerFile, WriteCsvWithoutTextKeepsTheOldFile)
+{
+    const std::string strPath = Write("old.csv", "old\r\n");
+    CLCCbCDataManager manager;
+    ASSERT_TRUE(manager.InitForCsvWrite(strPath.c_str()));
+    EXPECT_FALSE(manager.WriteFileData(nullptr));
+    EXPECT_EQ(manager.GetErrorMsg(), "0000-00000-HE60000E");
+    EXPECT_EQ(Read(strPath), "old\r\n");
+}
+
 // ---- EncodeBase64
 
 TEST_F(DataManagerFile, EncodesARealFile)

@@ -1,0 +1,86 @@
+#pragma once
+#include <functional>
+#include <memory>
+
+class CLCCsvConvResultCbC;
+class CLCCsvConvResultGIR;
+
+// The conversion API: one member per operation, each running one fixed pipeline
+// of CLCCbCDataManager in its execution mode and answering with a result object.
+//
+// Ownership: the API object makes one result object of each kind on first use
+// and returns that same pointer, refilled, from every later operation of the
+// kind; the caller never deletes it and must not rely on its contents after the
+// next call. An operation writes only its own properties: Result and
+// DetailErrorInfo ("" on success, the numbered error text on failure) and its
+// data property (empty on failure); the others keep what earlier calls wrote.
+//
+// Text arguments are UTF-8 (CbCCsvWrite's writeData: Shift_JIS, written byte for
+// byte) and are passed to the pipeline unchanged, null included. Nothing but a
+// failed allocation of the result object itself leaves an operation as an
+// exception: anything else is logged ("想定しないエラーが発生しました。") and
+// answered with Result "E_FAIL".
+//
+// The XML library is initialised by the constructor (which throws when it
+// cannot be) and terminated by the destructor, once per API object. Operations
+// on any API objects must not overlap: they share process-wide state.
+class CLCCsvConvDataCbC {
+public:
+    CLCCsvConvDataCbC();
+    ~CLCCsvConvDataCbC();
+
+    // Copies would share the result objects.
+    CLCCsvConvDataCbC(const CLCCsvConvDataCbC&) = delete;
+    CLCCsvConvDataCbC& operator=(const CLCCsvConvDataCbC&) = delete;
+
+    // Appendix table AIA120 (mode 1); data property AppendixTableData.
+    CLCCsvConvResultCbC* AppendixTableCsvCheck(const char* szCsvPath);
+    CLCCsvConvResultCbC* ReportIntegrityCheck(const char* szCsvPath, const char* todokede, const char* cbc,
+                                              const char* mf, const char* todokedeHojinNo,
+                                              const char* cbCHojinNo, const char* mfHojinNo);
+    CLCCsvConvResultCbC* CsvConvAppendixTableData(const char* szCsvPath, const char* softName,
+                                                  const char* sakuseiName, const char* outputPathName);
+
+    // CbC report, first schema (mode 2); data property CbCReportData.
+    CLCCsvConvResultCbC* CbCReportCsvCheck(const char* szCsvPath);
+    CLCCsvConvResultCbC* CbCReportIntegrityCheck(const char* szCsvPath, const char* hojinNo);
+    CLCCsvConvResultCbC* CsvConvCbCReportData(const char* szCsvPath, const char* outputPathName);
+
+    // XML file read back (mode 6); data property XMLData. -1: no size limit.
+    CLCCsvConvResultCbC* ReadXMLFile(const char* szXmlPath, long limitSize);
+
+    // CbC report, second schema (mode 3); data property CbCReportData.
+    CLCCsvConvResultCbC* CbCReportCsvCheck2(const char* szCsvPath);
+    CLCCsvConvResultCbC* CbCReportIntegrityCheck2(const char* szCsvPath, const char* hojinNo);
+    CLCCsvConvResultCbC* CsvConvCbCReportData2(const char* szCsvPath, const char* outputPathName);
+
+    // GIR appendix table AIA540 (mode 5); data property GIRAppendixTableData.
+    CLCCsvConvResultCbC* GIRAppendixTableCsvCheck(const char* szCsvPath, const char* teikyouNo,
+                                                  const char* hojinNo);
+    CLCCsvConvResultCbC* CsvConvGIRAppendixTableData(const char* szCsvPath, const char* softName,
+                                                     const char* sakuseiName, const char* outputPathName);
+
+    // File utilities (mode 6).
+    // Result "S_FALSE" with empty FolderPath and FileName when no folder was
+    // chosen; FileName: the chosen folder's own files joined by "/".
+    CLCCsvConvResultCbC* GetFolderPath(const char* szInitialFolder);
+    // CsvData: the decoded, entity-escaped text; CsvDataSize: its byte length.
+    CLCCsvConvResultCbC* ReadCSVFile(const char* szCsvPath);
+    // Writes only Result and DetailErrorInfo.
+    CLCCsvConvResultCbC* CbCCsvWrite(const char* szCsvPath, const char* writeData);
+    // Base64Data: the file as Base64 text.
+    CLCCsvConvResultCbC* ReadFile(const char* szFilePath);
+
+    // Tests only: called with the operation's function text inside the guarded
+    // region, just before the first step, so a test can throw there. An empty
+    // function removes it.
+    using FaultHook = std::function<void(const char* szFunction)>;
+    static void SetFaultHookForTest(FaultHook fnHook);
+
+private:
+    CLCCsvConvResultCbC* ResultCbC();
+
+    std::unique_ptr<CLCCsvConvResultCbC> m_pResultCbC;
+    // Made by the GIR folder operations, which come with the GIR controller.
+    std::unique_ptr<CLCCsvConvResultGIR> m_pResultGIR;
+};

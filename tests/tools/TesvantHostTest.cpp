@@ -1,0 +1,171 @@
+// tesvant-host run as a program: its JSON, its exit status and its usage text.
+#include "foundation/FoundationTestFolder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#ifdef TESVANT_HOST_PATH
+
+namespace {
+
+struct SRun {
+    int nExit = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+std::string ShellQuote(const std::string& strArg)
+{
+    std::string strQuoted = "'";
+    for (char ch : strArg) {
+        if (ch == '\'')
+            strQuoted += "'\\''";
+        else
+            strQuoted += ch;
+    }
+    return strQuoted + "'";
+}
+
+class TesvantHost : public ::testing::Test {
+protected:
+    SRun Run(const std::vector<std::string>& vecArgs) const
+    {
+        std::string strCommand = ShellQuote(TESVANT_HOST_PATH);
+        for (const std::string& strArg : vecArgs)
+            strCommand += " " + ShellQuote(strArg);
+        const std::string strOut = m_folder / "stdout";
+        const std::string strErr = m_folder / "stderr";
+        strCommand += " >" + ShellQuote(strOut) + " 2>" + ShellQuote(strErr);
+        SRun run;
+        const int nStatus = std::system(strCommand.c_str());
+        if (nStatus != -1 && WIFEXITED(nStatus))
+            run.nExit = WEXITSTATUS(nStatus);
+        run.strOut = ReadBytes(strOut);
+        run.strErr = ReadBytes(strErr);
+        return run;
+    }
+
+    std::string Write(const std::string& strName, const std::string& strBytes) const
+    {
+        const std::string strPath = m_folder / strName;
+        WriteBytes(strPath, strBytes);
+        return strPath;
+    }
+
+    CTestFolder m_folder;
+};
+
+constexpr const char* kCbCKeys[] = {"Result",   "DetailErrorInfo", "AppendixTableData", "CbCReportData",
+                                    "XMLData",  "GIRAppendixTableData", "FolderPath", "FileName",
+                                    "CsvData",  "CsvDataSize",     "Base64Data"};
+
+TEST_F(TesvantHost, PrintsEveryResultPropertyAsJson)
+{
+    // 山田,a&b in Shift_JIS
+    const std::string strCsv = Write("in.csv", "\x8E\x52\x93\x63,a&b\r\n");
+    const SRun run = Run({"ReadCSVFile", strCsv});
+    EXPECT_EQ(run.nExit, 0) << run.strErr;
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(run.strOut);
+    std::vector<std::string> vecKeys;
+    for (const auto& item : json.items())
+        vecKeys.push_back(item.key());
+    EXPECT_EQ(vecKeys, std::vector<std::string>(std::begin(kCbCKeys), std::end(kCbCKeys)));
+    EXPECT_EQ(json["Result"], "S_OK");
+    EXPECT_EQ(json["DetailErrorInfo"], "");
+    EXPECT_EQ(json["CsvData"], "山田,a&amp;b\r\n");
+    EXPECT_EQ(json["CsvDataSize"], "16");
+    EXPECT_EQ(json["Base64Data"], "");
+}
+
+TEST_F(TesvantHost, FailureExitsWithOneAndTheErrorText)
+{
+    const SRun run = Run({"ReadFile", m_folder / "missing.bin"});
+    EXPECT_EQ(run.nExit, 1);
+    const nlohmann::json json = nlohmann::json::parse(run.strOut);
+    EXPECT_EQ(json["Result"], "E_FAIL");
+    EXPECT_EQ(json["DetailErrorInfo"], "9999-00001-HE60004E");
+}
+
+TEST_F(TesvantHost, LimitSizeIsReadAsDecimal)
+{
+    const std::string strXml = Write("in.xml", "<a>0123456789</a>");   // 17 bytes
+    SRun run = Run({"ReadXMLFile", strXml, "16"});
+    EXPECT_EQ(run.nExit, 1);
+    EXPECT_EQ(nlohmann::json::parse(run.strOut)["DetailErrorInfo"], "0000-00000-HE60035E");
+    run = Run({"ReadXMLFile", strXml, "17"});
+    EXPECT_EQ(run.nExit, 0) << run.strOut;
+    EXPECT_EQ(nlohmann::json::parse(run.strOut)["XMLData"], "<a>0123456789</a>");
+}
+
+TEST_F(TesvantHost, WriteDataArrivesAsShiftJis)
+{
+    const std::string strPath = m_folder / "out.csv";
+    const SRun run = Run({"CbCCsvWrite", strPath, "名前,1\r\n"});
+    EXPECT_EQ(run.nExit, 0) << run.strOut;
+    EXPECT_EQ(ReadBytes(strPath), "\x96\xBC\x91\x4F,1\r\n");
+}
+
+TEST_F(TesvantHost, WriteDataWithoutShiftJisFormLeavesTheFile)
+{
+    const std::string strPath = Write("keep.csv", "old\r\n");
+    // U+1F600 has no Shift_JIS form: the operation gets no text at all.
+    const SRun run = Run({"CbCCsvWrite", strPath, "\xF0\x9F\x98\x80"});
+    EXPECT_EQ(run.nExit, 1);
+    EXPECT_EQ(nlohmann::json::parse(run.strOut)["DetailErrorInfo"], "0000-00000-HE60000E");
+    EXPECT_EQ(ReadBytes(strPath), "old\r\n");
+}
+
+struct SUsageCase {
+    const char* szName;
+    std::vector<std::string> vecArgs;
+};
+
+void PrintTo(const SUsageCase& c, std::ostream* os)
+{
+    *os << c.szName;
+}
+
+class TesvantHostUsage : public TesvantHost, public ::testing::WithParamInterface<SUsageCase> {};
+
+TEST_P(TesvantHostUsage, ExitsWithTwoAndTheUsageText)
+{
+    const SRun run = Run(GetParam().vecArgs);
+    EXPECT_EQ(run.nExit, 2);
+    EXPECT_EQ(run.strOut, "");
+    EXPECT_NE(run.strErr.find("usage: tesvant-host OPERATION [ARG...]"), std::string::npos) << run.strErr;
+    EXPECT_NE(run.strErr.find("CsvConvCbCReportData2 CSV_PATH OUTPUT_PATH"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, TesvantHostUsage, ::testing::Values(
+    SUsageCase{"noOperation", {}},
+    SUsageCase{"unknownOperation", {"CsvConvCbcReportData2", "a.csv", ""}},
+    SUsageCase{"notYetOffered", {"GIRCsvCheck", "folder", ""}},
+    SUsageCase{"tooFewArguments", {"CsvConvCbCReportData2", "a.csv"}},
+    SUsageCase{"tooManyArguments", {"ReadFile", "a", "b"}},
+    SUsageCase{"limitNotDecimal", {"ReadXMLFile", "a.xml", "1k"}},
+    SUsageCase{"limitEmpty", {"ReadXMLFile", "a.xml", ""}},
+    SUsageCase{"limitWithBlank", {"ReadXMLFile", "a.xml", " 12"}}),
+    [](const auto& info) { return std::string(info.param.szName); });
+
+TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
+{
+    const std::string strOut = m_folder / "cbc_report_v2.xml";
+    const SRun run = Run({"CsvConvCbCReportData2", std::string(TESVANT_SOURCE_DIR) + "/examples/cbc_report_v2.csv",
+                          strOut});
+    ASSERT_EQ(run.nExit, 0) << run.strOut << run.strErr;
+    const nlohmann::json json = nlohmann::json::parse(run.strOut);
+    EXPECT_EQ(json["Result"], "S_OK");
+    EXPECT_EQ(json["DetailErrorInfo"], "");
+    const std::string strXml = json["CbCReportData"];
+    EXPECT_NE(strXml.find("CBC_OECD"), std::string::npos);
+    EXPECT_EQ(ReadBytes(strOut), strXml);
+}
+
+} // namespace
+
+#endif // TESVANT_HOST_PATH

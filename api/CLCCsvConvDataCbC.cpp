@@ -74,6 +74,24 @@ std::string OnSuccess(bool bSucceeded, std::string& strData)
     return bSucceeded ? std::move(strData) : std::string();
 }
 
+// One operation: the mode first, then the pipeline on the stack, its steps and
+// result values (fnRun), Terminate. An exception ends the run without
+// Terminate and turns into E_FAIL with the log entry.
+template <typename FnRun>
+CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, const char* szFunction, Mode mode, FnRun fnRun)
+{
+    CLCCbCCommon::setExecMode(mode);
+    try {
+        CLCCbCDataManager manager;
+        RaiseTestFault(szFunction);
+        fnRun(manager, *pResult);
+        manager.Terminate();
+    } catch (...) {
+        PutUnexpected(*pResult, szFunction);
+    }
+    return pResult;
+}
+
 } // namespace
 
 CLCCsvConvDataCbC::CLCCsvConvDataCbC()
@@ -104,22 +122,14 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ResultCbC()
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::AppendixTableCsvCheck(const char* szCsvPath)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::AppendixTableCsvCheck";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_APPENDIX_TABLE);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCheck(szCsvPath)
                          && manager.LoadCsvWithDefinition(kAppendixTableRoot, kAppendixTableCheck, kCheckRoad)
                          && manager.ValidateCsv();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putAppendixTableData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putAppendixTableData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::AppendixTableCsvCheck", Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReportIntegrityCheck(const char* szCsvPath, const char* todokede,
@@ -127,327 +137,208 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReportIntegrityCheck(const char* szCsvPa
                                                              const char* todokedeHojinNo,
                                                              const char* cbCHojinNo, const char* mfHojinNo)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::ReportIntegrityCheck";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_APPENDIX_TABLE);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForReportIntegrityCheck(szCsvPath, todokede, cbc, mf, todokedeHojinNo,
                                                              cbCHojinNo, mfHojinNo)
                          && manager.LoadCsvWithDefinition(kAppendixTableRoot, kAppendixTableCheck, kCheckRoad)
                          && manager.ValidateCsv()
                          && manager.ReportIntegrityCheck();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putAppendixTableData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putAppendixTableData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::ReportIntegrityCheck", Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvAppendixTableData(const char* szCsvPath, const char* softName,
                                                                  const char* sakuseiName,
                                                                  const char* outputPathName)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CsvConvAppendixTableData";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_APPENDIX_TABLE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strXml;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForMake(szCsvPath, softName, sakuseiName, outputPathName)
                          && manager.LoadCsvWithDefinition(kAppendixTableRoot, kAppendixTableConv, kConversionRoad)
                          && manager.MakeData(strXml);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putAppendixTableData(OnSuccess(bOk, strXml));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putAppendixTableData(OnSuccess(bOk, strXml));
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvAppendixTableData",
+                        Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportCsvCheck(const char* szCsvPath)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CbCReportCsvCheck";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCheck(szCsvPath)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportCheck, kCheckRoad)
                          && manager.ValidateCsv2();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportCsvCheck", Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck(const char* szCsvPath, const char* hojinNo)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CbCReportIntegrityCheck";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCbCReportIntegrityCheck(szCsvPath, hojinNo)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportCheck, kCheckRoad)
                          && manager.ValidateCsv2()
                          && manager.CbCReportIntegrityCheck();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportIntegrityCheck", Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData(const char* szCsvPath, const char* outputPathName)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CsvConvCbCReportData";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strXml;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForMake2(szCsvPath, outputPathName)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportConv, kConversionRoad)
                          && manager.MakeData2(strXml);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData(OnSuccess(bOk, strXml));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData(OnSuccess(bOk, strXml));
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvCbCReportData", Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadXMLFile(const char* szXmlPath, long limitSize)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::ReadXMLFile";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_FILE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strText;
-        RaiseTestFault(kFunction);
         // The preparation step does not keep the limit: the read takes it again.
         const bool bOk = manager.InitForXml(szXmlPath, limitSize)
                          && manager.ReadXMLFile(limitSize, strText);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putXMLData(OnSuccess(bOk, strText));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putXMLData(OnSuccess(bOk, strText));
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::ReadXMLFile", Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportCsvCheck2(const char* szCsvPath)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CbCReportCsvCheck2";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT2);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCheck(szCsvPath)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportCheck2, kCheckRoad)
                          && manager.ValidateCsv2();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportCsvCheck2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck2(const char* szCsvPath, const char* hojinNo)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CbCReportIntegrityCheck2";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT2);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCbCReportIntegrityCheck(szCsvPath, hojinNo)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportCheck2, kCheckRoad)
                          && manager.ValidateCsv2()
                          && manager.CbCReportIntegrityCheck();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData("");
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportIntegrityCheck2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData2(const char* szCsvPath, const char* outputPathName)
 {
-    static constexpr const char* kFunction = "CLCCsvConvDataCbC::CsvConvCbCReportData2";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_CBC_REPORT2);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strXml;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForMake2(szCsvPath, outputPathName)
                          && manager.LoadCsvWithDefinition2(kCbCReportRoot, kCbCReportConv2, kConversionRoad)
                          && manager.MakeData2(strXml);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->putCbCReportData(OnSuccess(bOk, strXml));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.putCbCReportData(OnSuccess(bOk, strXml));
+    };
+    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvCbCReportData2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::GIRAppendixTableCsvCheck(const char* szCsvPath, const char* teikyouNo,
                                                                  const char* hojinNo)
 {
-    static constexpr const char* kFunction = "GIRAppendixTableCsvCheck";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_GIR_APPENDIX_TABLE);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForGIRApxTblCsvChk(szCsvPath, teikyouNo, hojinNo)
                          && manager.LoadCsvWithGIRApxTblDef(kGIRAppendixTableRoot, kGIRAppendixTableCheck,
                                                             kCheckRoad)
                          && manager.ValidateGIRApxTblCsv()
                          && manager.GIRApxTblRptIntegrityChk();
-        PutOutcome(*pResult, manager, bOk);
-        pResult->put_GIRAppendixTableData("");
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.put_GIRAppendixTableData("");
+    };
+    return RunOperation(ResultCbC(), "GIRAppendixTableCsvCheck", Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvGIRAppendixTableData(const char* szCsvPath, const char* softName,
                                                                     const char* sakuseiName,
                                                                     const char* outputPathName)
 {
-    static constexpr const char* kFunction = "CsvConvGIRAppendixTableData";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_GIR_APPENDIX_TABLE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strXml;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForMake(szCsvPath, softName, sakuseiName, outputPathName)
                          && manager.LoadCsvWithGIRApxTblDef(kGIRAppendixTableRoot, kGIRAppendixTableConv,
                                                             kConversionRoad)
                          && manager.MakeGIRApxTblData(strXml);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->put_GIRAppendixTableData(OnSuccess(bOk, strXml));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.put_GIRAppendixTableData(OnSuccess(bOk, strXml));
+    };
+    return RunOperation(ResultCbC(), "CsvConvGIRAppendixTableData", Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::GetFolderPath(const char* szInitialFolder)
 {
-    static constexpr const char* kFunction = "GetFolderPath";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_FILE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strFolder;
         std::string strFileName;
-        RaiseTestFault(kFunction);
         // No folder chosen (the dialog was cancelled): nothing to list.
         const bool bOk = manager.GetFolderPath(szInitialFolder, strFolder)
                          && (strFolder.empty() || manager.GetFileName(strFolder.c_str(), strFileName));
         if (bOk) {
-            pResult->putResult(strFolder.empty() ? "S_FALSE" : "S_OK");
-            pResult->putDetailErrorInfo("");
-            pResult->put_FolderPath(std::move(strFolder));
-            pResult->put_FileName(std::move(strFileName));
+            result.putResult(strFolder.empty() ? "S_FALSE" : "S_OK");
+            result.putDetailErrorInfo("");
+            result.put_FolderPath(std::move(strFolder));
+            result.put_FileName(std::move(strFileName));
         } else {
-            PutOutcome(*pResult, manager, false);
-            pResult->put_FolderPath("");
-            pResult->put_FileName("");
+            PutOutcome(result, manager, false);
+            result.put_FolderPath("");
+            result.put_FileName("");
         }
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+    };
+    return RunOperation(ResultCbC(), "GetFolderPath", Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadCSVFile(const char* szCsvPath)
 {
-    static constexpr const char* kFunction = "ReadCSVFile";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_FILE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strCsv;
         std::string strSize;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForCsv(szCsvPath)
                          && manager.ReadCSVFile(strCsv, strSize);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->put_CsvData(OnSuccess(bOk, strCsv));
-        pResult->put_CsvDataSize(OnSuccess(bOk, strSize));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.put_CsvData(OnSuccess(bOk, strCsv));
+        result.put_CsvDataSize(OnSuccess(bOk, strSize));
+    };
+    return RunOperation(ResultCbC(), "ReadCSVFile", Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCCsvWrite(const char* szCsvPath, const char* writeData)
 {
-    static constexpr const char* kFunction = "CbCCsvWrite";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_FILE);
-    try {
-        CLCCbCDataManager manager;
-        RaiseTestFault(kFunction);
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         const bool bOk = manager.InitForCsvWrite(szCsvPath)
                          && manager.WriteFileData(writeData);
-        PutOutcome(*pResult, manager, bOk);
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+    };
+    return RunOperation(ResultCbC(), "CbCCsvWrite", Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadFile(const char* szFilePath)
 {
-    static constexpr const char* kFunction = "ReadFile";
-    CLCCsvConvResultCbC* pResult = ResultCbC();
-    CLCCbCCommon::setExecMode(Mode::EXEC_MODE_FILE);
-    try {
-        CLCCbCDataManager manager;
+    auto fnRun = [&](CLCCbCDataManager& manager, CLCCsvConvResultCbC& result) {
         std::string strBase64;
-        RaiseTestFault(kFunction);
         const bool bOk = manager.InitForFile(szFilePath)
                          && manager.EncodeBase64(strBase64);
-        PutOutcome(*pResult, manager, bOk);
-        pResult->put_Base64Data(OnSuccess(bOk, strBase64));
-        manager.Terminate();
-    } catch (...) {
-        PutUnexpected(*pResult, kFunction);
-    }
-    return pResult;
+        PutOutcome(result, manager, bOk);
+        result.put_Base64Data(OnSuccess(bOk, strBase64));
+    };
+    return RunOperation(ResultCbC(), "ReadFile", Mode::EXEC_MODE_FILE, fnRun);
 }

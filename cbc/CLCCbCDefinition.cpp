@@ -1,4 +1,5 @@
 #include "cbc/CLCCbCDefinition.h"
+#include "cbc/CLCCbCDefinitionSupport.h"
 #include "cbc/CLCCbCAppendixTable.h"
 #include "cbc/CLCCbCCsvFile.h"
 #include "cbc/CLCCbCDataDefReport.h"
@@ -18,37 +19,13 @@
 
 namespace {
 
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
+using namespace cbcdef;
 
 // The flags written for CSV columns 1 to 3 when the records of one section
 // are written as their own report.
 constexpr const char* ContentFinalParentCompany[] = {"1", "2", "2"};
 constexpr const char* ContentCountryReport[] = {"2", "1", "2"};
 constexpr const char* ContentBusinessOverView[] = {"2", "2", "1"};
-
-void RecordUnexpected(const char* szFunction, const char* szMessage = kUnexpected)
-{
-    CLC_LOG(szFunction, szMessage);
-    CLCValidResult::instance()->SetFatalError();
-}
-
-std::string FailWrite(const char* szFunction, bool* pOk)
-{
-    RecordUnexpected(szFunction);
-    if (pOk != nullptr)
-        *pOk = false;
-    return std::string();
-}
-
-int ClampToInt(long long llValue)
-{
-    if (llValue > INT_MAX)
-        return INT_MAX;
-    if (llValue < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(llValue);
-}
 
 // "pageRec" of the GIR appendix table: empty is 0, anything but a base-10
 // number is refused.

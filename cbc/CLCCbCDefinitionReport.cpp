@@ -1,4 +1,5 @@
 #include "cbc/CLCCbCDefinition.h"
+#include "cbc/CLCCbCDefinitionSupport.h"
 #include "cbc/CLCCbCCbCReport.h"
 #include "cbc/CLCCbCCsvCbCReport.h"
 #include "cbc/CLCCbCDataDefReport.h"
@@ -16,8 +17,7 @@
 
 namespace {
 
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
+using namespace cbcdef;
 
 // Positions of the report nodes of a conversion definition.
 enum EReport : size_t { kMessageSpec, kReportingEntity, kSummary, kConstEntities, kAdditionalInfo, kReportCount };
@@ -31,29 +31,6 @@ constexpr const char* kNamespacesV1 =
 constexpr const char* kNamespacesV2 =
     " xmlns:stf=\"urn:oecd:ties:cbcstf:v5\" xmlns:cbc=\"urn:oecd:ties:cbc:v2\""
     " xmlns:iso=\"urn:oecd:ties:isocbctypes:v1\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"";
-
-void RecordUnexpected(const char* szFunction, const char* szMessage = kUnexpected)
-{
-    CLC_LOG(szFunction, szMessage);
-    CLCValidResult::instance()->SetFatalError();
-}
-
-std::string FailWrite(const char* szFunction, bool* pOk)
-{
-    RecordUnexpected(szFunction);
-    if (pOk != nullptr)
-        *pOk = false;
-    return std::string();
-}
-
-int ClampToInt(long long llValue)
-{
-    if (llValue > INT_MAX)
-        return INT_MAX;
-    if (llValue < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(llValue);
-}
 
 } // namespace
 

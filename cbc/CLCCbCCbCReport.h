@@ -23,3 +23,10 @@ public:
 private:
     std::vector<CLCCbCRecordData*> m_vecRecords;
 };
+
+// The sections by record kind ("1" to "5"); they add nothing to the base.
+class CLCCbCMessageSpec : public CLCCbCCbCReport {};
+class CLCCbCReportingEntity : public CLCCbCCbCReport {};
+class CLCCbCReportsSummary : public CLCCbCCbCReport {};
+class CLCCbCReportsConstEntities : public CLCCbCCbCReport {};
+class CLCCbCAdditionalInfo : public CLCCbCCbCReport {};

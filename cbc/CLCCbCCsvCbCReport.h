@@ -1,11 +1,7 @@
 #pragma once
-#include "cbc/CLCCbCAdditionalInfo.h"
+#include "cbc/CLCCbCCbCReport.h"
 #include "cbc/CLCCbCCsvFile.h"
-#include "cbc/CLCCbCMessageSpec.h"
 #include "cbc/CLCCbCRecordData.h"
-#include "cbc/CLCCbCReportingEntity.h"
-#include "cbc/CLCCbCReportsConstEntities.h"
-#include "cbc/CLCCbCReportsSummary.h"
 #include <cstdint>
 #include <memory>
 #include <string>

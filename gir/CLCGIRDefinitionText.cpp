@@ -2,6 +2,7 @@
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDomNsxml.h"
 
 bool CLCGIRDefinitionText::Read(unsigned short usId, const char* szFunction, std::string& strText)
 {
@@ -12,4 +13,24 @@ bool CLCGIRDefinitionText::Read(unsigned short usId, const char* szFunction, std
     CLCValidResultGIR::instance()->SetFatalError();
     CLC_LOG(szFunction, "想定しないエラーが発生しました。");
     return false;
+}
+
+bool CLCGIRDefinitionText::LoadDom(unsigned short usId, const char* szFunction, const char* szMissingIdLog,
+                                   CLCXDomNsxml& dom)
+{
+    try {
+        if (usId == 0) {
+            CLC_LOG(szFunction, szMissingIdLog);
+            return false;
+        }
+        dom.Terminate();
+        std::string strText;
+        if (!Read(usId, szFunction, strText))
+            return false;
+        return dom.Parse(strText.c_str());
+    } catch (...) {
+        CLCValidResultGIR::instance()->SetFatalError();
+        CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+        return false;
+    }
 }

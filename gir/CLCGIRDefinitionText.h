@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+class CLCXDomNsxml;
+
 // Reads one GIR definition file by its identifier as UTF-8 text, shared by the
 // three definition managers.
 class CLCGIRDefinitionText {
@@ -9,4 +11,11 @@ public:
     // unreadable or empty file records the GIR collector's fatal row, logs
     // "想定しないエラーが発生しました。" under szFunction and answers false.
     static bool Read(unsigned short usId, const char* szFunction, std::string& strText);
+
+    // The loading step of the check and edit managers: id 0 is only logged
+    // (szMissingIdLog) and answers false; otherwise the file of usId is parsed
+    // into dom, replacing what it held. Any failure answers false with the
+    // fatal row; nothing is thrown.
+    static bool LoadDom(unsigned short usId, const char* szFunction, const char* szMissingIdLog,
+                        CLCXDomNsxml& dom);
 };

@@ -14,15 +14,7 @@ std::string CLCCbCDataDefNormal::WriteNode(CLCCbCAppendixTable* pSection, long l
             return std::string();
         // A call counts whether or not an element results.
         ++m_lCounter;
-        const std::string strChildren = WriteChildren(pSection, lRecord, pOk, pPattern);
-        if (!*pOk)
-            return std::string();
-        const std::string strValue = MakeNodeValue(pSection, lRecord, pOk);
-        if (!*pOk)
-            return std::string();
-        if (strValue.empty() && strChildren.empty())
-            return std::string();
-        return Concat({"<", m_strId, ">", strValue, strChildren, "</", m_strId, ">"});
+        return WriteAppendixElement(pSection, lRecord, pOk, pPattern, "");
     } catch (...) {
         return FailWrite("CLCCbCDataDefNormal::WriteNode", pOk);
     }

@@ -309,3 +309,21 @@ std::string CLCCbCDataDefineNode::WriteChildren2(CLCCbCCbCReport* pSection, long
     }
     return strText;
 }
+
+std::string CLCCbCDataDefineNode::WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
+                                                       Pattern pPattern, std::string_view svInner,
+                                                       const char* szFixedValue)
+{
+    const std::string strChildren = WriteChildren(pSection, lRecord, pOk, pPattern);
+    if (!*pOk)
+        return std::string();
+    const std::string strValue =
+        szFixedValue != nullptr ? std::string(szFixedValue) : MakeNodeValue(pSection, lRecord, pOk);
+    if (!*pOk)
+        return std::string();
+    if (strValue.empty() && strChildren.empty())
+        return std::string();
+    if (svInner.empty())
+        return Concat({"<", m_strId, ">", strValue, strChildren, "</", m_strId, ">"});
+    return Concat({"<", m_strId, "><", svInner, ">", strValue, strChildren, "</", svInner, "></", m_strId, ">"});
+}

@@ -83,6 +83,12 @@ protected:
     // The children's elements, concatenated; "" once the ok flag is cleared.
     std::string WriteChildren(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern);
     std::string WriteChildren2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+    // The shape every appendix-table element shares: children first, then the
+    // value (szFixedValue when given, else the column's), nothing when both
+    // are empty, else <id><inner>value children</inner></id> (no inner
+    // element when svInner is empty).
+    std::string WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                                     std::string_view svInner, const char* szFixedValue = nullptr);
 
     // The fatal row and a log entry naming the function.
     static void RecordUnexpected(const char* szFunction);

@@ -60,6 +60,12 @@ public:
     CLCCsvConvResultCbC* CsvConvGIRAppendixTableData(const char* szCsvPath, const char* softName,
                                                      const char* sakuseiName, const char* outputPathName);
 
+    // GIR folder of CSV files (mode 4); the GIR result with its two lists,
+    // entry i of the file names belonging to entry i of the detail texts.
+    CLCCsvConvResultGIR* GIRCsvCheck(const char* szCsvFolderPath, const char* hojinNo);
+    CLCCsvConvResultGIR* CsvConvGIRData(const char* szCsvFolderPath, const char* outputPathName);
+    CLCCsvConvResultGIR* GIRFolderCheck(const char* szCsvFolderPath);
+
     // File utilities (mode 6).
     // Result "S_FALSE" with empty FolderPath and FileName when no folder was
     // chosen; FileName: the chosen folder's own files joined by "/".
@@ -79,8 +85,8 @@ public:
 
 private:
     CLCCsvConvResultCbC* ResultCbC();
+    CLCCsvConvResultGIR* ResultGIR();
 
     std::unique_ptr<CLCCsvConvResultCbC> m_pResultCbC;
-    // Made by the GIR folder operations, which come with the GIR controller.
     std::unique_ptr<CLCCsvConvResultGIR> m_pResultGIR;
 };

@@ -1,0 +1,54 @@
+#pragma once
+#include "cbc/CLCCbCCsvFile.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+class CLCCbCRecordData;
+
+// One CSV file of a GIR folder: read as Shift_JIS (CP932), split by the CSV
+// dialect of CLCCbCCsvFile into records of trimmed columns. Records are numbered
+// 1, 2, ... among the kept records; a record of one empty column (a blank line)
+// is dropped without a number. Any other record is kept whatever its width: the
+// structure check reports the width.
+//
+// Files are read and parsed strictly one after the other (one record counter for
+// the process).
+class CLCGIRCsvData : public CLCCbCCsvFile {
+public:
+    explicit CLCGIRCsvData(std::string strFilePath);
+    ~CLCGIRCsvData() override;
+
+    // Reads and decodes the file into the pending text. A size that cannot be
+    // read, an unreadable or empty file record the fatal row; a NUL byte or bytes
+    // that are not CP932 record nothing (the caller reports them against the
+    // file): see GetReadStatus.
+    bool ReadFile();
+    // Splits the pending text into records and releases it; an empty text
+    // records the fatal row.
+    bool Parse();
+    bool ColumnTerm(std::string& strField, std::vector<std::string>& vecColumns, bool bEndOfRecord) override;
+
+    // What the last ReadFile found.
+    CsvText GetReadStatus() const { return m_eReadStatus; }
+    // The pending text; valid until Parse.
+    const char* GetCsvFileReadData() const { return m_strCsvText.c_str(); }
+    std::string GetCsvFileName() const { return m_strFilePath; }
+    long GetRecordNumber() const { return static_cast<long>(m_vRecord.size()); }
+    // Both indexes 0-based and within the file (callers check first).
+    long GetColumnNumber(long lRecord) const;
+    const char* GetColumnValue(long lRecord, long lColumn) override;
+    // Record number of the record at lRecord (1-based position).
+    long long GetRecordLineNo(long lRecord) const;
+
+    using CLCCbCCsvFile::Parse;
+    using CLCCbCCsvFile::ReadFile;
+
+private:
+    static long m_lLineCnt;
+
+    std::string m_strCsvText;
+    std::vector<std::unique_ptr<CLCCbCRecordData>> m_vRecord;
+    std::string m_strFilePath;
+    CsvText m_eReadStatus = CsvText::Ok;
+};

@@ -1,0 +1,107 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+class CLCGIRCheckList;
+class CLCGIRContainer;
+class CLCGIRContainerExt;
+class CLCGIRCsvData;
+class CLCGIRCsvDataManager;
+class CLCGIRXMLList;
+class CLCXDomNsxml;
+
+// The process-wide holder of one GIR run: the CSV files read from the folder,
+// the container tree built from them and the item-identifier check list.
+// instance() creates it on first use; destroy() frees everything, so every run
+// starts from a new one.
+//
+// Order of a run: ReadCsvFile / ParseCsvFile per file (the structure check),
+// GenerateXMLStructure (tree built and linked; the CSV data is released),
+// MappingConvDefine, CreateAutoItem, CreateCheckList; then readers use
+// GetRootContainer, FindCheckList, FindCheckListFromItemIDs and the moves.
+//
+// Cursor arguments are the edit definition's document (210), moved in step with
+// the tree: while a walk stands on a node, the cursor stands on its element.
+class CLCGIRDataManager {
+public:
+    static CLCGIRDataManager* instance();
+    static void destroy();
+
+    virtual ~CLCGIRDataManager();
+    CLCGIRDataManager(const CLCGIRDataManager&) = delete;
+    CLCGIRDataManager& operator=(const CLCGIRDataManager&) = delete;
+
+    void Initialize();
+    void Terminate();
+
+    // CSV files, forwarded to the folder reader.
+    const char* ReadCsvFile(const std::string& strPath);
+    CLCGIRCsvData* ParseCsvFile();
+    long GetCsvFileNumber();
+    CLCGIRCsvData* GetCsvData(int nIndex);
+    CLCGIRCsvDataManager* GetCsvDataManager() { return m_pCsvData; }
+    void DeleteCsvData();
+
+    // Containers, forwarded to the container list (which owns them).
+    bool AddContainer(CLCGIRContainer* pContainer);
+    long GetContainerNumber();
+    CLCGIRContainer* GetContainerByIndex(long i);
+    bool RemoveContainerByIndex(long i);
+    CLCGIRContainer* GetRootContainer();
+    CLCGIRXMLList* GetXMLList() { return m_pXMLList.get(); }
+
+    // Structure.
+    bool GenerateXMLStructure();
+    bool GenerateXMLStructureFromCSVData();
+    void SetContainerWithFileName(const std::string& strFolderPath, const std::string& strFileName,
+                                  CLCGIRCsvData* pCsvData);
+    void SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBody_HierarchyNumber,
+                      long lGLOBEBody_HierarchyBranchNumber, const std::string& strHierarchyNumber,
+                      const std::string& strFileName, CLCGIRCsvData* pCsvData);
+    bool ConvertHierarchy();
+    long long GetMaxLevel() const { return m_llMaxLevel; }
+
+    // Check list.
+    bool CreateCheckList();
+    // Pre-order successor; null at the end. A null node is logged and thrown.
+    CLCGIRContainer* GetNextContainer(CLCGIRContainer* pContainer);
+    bool AddCheckList(const std::string& strItemId, CLCGIRContainer* pContainer);
+    std::vector<CLCGIRContainer*> FindCheckList(const std::string& strItemId);
+    std::vector<CLCGIRContainer*> FindCheckListFromItemIDs(const std::vector<std::string>& vecItemIds);
+    void ClearCheckList();
+    long GetCheckListNumber();
+    std::string GetCheckListItemId(long i);
+    CLCGIRContainer* GetCheckListContainer(long i);
+
+    // Mapping onto the edit definition and the moves the later walks share.
+    bool MappingConvDefine();
+    bool MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName);
+    CLCGIRContainer* FindFirstNormalSibling(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine, bool* pOk);
+    CLCGIRContainer* MoveNormalContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine, bool* pOk);
+    CLCGIRContainer* MoveCurrentContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+    // The sixteen settings of the cursor's element stored in the container.
+    static void SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+
+    // Element order and automatic items. Order tables own their rows.
+    bool CreateAutoItem();
+    std::vector<CLCGIRContainerExt*> CreateOrderTable(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+    bool CheckOrderAppearance(const std::vector<CLCGIRContainerExt*>& vecOrderTable);
+    bool CheckAutoItem(const std::vector<CLCGIRContainerExt*>& vecOrderTable);
+    bool InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine,
+                        const std::vector<CLCGIRContainerExt*>& vecOrderTable);
+    CLCGIRContainer* CreateAutoItem(CLCGIRContainer* pParent, CLCXDomNsxml* pDefine);
+    void DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable);
+
+    // The container-list dump with the label, when the debug switch is on.
+    void DumpContainers(const std::string& strLabel);
+
+private:
+    CLCGIRDataManager();
+    static std::unique_ptr<CLCGIRDataManager>& Holder();
+
+    std::unique_ptr<CLCGIRXMLList> m_pXMLList;
+    std::unique_ptr<CLCGIRCheckList> m_pCheckList;
+    CLCGIRCsvDataManager* m_pCsvData = nullptr;   // owned; null after GenerateXMLStructure
+    long long m_llMaxLevel = 0;
+};

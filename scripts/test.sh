@@ -6,15 +6,12 @@ cd "$(dirname "$0")/.."
 # The Objective-C binding's compilers and Foundation; CMake builds and tests the
 # binding where they are, and the core alone where they cannot be installed.
 OBJC_PACKAGES=(gobjc++ libgnustep-base-dev gnustep-make)
-objc_missing=()
-for p in "${OBJC_PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || objc_missing+=("$p")
-done
-if [ "${#objc_missing[@]}" -gt 0 ]; then
+installed=$(dpkg-query -W -f='${Status}\n' "${OBJC_PACKAGES[@]}" 2>/dev/null | grep -c "install ok installed" || true)
+if [ "$installed" -ne "${#OBJC_PACKAGES[@]}" ]; then
   export DEBIAN_FRONTEND=noninteractive
   { apt-get update -o DPkg::Lock::Timeout=600 \
-      && apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${objc_missing[@]}"; } \
-    || echo "warning: could not install ${objc_missing[*]}: the Objective-C binding is not built" >&2
+      && apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${OBJC_PACKAGES[@]}"; } \
+    || echo "warning: could not install ${OBJC_PACKAGES[*]}: the Objective-C binding is not built" >&2
 fi
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTESVANT_SANITIZE=ON -DTESVANT_BUILD_BENCH=OFF

@@ -90,17 +90,7 @@ constexpr SOperation kOperations[] = {
     {CLIOpReadFile,
      [](CLCCsvConvDataCbC& api, Args a, long, Copy& c) { Keep(*api.ReadFile(a[0]), c); }},
 };
-static_assert(sizeof(kOperations) / sizeof(kOperations[0]) == CLIOpLast, "one row per operation");
-
-constexpr bool RowsInOrder()
-{
-    for (int i = 0; i < CLIOpLast; ++i) {
-        if (kOperations[i].eOp != i + 1)
-            return false;
-    }
-    return true;
-}
-static_assert(RowsInOrder(), "row i is operation i + 1");
+static_assert(RowPerOperation(kOperations), "row i is operation i + 1");
 
 } // namespace
 

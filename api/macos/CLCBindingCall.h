@@ -8,6 +8,17 @@
 
 class CLCCsvConvDataCbC;
 
+// True when an operation table has one row per operation, row i for operation i + 1.
+template <typename Row, size_t N>
+constexpr bool RowPerOperation(const Row (&aRows)[N])
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (aRows[i].eOp != static_cast<int>(i + 1))
+            return false;
+    }
+    return N == CLIOpLast;
+}
+
 // The C++ side of one binding call: the API object made for the call, the
 // operation run on it and copies of its result's texts, taken while the API
 // object lives. This is the only layer of the binding that catches C++

@@ -48,17 +48,7 @@ constexpr SCopyRow kCopyRows[] = {
 };
 #undef CLI_CBC_ROW
 #undef CLI_GIR_ROW
-static_assert(sizeof(kCopyRows) / sizeof(kCopyRows[0]) == CLIOpLast, "one row per operation");
-
-constexpr bool RowsInOrder()
-{
-    for (int i = 0; i < CLIOpLast; ++i) {
-        if (kCopyRows[i].eOp != i + 1)
-            return false;
-    }
-    return true;
-}
-static_assert(RowsInOrder(), "row i is operation i + 1");
+static_assert(RowPerOperation(kCopyRows), "row i is operation i + 1");
 
 // A new string of a UTF-8 text: nil when the text is not valid UTF-8.
 NSString *NewText(const char *szText)

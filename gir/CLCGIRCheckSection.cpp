@@ -29,6 +29,17 @@ bool CLCGIRCheckSection::MoveToFirstRow(CLCXDomNsxml* pDefine, const char* szSec
     return true;
 }
 
+int CLCGIRCheckSection::VisitChildren(CLCXDomNsxml* pDefine, const char* szName, const std::function<bool()>& fnChild)
+{
+    if (pDefine->MoveFirstChild() != 0)
+        return -1;
+    do {
+        if (pDefine->GetNodeName() == szName && !fnChild())
+            return 1;
+    } while (pDefine->MoveNextSibling() == 0);
+    return 0;
+}
+
 void CLCGIRCheckSection::Fatal(const char* szFunction, const char* szText)
 {
     CLC_LOG(szFunction, szText);

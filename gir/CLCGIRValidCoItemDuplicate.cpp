@@ -15,15 +15,9 @@ CLCCbCMessage_t CLCGIRValidCoItemDuplicate::_validate(bool bOuter)
 {
     return Guarded(__FILE__, "CLCGIRValidCoItemDuplicate::_validate", [&]() {
         std::unordered_set<std::string> setSeen;
-        CLCCbCMessage_t result = CBC_MSG_NONE;
-        for (const CLCGIRContainer* pNode : CLCGIRDataManager::instance()->FindCheckListFromItemIDs(m_vecItemIds)) {
-            if (setSeen.insert(pNode->GetValueFromCsvColumnNumber(m_lColumn)).second)
-                continue;
-            result = m_message;
-            if (bOuter)
-                break;
-            SetResult(pNode, m_message, m_lColumn);
-        }
-        return result;
+        return JudgeNodes(CLCGIRDataManager::instance()->FindCheckListFromItemIDs(m_vecItemIds), m_lColumn, m_message,
+                          bOuter, [&](const CLCGIRContainer* pNode) {
+                              return !setSeen.insert(pNode->GetValueFromCsvColumnNumber(m_lColumn)).second;
+                          });
     });
 }

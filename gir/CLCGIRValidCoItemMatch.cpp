@@ -91,17 +91,9 @@ CLCCbCMessage_t CLCGIRValidCoItemMatch::_validate(bool bOuter)
             else
                 setFirst.insert(std::move(*value));
         }
-        CLCCbCMessage_t result = CBC_MSG_NONE;
-        for (const CLCGIRContainer* pNode : vecSecond) {
+        return JudgeNodes(vecSecond, m_lColumn2, m_message, bOuter, [&](const CLCGIRContainer* pNode) {
             const std::optional<std::string> value = _getCompareValue(pNode, m_lColumn2);
-            const bool bAgrees = value && !bShortFirst && setFirst.size() == 1 && *setFirst.begin() == *value;
-            if (bAgrees)
-                continue;
-            result = m_message;
-            if (bOuter)
-                break;
-            SetResult(pNode, m_message, m_lColumn2);
-        }
-        return result;
+            return !value || bShortFirst || setFirst.size() != 1 || *setFirst.begin() != *value;
+        });
     });
 }

@@ -57,17 +57,11 @@ bool CLCGIRValidCorrelation::SetUpOuter(CLCGIRValidItem* pRule)
 {
     // The next row is reached by its path, so the cursor is not moved back.
     CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetCheckDefDomData();
-    if (pDefine->MoveFirstChild() != 0)
-        return true;
-    do {
-        if (pDefine->GetNodeName() != "outer")
-            continue;
+    return CLCGIRCheckSection::VisitChildren(pDefine, "outer", [&]() {
         CLCGIRValidItem* pOuter = CLCGIRValidItem::CreateCoItem(pDefine->GetAttribute("id"));
-        if (pOuter == nullptr) {
+        if (pOuter == nullptr)
             CLC_LOG("CLCGIRValidCorrelation::SetUpOuter", "相関チェック用検証アイテム作成失敗");
-            return false;
-        }
         pRule->AddOuterItem(pOuter);
-    } while (pDefine->MoveNextSibling() == 0);
-    return true;
+        return pOuter != nullptr;
+    }) != 1;
 }

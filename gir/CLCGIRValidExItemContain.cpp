@@ -2,22 +2,19 @@
 
 #include "gir/CLCGIRContainer.h"
 
-CLCGIRValidExItemContain::CLCGIRValidExItemContain(CLCGIRContainer* pParent)
-    : m_vecWords(ReadWords("value", "編集用定義体の検証値がブランク")),
-      m_strItemId(ReadItemId("itemId", "検証itemIdがブランク")), m_lColumn(ReadColumn("column")),
-      m_message(ReadMessage()), m_pParent(pParent)
+CLCGIRValidExItemContain::CLCGIRValidExItemContain(CLCGIRContainer* pParent) : m_pParent(pParent)
 {
 }
 
 CLCCbCMessage_t CLCGIRValidExItemContain::_validate(bool /*bOuter*/)
 {
     return Guarded(__FILE__, "CLCGIRValidExItemContain::_validate", [&]() {
-        const std::vector<CLCGIRContainer*> vecChildren = FindChildContainer(m_pParent, m_strItemId);
+        const std::vector<CLCGIRContainer*> vecChildren = FindChildContainer(m_pParent, m_contain.strItemId);
         if (vecChildren.empty())
-            return m_message;
+            return m_contain.message;
         for (const CLCGIRContainer* pChild : vecChildren) {
-            if (!IsWord(m_vecWords, pChild->GetValueFromCsvColumnNumber(m_lColumn)))
-                return m_message;
+            if (!m_contain.Holds(pChild))
+                return m_contain.message;
         }
         return CBC_MSG_NONE;
     });

@@ -1,7 +1,5 @@
 #pragma once
 #include "gir/CLCGIRValidItem.h"
-#include <string>
-#include <vector>
 
 // Exclusive-family "contain", a precondition only: the parent has children with
 // the item id and each one's value in the column is one of the words. It never
@@ -12,9 +10,6 @@ public:
     CLCCbCMessage_t _validate(bool bOuter) override;
 
 private:
-    std::vector<std::string> m_vecWords;
-    std::string m_strItemId;
-    long m_lColumn;
-    CLCCbCMessage_t m_message;
+    SContain m_contain;
     CLCGIRContainer* m_pParent;   // borrowed
 };

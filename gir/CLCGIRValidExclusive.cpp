@@ -62,22 +62,16 @@ bool CLCGIRValidExclusive::Initialize()
 bool CLCGIRValidExclusive::SetUpOuter(CLCGIRContainer* pContainer, CLCGIRValidItem* pRule)
 {
     CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetCheckDefDomData();
-    if (pDefine->MoveFirstChild() != 0)
-        return true;
-    bool bOk = true;
-    do {
-        if (pDefine->GetNodeName() != "outer")
-            continue;
+    const int nVisit = CLCGIRCheckSection::VisitChildren(pDefine, "outer", [&]() {
         CLCGIRValidItem* pOuter = CLCGIRValidItem::CreateExItem(pDefine->GetAttribute("id"), pContainer);
-        if (pOuter == nullptr) {
-            bOk = false;
-            break;
-        }
         pRule->AddOuterItem(pOuter);
-    } while (pDefine->MoveNextSibling() == 0);
+        return pOuter != nullptr;
+    });
+    if (nVisit < 0)
+        return true;
     if (pDefine->MoveParent() != 0) {
         CLCGIRCheckSection::Fatal("CLCGIRValidExclusive::SetUpOuter", "定義体親要素移動に失敗しました。");
         return false;
     }
-    return bOk;
+    return nVisit == 0;
 }

@@ -15,6 +15,7 @@
 #include "gir/CLCGIRValidExItemExistItem.h"
 #include "gir/CLCGIRValidExItemNotExistItem.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -266,13 +267,16 @@ CLCCbCMessage_t CLCGIRValidItem::ReadMessage()
     return message != CBC_MSG_NONE ? message : HE60009E;
 }
 
-bool CLCGIRValidItem::IsWord(const std::vector<std::string>& vecWords, const std::string& strValue)
+CLCGIRValidItem::SContain::SContain()
+    : vecWords(ReadWords("value", "編集用定義体の検証値がブランク")),
+      strItemId(ReadItemId("itemId", "検証itemIdがブランク")), lColumn(ReadColumn("column")), message(ReadMessage())
 {
-    for (const std::string& strWord : vecWords) {
-        if (strWord == strValue)
-            return true;
-    }
-    return false;
+}
+
+bool CLCGIRValidItem::SContain::Holds(const CLCGIRContainer* pNode) const
+{
+    const std::string strValue = pNode->GetValueFromCsvColumnNumber(lColumn);
+    return std::find(vecWords.begin(), vecWords.end(), strValue) != vecWords.end();
 }
 
 CLCCbCMessage_t CLCGIRValidItem::LogUnexpected(const char* szFile, const char* szFunction)

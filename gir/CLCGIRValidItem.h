@@ -71,7 +71,37 @@ protected:
     // "messageId" by its code; HE60009E when empty or unknown.
     static CLCCbCMessage_t ReadMessage();
 
-    static bool IsWord(const std::vector<std::string>& vecWords, const std::string& strValue);
+    // The settings of a "contain" row, read from the cursor: the words
+    // ("value"), the item id, the column and the message.
+    struct SContain {
+        SContain();
+        // The node's value in the column is one of the words.
+        bool Holds(const CLCGIRContainer* pNode) const;
+
+        std::vector<std::string> vecWords;
+        std::string strItemId;
+        long lColumn;
+        CLCCbCMessage_t message;
+    };
+
+    // Judges nodes in order: each one fnFails names makes the result the
+    // message and gets its row (column lColumn) unless the check is outer,
+    // which stops at the first.
+    template <typename FnFails>
+    static CLCCbCMessage_t JudgeNodes(const std::vector<CLCGIRContainer*>& vecNodes, long lColumn,
+                                      CLCCbCMessage_t message, bool bOuter, FnFails fnFails)
+    {
+        CLCCbCMessage_t result = CBC_MSG_NONE;
+        for (const CLCGIRContainer* pNode : vecNodes) {
+            if (!fnFails(pNode))
+                continue;
+            result = message;
+            if (bOuter)
+                break;
+            SetResult(pNode, message, lColumn);
+        }
+        return result;
+    }
 
     // Runs a judgement; anything it throws is logged for the kind and answers HE60000E.
     template <typename Fn>

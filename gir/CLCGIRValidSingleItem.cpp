@@ -21,6 +21,14 @@ long ColumnOf(CLCXDomNsxml* pDefine)
     const long long llColumn = CLCCbCValidItem::DecimalValue(pDefine->GetAttribute("column").c_str());
     return llColumn >= kFirstColumn && llColumn <= kLastColumn ? static_cast<long>(llColumn) : 0;
 }
+// A rule of the rule engine from the cursor's valid or outer element; its
+// columns are the GIR CSV's own numbers. Null after the fatal row.
+CLCCbCValidItem* CreateRule(CLCXDomNsxml* pDefine, long lColumn, CLCCbCMessage_t message)
+{
+    return CLCCbCValidItem::CreateItem(lColumn, pDefine->GetAttribute("id").c_str(),
+                                       pDefine->GetAttribute("value").c_str(), pDefine->GetAttribute("min").c_str(),
+                                       pDefine->GetAttribute("max").c_str(), message);
+}
 } // namespace
 
 CLCGIRValidSingleItem::CLCGIRValidSingleItem() = default;
@@ -82,54 +90,46 @@ bool CLCGIRValidSingleItem::Initialize(CLCGIRContainer* pContainer, CLCXDomNsxml
         CLCGIRCheckSection::Fatal(kFunction, "定義体カラム番号異常");
         return false;
     }
-    if (pDefine->MoveFirstChild() != 0) {
-        CLCGIRCheckSection::Fatal(kFunction, "定義体VALIDノード異常");
-        return false;
-    }
-    do {
-        if (pDefine->GetNodeName() != "valid")
-            continue;
+    const int nVisit = CLCGIRCheckSection::VisitChildren(pDefine, "valid", [&]() {
         const CLCCbCMessage_t message = CLCCbCCommon::ConvMsgStr2Enum(pDefine->GetAttribute("messageId"));
         // CreateItem records the fatal row for an unknown keyword.
-        std::unique_ptr<CLCCbCValidItem> pRule(CLCCbCValidItem::CreateItem(
-            lColumn, pDefine->GetAttribute("id").c_str(), pDefine->GetAttribute("value").c_str(),
-            pDefine->GetAttribute("min").c_str(), pDefine->GetAttribute("max").c_str(), message));
+        std::unique_ptr<CLCCbCValidItem> pRule(CreateRule(pDefine, lColumn, message));
         if (!pRule)
             return false;
         pRule->SetAssistColNum(static_cast<long>(CLCCbCValidItem::DecimalValue(pDefine->GetAttribute("assist").c_str())));
         if (!SetUpOuter(pContainer, pRule.get()))
             return false;
         m_vecItems.push_back(std::move(pRule));
-    } while (pDefine->MoveNextSibling() == 0);
-    return true;
+        return true;
+    });
+    if (nVisit < 0) {
+        CLCGIRCheckSection::Fatal(kFunction, "定義体VALIDノード異常");
+        return false;
+    }
+    return nVisit == 0;
 }
 
 bool CLCGIRValidSingleItem::SetUpOuter(CLCGIRContainer* /*pContainer*/, CLCCbCValidItem* pRule)
 {
     static constexpr const char* kFunction = "CLCGIRValidSingleItem::SetUpOuter";
     CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetCheckDefDomData();
-    if (pDefine->MoveFirstChild() != 0)
-        return true;
-    do {
-        if (pDefine->GetNodeName() != "outer")
-            continue;
+    const int nVisit = CLCGIRCheckSection::VisitChildren(pDefine, "outer", [&]() {
         const long lColumn = ColumnOf(pDefine);
         if (lColumn == 0) {
             CLCGIRCheckSection::Fatal(kFunction, "定義体column異常");
             return false;
         }
-        CLCCbCValidItem* pOuter = CLCCbCValidItem::CreateItem(
-            lColumn, pDefine->GetAttribute("id").c_str(), pDefine->GetAttribute("value").c_str(),
-            pDefine->GetAttribute("min").c_str(), pDefine->GetAttribute("max").c_str(), CBC_MSG_NONE);
-        if (pOuter == nullptr)
-            return false;
+        CLCCbCValidItem* pOuter = CreateRule(pDefine, lColumn, CBC_MSG_NONE);
         pRule->AddOuterItem(pOuter);
-    } while (pDefine->MoveNextSibling() == 0);
+        return pOuter != nullptr;
+    });
+    if (nVisit < 0)
+        return true;
     if (pDefine->MoveParent() != 0) {
         CLCGIRCheckSection::Fatal(kFunction, "outerタグレベルから一段上位に戻る処理に失敗");
         return false;
     }
-    return true;
+    return nVisit == 0;
 }
 
 CLCCbCMessage_t CLCGIRValidSingleItem::ValidateItem(CLCGIRContainer* pContainer)

@@ -1,58 +1,51 @@
 #include "gir/CLCGIRValidItem.h"
 #include "gir/CLCGIRValidCorrelation.h"
+#include "gir/CLCGIRDataManager.h"
 #include "gir/CLCGIRValidExclusive.h"
+#include "gir/CLCGIRValidIntegrity.h"
+#include "gir/CLCGIRValidSingleItem.h"
+#include "gir/CLCGIRValidXmlOccurs.h"
 #include "gir/GIRRuleTest.h"
-#include <ostream>
 #include <string>
 
 namespace {
 
-// A faulty row of the exclusive section (under every UPE of the clean folder)
-// or of the correlation section.
-struct SFaultCase {
-    const char* szName;
-    bool bExclusive;
-    std::string strRow;
-    friend void PrintTo(const SFaultCase& c, std::ostream* pOut) { *pOut << c.szName; }
-};
-
-class DefinitionFaults : public GIRRuleTest, public ::testing::WithParamInterface<SFaultCase> {};
-
-TEST_P(DefinitionFaults, GiveExactlyTheFatalRow)
+CLCCbCMessage_t Exclusive()
 {
-    const SFaultCase& c = GetParam();
-    girtree::Build(girtree::CleanFolderRows({}));
-    if (c.bExclusive) {
-        girtree::UseCheckDefinition("<exclusiveItemCheck>" + c.strRow + "</exclusiveItemCheck>");
-        EXPECT_EQ(CLCGIRValidExclusive().Validate(), HE60000E);
-    } else {
-        girtree::UseCheckDefinition("<correlationCheck>" + c.strRow + "</correlationCheck>");
-        EXPECT_EQ(CLCGIRValidCorrelation().Validate(), HE60000E);
-    }
-    EXPECT_EQ(girtree::ErrorText(), girtree::kFatalOnly);
+    return CLCGIRValidExclusive().Validate();
+}
+CLCCbCMessage_t Correlate()
+{
+    return CLCGIRValidCorrelation().Validate();
 }
 
-SFaultCase Ex(const char* szName, const std::string& strAttributes, const std::string& strOuter = "")
+// A faulty row of the exclusive section, under every UPE of the clean folder.
+SRuleCase Ex(const char* szName, const std::string& strAttributes, const std::string& strOuter = "")
 {
-    return {szName, true, "<valid parentItemId=\"GS00003\" " + strAttributes + ">" + strOuter + "</valid>"};
+    return {szName, &Exclusive, false,
+            "<exclusiveItemCheck><valid parentItemId=\"GS00003\" " + strAttributes + ">" + strOuter +
+                "</valid></exclusiveItemCheck>",
+            {}, {}, true};
 }
-
-SFaultCase Co(const char* szName, const std::string& strAttributes, const std::string& strOuter = "")
+// A faulty row of the correlation section.
+SRuleCase Co(const char* szName, const std::string& strAttributes, const std::string& strOuter = "")
 {
-    return {szName, false, "<valid " + strAttributes + ">" + strOuter + "</valid>"};
+    return {szName, &Correlate, false, "<correlationCheck><valid " + strAttributes + ">" + strOuter + "</valid></correlationCheck>",
+            {}, {}, true};
 }
 
 const std::string kMatch = "id=\"match\" itemId=\"MS00004\" column=\"2\" ";
 
+// Each definition fault is refused when its item is made: exactly the fatal row.
 INSTANTIATE_TEST_SUITE_P(
-    Rows, DefinitionFaults,
+    DefinitionFaults, RuleCases,
     ::testing::Values(
         Ex("exclusiveOfOne", "id=\"exclusive\" itemId=\"GS00004\""),
         Ex("exclusiveEmptyWord", "id=\"exclusive\" itemId=\"GS00004  GS00013\""),
-        Ex("exclusiveWithoutItems", "id=\"exclusive\""),
-        Ex("existItemWithoutItem", "id=\"existItem\""),
+        Ex("exclusiveWithoutItems", "id=\"exclusive\""), Ex("existItemWithoutItem", "id=\"existItem\""),
         Ex("notExistItemWithoutItem", "id=\"notExistItem\" messageId=\"HE60059E\""),
         Ex("unknownExclusiveKind", "id=\"exists\" itemId=\"GS00004\""),
+        Ex("mainContain", "id=\"contain\" value=\"x\" itemId=\"GS00004\" column=\"2\""),
         Ex("unknownOuterKind", "id=\"existItem\" itemId=\"GS00004\"", "<outer id=\"contains\"/>"),
         Ex("outerContainWithoutWords", "id=\"existItem\" itemId=\"GS00004\"",
            "<outer id=\"contain\" itemId=\"GS00004\" column=\"2\"/>"),
@@ -70,31 +63,31 @@ INSTANTIATE_TEST_SUITE_P(
         Co("unknownCorrelationKind", "id=\"equal\" itemId=\"FI00017\" column=\"2\""),
         Co("unknownCorrelationOuter", "id=\"contain\" value=\"OECD1\" itemId=\"FI00016\" column=\"2\"",
            "<outer id=\"match\"/>")),
-    [](const auto& info) { return std::string(info.param.szName); });
+    CaseName);
 
-struct SCharsCase {
-    const char* szName;
-    std::string strText;
-    size_t nFirst;
-    size_t nCount;
-    std::string strExpected;
-};
-
-class Characters : public ::testing::TestWithParam<SCharsCase> {};
-
-TEST_P(Characters, CountCodePoints)
+// Every rule step after the tree, as the check road runs them.
+CLCCbCMessage_t CheckRoad()
 {
-    const SCharsCase& c = GetParam();
-    EXPECT_EQ(CLCGIRValidItem::SubChars(c.strText, c.nFirst, c.nCount), c.strExpected);
+    CLCCbCMessage_t result = CLCGIRValidXmlOccurs().Validate();
+    for (CLCCbCMessage_t r : {CLCGIRValidExclusive().Validate(), CLCGIRValidSingleItem().Validate(),
+                              CLCGIRValidCorrelation().Validate(),
+                              CLCGIRValidIntegrity().Validate(girtree::kHojinNo, "MS00004", CLCGIRDataManager::instance())})
+        result = r != CBC_MSG_NONE ? r : result;
+    return result;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SubChars, Characters,
-    ::testing::Values(SCharsCase{"ascii", "JP2025", 2, 4, "2025"},
-                      SCharsCase{"shorter", "JP20", 2, 4, "20"},
-                      SCharsCase{"pastTheEnd", "JP", 3, 4, ""},
-                      SCharsCase{"japanese", "日本2025年", 1, 5, "本2025"},
-                      SCharsCase{"outsideBmp", "\xF0\xA0\x80\x8B" "ab", 0, 2, "\xF0\xA0\x80\x8B" "a"}),
-    [](const auto& info) { return std::string(info.param.szName); });
+// Fully populated clean folders pass every rule of the shipped 211.
+INSTANTIATE_TEST_SUITE_P(CleanFolders, RuleCases,
+                         ::testing::Values(SRuleCase{"corrections", &CheckRoad, false, "", {}, {}, false},
+                                           SRuleCase{"newData", &CheckRoad, true, "", {}, {}, false}),
+                         CaseName);
+
+TEST(GIRValidItem, SubCharsCountsCodePoints)
+{
+    EXPECT_EQ(CLCGIRValidItem::SubChars("JP2025", 2, 4), "2025");
+    EXPECT_EQ(CLCGIRValidItem::SubChars("JP", 3, 4), "");
+    EXPECT_EQ(CLCGIRValidItem::SubChars("日本2025年", 1, 5), "本2025");
+    EXPECT_EQ(CLCGIRValidItem::SubChars("\xF0\xA0\x80\x8B" "ab", 0, 2), "\xF0\xA0\x80\x8B" "a");
+}
 
 } // namespace

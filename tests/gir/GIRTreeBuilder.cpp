@@ -6,11 +6,6 @@
 #include "gir/CLCGIRContainer.h"
 #include "gir/CLCGIRDataManager.h"
 #include "gir/CLCGIRPropertyManager.h"
-#include "gir/CLCGIRValidCorrelation.h"
-#include "gir/CLCGIRValidExclusive.h"
-#include "gir/CLCGIRValidIntegrity.h"
-#include "gir/CLCGIRValidSingleItem.h"
-#include "gir/CLCGIRValidXmlOccurs.h"
 #include "gir/CLCGIRXMLList.h"
 
 #include <algorithm>
@@ -23,83 +18,79 @@ namespace girtree {
 
 namespace {
 
-constexpr const char* kMessageSpecFile = "01_MessageSpec.csv";
-
 long Number(const std::string& strText)
 {
     return std::strtol(strText.c_str(), nullptr, 10);
 }
 
-// The element a body file stands for: "03_Summary_2.csv" gives Summary.
-std::string SectionOf(const std::string& strFile)
+void Add(long lTop, long lBody, long lBranch, long lLine, const std::string& strFile, const std::string& strName,
+         const SGIRRow& row, const std::string& strLevel)
 {
-    const size_t nFirst = strFile.find('_');
-    const size_t nSecond = strFile.find('_', nFirst + 1);
-    if (nSecond != std::string::npos)
-        return strFile.substr(nFirst + 1, nSecond - nFirst - 1);
-    return strFile.substr(nFirst + 1, strFile.rfind('.') - nFirst - 1);
+    CLCGIRDataManager::instance()->AddContainer(new CLCGIRContainer(
+        lTop, lBody, lBranch, lLine, strFile, strName, row.strValue, row.strAttr1, row.strAttr2, row.strAttr3, strLevel));
 }
 
-void AddNode(CLCGIRContainer* pNode)
-{
-    if (!CLCGIRDataManager::instance()->AddContainer(pNode))
-        throw std::runtime_error("container not added");
-}
-
-// The file, folder and row nodes in the data manager's order.
+// The root, file, folder and row nodes in the data manager's order; answers the
+// deepest level.
 long AddNodes(const std::vector<SGIRRow>& vecRows)
 {
-    std::vector<std::string> vecFiles;
-    for (const SGIRRow& row : vecRows) {
-        if (std::find(vecFiles.begin(), vecFiles.end(), row.strFile) == vecFiles.end())
-            vecFiles.push_back(row.strFile);
-    }
-    AddNode(new CLCGIRContainer(0, 0, 0, 0, "", "GLOBE_OECD", "", "", "", "", "4"));
+    // Files in the order they first appear, each with its rows.
+    std::vector<std::pair<std::string, std::vector<const SGIRRow*>>> vecFiles;
+    std::map<std::string, size_t> mapFileIndex;
     long lMaxLevel = 6;
+    for (const SGIRRow& row : vecRows) {
+        auto it = mapFileIndex.emplace(row.strFile, vecFiles.size()).first;
+        if (it->second == vecFiles.size())
+            vecFiles.emplace_back(row.strFile, std::vector<const SGIRRow*>());
+        vecFiles[it->second].second.push_back(&row);
+        lMaxLevel = std::max(lMaxLevel, Number(row.strLevel));
+    }
+    const SGIRRow none;
+    Add(0, 0, 0, 0, "", "GLOBE_OECD", none, "4");
     bool bFolder = false;
-    for (const std::string& strFile : vecFiles) {
-        const bool bMessageSpec = strFile == kMessageSpecFile;
-        if (!bMessageSpec && !bFolder) {
-            AddNode(new CLCGIRContainer(2, 0, 0, 0, "02_GLOBEBody", "GLOBEBody", "", "", "", "", "5"));
-            bFolder = true;
-        }
-        const long lBody = bMessageSpec ? 0 : Number(strFile);
-        const size_t nTail = strFile.rfind('_');
-        const long lBranch = lBody >= 3 ? Number(strFile.substr(nTail + 1)) : 0;
-        const long lTop = bMessageSpec ? 1 : 2;
-        AddNode(new CLCGIRContainer(lTop, lBody, lBranch, 0, strFile, SectionOf(strFile), "", "", "", "",
-                                    bMessageSpec ? "5" : "6"));
+    for (const auto& [strFile, vecFileRows] : vecFiles) {
+        const bool bHeader = strFile.compare(0, 15, "01_MessageSpec.") == 0;
+        if (!bHeader && !bFolder)
+            Add(2, 0, 0, 0, "02_GLOBEBody", "GLOBEBody", none, "5");
+        bFolder = bFolder || !bHeader;
+        // "03_Summary_2.csv": section Summary, body number 3, branch 2.
+        const size_t nFirst = strFile.find('_');
+        const size_t nSecond = strFile.find('_', nFirst + 1);
+        const size_t nEnd = nSecond != std::string::npos ? nSecond : strFile.rfind('.');
+        const long lTop = bHeader ? 1 : 2;
+        const long lBody = bHeader ? 0 : Number(strFile);
+        const long lBranch = nSecond != std::string::npos ? Number(strFile.substr(nSecond + 1)) : 0;
+        Add(lTop, lBody, lBranch, 0, strFile, strFile.substr(nFirst + 1, nEnd - nFirst - 1), none, bHeader ? "5" : "6");
         long lLine = 0;
-        for (const SGIRRow& row : vecRows) {
-            if (row.strFile != strFile)
-                continue;
-            AddNode(new CLCGIRContainer(lTop, lBody, lBranch, ++lLine, strFile, row.strName, row.strValue,
-                                        row.strAttr1, row.strAttr2, row.strAttr3, row.strLevel));
-            lMaxLevel = std::max(lMaxLevel, Number(row.strLevel));
-        }
+        for (const SGIRRow* pRow : vecFileRows)
+            Add(lTop, lBody, lBranch, ++lLine, strFile, pRow->strName, *pRow, pRow->strLevel);
     }
     return lMaxLevel;
 }
 
-// Inserts the missing automatic children of the cursor's element before the
-// first child that the definition places after them.
-void InsertAutoItems(CLCGIRContainer* pNode, CLCXDomNsxml* pDefine)
+// Maps the children of a mapped node (its element under the cursor) by name,
+// then adds its missing automatic children before the first child that the
+// definition places after them.
+void Map(CLCGIRContainer* pNode, CLCXDomNsxml* pDefine)
 {
+    for (CLCGIRContainer* pChild : pNode->GetChildList()) {
+        if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) != 0)
+            throw std::runtime_error("no element for " + pChild->GetElementName() + " of " + pChild->GetCSVFileName() +
+                                     " line " + std::to_string(pChild->GetCSVLineNumber()));
+        CLCGIRDataManager::SetEditConfFromDefine(pChild, pDefine);
+        Map(pChild, pDefine);
+        pDefine->MoveParent();
+    }
     const std::vector<std::string> vecIds = pDefine->GetChildAttributes("itemId");
     const std::vector<std::string> vecAutos = pDefine->GetChildAttributes("autoItem");
     const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
-    auto orderOf = [&vecIds](const CLCGIRContainer* pChild) {
-        return std::find(vecIds.begin(), vecIds.end(), pChild->GetConfItemId()) - vecIds.begin();
-    };
     for (size_t k = 0; k < vecIds.size(); ++k) {
-        if (vecAutos[k] != "1")
-            continue;
         long lAt = 0;
-        for (; lAt < pNode->GetChildCount(); ++lAt) {
-            if (static_cast<size_t>(orderOf(pNode->GetChild(lAt))) >= k)
-                break;
-        }
-        if (lAt < pNode->GetChildCount() && pNode->GetChild(lAt)->GetConfItemId() == vecIds[k])
+        while (lAt < pNode->GetChildCount() &&
+               std::find(vecIds.begin(), vecIds.end(), pNode->GetChild(lAt)->GetConfItemId()) - vecIds.begin() <
+                   static_cast<long>(k))
+            ++lAt;
+        if (vecAutos[k] != "1" || (lAt < pNode->GetChildCount() && pNode->GetChild(lAt)->GetConfItemId() == vecIds[k]))
             continue;
         pDefine->MoveChildNodeName(vecNames[k].c_str());
         auto* pAuto = new CLCGIRContainer(0, 0, 0, 0, "", vecNames[k], pDefine->GetAttribute("value"), "", "", "",
@@ -110,23 +101,6 @@ void InsertAutoItems(CLCGIRContainer* pNode, CLCXDomNsxml* pDefine)
     }
 }
 
-// Maps the children of a mapped node, whose element is under the cursor.
-void MapChildren(CLCGIRContainer* pNode, CLCXDomNsxml* pDefine, bool bAutoItems)
-{
-    for (long i = 0; i < pNode->GetChildCount(); ++i) {
-        CLCGIRContainer* pChild = pNode->GetChild(i);
-        if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) != 0)
-            throw std::runtime_error("no element " + pChild->GetElementName() + " under " + pNode->GetElementName() +
-                                     " (" + pChild->GetCSVFileName() + " line " +
-                                     std::to_string(pChild->GetCSVLineNumber()) + ")");
-        CLCGIRDataManager::SetEditConfFromDefine(pChild, pDefine);
-        MapChildren(pChild, pDefine, bAutoItems);
-        pDefine->MoveParent();
-    }
-    if (bAutoItems)
-        InsertAutoItems(pNode, pDefine);
-}
-
 } // namespace
 
 void StartRun()
@@ -134,7 +108,6 @@ void StartRun()
     EndRun();
     CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_GIR);
     CLCValidResultGIR::instance();
-    CLCGIRDataManager::instance();
     CLCGIRPropertyManager* pProperty = CLCGIRPropertyManager::instance();
     if (!pProperty->LoadEditDefinition(210) || !pProperty->LoadCheckDefinition(211))
         throw std::runtime_error("GIR definitions 210 and 211 not loaded");
@@ -147,16 +120,15 @@ void EndRun()
     CLCGIRPropertyManager::destroy();
 }
 
-void Build(const std::vector<SGIRRow>& vecRows, bool bAutoItems)
+void Build(const std::vector<SGIRRow>& vecRows)
 {
     CLCGIRDataManager* pData = CLCGIRDataManager::instance();
     if (!pData->GetXMLList()->ConvertXMLStructure(AddNodes(vecRows)))
         throw std::runtime_error("rows do not link: " + ErrorText());
     CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
-    CLCGIRContainer* pRoot = pData->GetRootContainer();
     pDefine->MoveRoot();
-    CLCGIRDataManager::SetEditConfFromDefine(pRoot, pDefine);
-    MapChildren(pRoot, pDefine, bAutoItems);
+    CLCGIRDataManager::SetEditConfFromDefine(pData->GetRootContainer(), pDefine);
+    Map(pData->GetRootContainer(), pDefine);
     if (!pData->CreateCheckList())
         throw std::runtime_error("no check list");
 }
@@ -165,12 +137,11 @@ std::vector<SGIRRow> Rows(const std::string& strFile, const std::string& strLine
 {
     std::vector<SGIRRow> vecRows;
     for (const std::string& strLine : CLCCbCCommon::stringSplit(strLines, "\n")) {
-        if (strLine.empty())
-            continue;
         std::vector<std::string> vecColumns = CLCCbCCommon::stringSplit(strLine, ",");
         vecColumns.resize(6);
-        vecRows.push_back({strFile, vecColumns[0], vecColumns[1], vecColumns[2], vecColumns[3], vecColumns[4],
-                           vecColumns[5]});
+        if (!strLine.empty())
+            vecRows.push_back({strFile, vecColumns[0], vecColumns[1], vecColumns[2], vecColumns[3], vecColumns[4],
+                               vecColumns[5]});
     }
     return vecRows;
 }
@@ -194,22 +165,17 @@ std::string Entry(const std::string& strFile, long lLine, long lColumn, const ch
 {
     char szEntry[64];
     std::snprintf(szEntry, sizeof szEntry, "%08ld-%05ld-%s", lLine, lColumn, szCode);
-    return strFile + ": " + szEntry;
-}
-
-std::string Entry(const CLCGIRContainer* pNode, long lColumn, const char* szCode)
-{
-    return Entry(pNode->GetCSVFileName(), pNode->GetCSVLineNumber(), lColumn, szCode);
+    return (strFile.empty() ? std::string(CLCValidResultGIR::kOtherFile) : strFile) + ": " + szEntry;
 }
 
 std::string Expected(const std::vector<SRowOn>& vecRows)
 {
     std::map<std::string, std::map<std::pair<long, long>, std::string>> mapFiles;
     for (const SRowOn& row : vecRows) {
-        const std::string strFile = row.pNode->GetCSVFileName();
-        const std::string strEntry = Entry(row.pNode, row.lColumn, row.strCode.c_str());
-        mapFiles[strFile.empty() ? CLCValidResultGIR::kOtherFile : strFile]
-                [{row.pNode->GetCSVLineNumber(), row.lColumn}] = strEntry.substr(strEntry.find(": ") + 2);
+        const std::string strEntry =
+            Entry(row.pNode->GetCSVFileName(), row.pNode->GetCSVLineNumber(), row.lColumn, row.strCode.c_str());
+        const size_t nSplit = strEntry.find(": ");
+        mapFiles[strEntry.substr(0, nSplit)][{row.pNode->GetCSVLineNumber(), row.lColumn}] = strEntry.substr(nSplit + 2);
     }
     std::string strText;
     for (const auto& [strFile, mapRows] : mapFiles) {
@@ -232,26 +198,56 @@ std::string ErrorText()
     return strText;
 }
 
-std::string CheckRoad(const std::string& strHojinNo)
-{
-    CLCGIRValidXmlOccurs().Validate();
-    CLCGIRValidExclusive().Validate();
-    CLCGIRValidSingleItem().Validate();
-    CLCGIRValidCorrelation().Validate();
-    if (!strHojinNo.empty())
-        CLCGIRValidIntegrity().Validate(strHojinNo.c_str(), "MS00004", CLCGIRDataManager::instance());
-    return ErrorText();
-}
-
 // --- The clean folder ---------------------------------------------------------
 
 namespace {
 
-// What 211 says about the values: the first allowed word of each column-2
-// "contain" rule, and the members of choice groups after the first.
-struct SCheckFacts {
-    std::map<std::string, std::string> mapFirstWord;
-    std::set<std::string> setUnchosen;
+struct SCleanWriter {
+    const SCleanFolder& folder;
+    std::vector<SGIRRow>& vecRows;
+    std::map<std::string, std::string> mapFirstCode;   // itemId -> first word of its column-2 "contain"
+    std::set<std::string> setUnchosen;                 // the members of choice groups after the first
+    int nDocuments = 0;
+
+    // The rows below the cursor's element, into the file.
+    void Write(CLCXDomNsxml* pDefine, const std::string& strFile, int nLevel)
+    {
+        if (pDefine->MoveFirstChild() != 0)
+            return;
+        do {
+            const std::string strName = pDefine->GetNodeName();
+            if (pDefine->GetAttribute("autoItem") == "1" || setUnchosen.count(pDefine->GetAttribute("itemId")) != 0 ||
+                (folder.bNewData && strName == "CorrDocRefId"))
+                continue;
+            const bool bTin = pDefine->GetAttribute("dataType") == "tin_Type";
+            vecRows.push_back({strFile, strName, Value(pDefine, strName), bTin ? "JP" : "", bTin ? "false" : "",
+                               bTin ? "GIR3001" : "", std::to_string(nLevel)});
+            Write(pDefine, strFile, nLevel + 1);
+        } while (pDefine->MoveNextSibling() == 0);
+        pDefine->MoveParent();
+    }
+
+    std::string Value(CLCXDomNsxml* pDefine, const std::string& strName)
+    {
+        static const std::map<std::string, std::string> kValues = {
+            {"tag_Type", ""},          {"integer_Type", "1000"},    {"boolean_Type", "true"},
+            {"date_Type", "2025-03-31"}, {"countryCode_Type", "JP"}, {"currCode_Type", "JPY"},
+            {"percentage_Type", "0.25"}, {"string_Type", "Text"},   {"tin_Type", kHojinNo},
+            {"messageRefId_Type", kMessageRefId},
+        };
+        const std::string strType = pDefine->GetAttribute("dataType");
+        if (strName == "MessageTypeIndic")
+            return folder.bNewData ? "GIR101" : "GIR102";
+        if (strType == "oecdDoc_Type")
+            return folder.bNewData ? "OECD1" : "OECD2";
+        if (strType == "enum_Type")
+            return mapFirstCode.at(pDefine->GetAttribute("itemId"));
+        if (strType != "docRefId_Type")
+            return kValues.at(strType);
+        char szSerial[8];
+        std::snprintf(szSerial, sizeof szSerial, "%04d", ++nDocuments);
+        return (strName == "DocRefId" ? std::string(kMessageRefId) : std::string("JP2025") + kHojinNo + "900") + szSerial;
+    }
 };
 
 // Calls fnRow with the cursor on each row of the check definition's section.
@@ -266,128 +262,47 @@ void ForEachRow(CLCXDomNsxml* pCheck, const char* szSection, Fn fnRow)
     while (pCheck->MoveNextSibling() == 0);
 }
 
-SCheckFacts ReadCheckFacts()
+} // namespace
+
+std::vector<SGIRRow> CleanFolderRows(const SCleanFolder& folder)
 {
+    std::vector<SGIRRow> vecRows;
+    SCleanWriter writer{folder, vecRows, {}, {}};
     CLCXDomNsxml* pCheck = CLCGIRPropertyManager::instance()->GetCheckDefDomData();
-    SCheckFacts facts;
     ForEachRow(pCheck, "singleItemCheck", [&]() {
         if (pCheck->GetAttribute("column") != "2" || pCheck->MoveChildAttribute("id", "contain") != 0)
             return;
         const std::string strWords = pCheck->GetAttribute("value");
         pCheck->MoveParent();
-        facts.mapFirstWord.emplace(pCheck->GetAttribute("itemId"), strWords.substr(0, strWords.find(' ')));
+        writer.mapFirstCode.emplace(pCheck->GetAttribute("itemId"), strWords.substr(0, strWords.find(' ')));
     });
     ForEachRow(pCheck, "exclusiveItemCheck", [&]() {
-        if (pCheck->GetAttribute("id") != "exclusive")
-            return;
         const std::vector<std::string> vecIds = CLCCbCCommon::stringSplit(pCheck->GetAttribute("itemId"), " ");
-        facts.setUnchosen.insert(vecIds.begin() + 1, vecIds.end());
+        if (pCheck->GetAttribute("id") == "exclusive")
+            writer.setUnchosen.insert(vecIds.begin() + 1, vecIds.end());
     });
-    return facts;
-}
-
-class CCleanWriter {
-public:
-    CCleanWriter(const SCleanFolder& folder, std::vector<SGIRRow>& vecRows)
-        : m_folder(folder), m_vecRows(vecRows), m_facts(ReadCheckFacts())
-    {
-    }
-
-    // The rows of the section element under the cursor, into strFile.
-    void WriteSection(CLCXDomNsxml* pDefine, const std::string& strFile, int nSectionLevel)
-    {
-        m_strFile = strFile;
-        WriteChildren(pDefine, nSectionLevel + 1);
-    }
-
-private:
-    void WriteChildren(CLCXDomNsxml* pDefine, int nLevel)
-    {
-        if (pDefine->MoveFirstChild() != 0)
-            return;
-        do {
-            const std::string strItemId = pDefine->GetAttribute("itemId");
-            const std::string strName = pDefine->GetNodeName();
-            if (pDefine->GetAttribute("autoItem") == "1" || m_facts.setUnchosen.count(strItemId) != 0 ||
-                (m_folder.bNewData && strName == "CorrDocRefId"))
-                continue;
-            SGIRRow row{m_strFile, strName, Value(pDefine, strItemId, strName), "", "", "", std::to_string(nLevel)};
-            if (pDefine->GetAttribute("dataType") == "tin_Type") {
-                row.strAttr1 = "JP";
-                row.strAttr2 = "false";
-                row.strAttr3 = "GIR3001";
-            }
-            m_vecRows.push_back(row);
-            WriteChildren(pDefine, nLevel + 1);
-        } while (pDefine->MoveNextSibling() == 0);
-        pDefine->MoveParent();
-    }
-
-    std::string Value(CLCXDomNsxml* pDefine, const std::string& strItemId, const std::string& strName)
-    {
-        const std::string strType = pDefine->GetAttribute("dataType");
-        if (strName == "MessageTypeIndic")
-            return m_folder.bNewData ? "GIR101" : "GIR102";
-        if (strType == "oecdDoc_Type")
-            return m_folder.bNewData ? "OECD1" : "OECD2";
-        if (strType == "enum_Type") {
-            auto it = m_facts.mapFirstWord.find(strItemId);
-            if (it == m_facts.mapFirstWord.end())
-                throw std::runtime_error("no codes for " + strItemId);
-            return it->second;
-        }
-        if (strType == "docRefId_Type") {
-            char szSerial[16];
-            std::snprintf(szSerial, sizeof szSerial, "%04d", ++m_nDocuments);
-            if (strName == "DocRefId")
-                return std::string(kMessageRefId) + szSerial;
-            return std::string("JP2025") + kHojinNo + "900" + szSerial;
-        }
-        static const std::map<std::string, std::string> kValues = {
-            {"tag_Type", ""},          {"integer_Type", "1000"},  {"boolean_Type", "true"},
-            {"date_Type", "2025-03-31"}, {"countryCode_Type", "JP"}, {"currCode_Type", "JPY"},
-            {"percentage_Type", "0.25"}, {"string_Type", "Text"},  {"tin_Type", kHojinNo},
-            {"messageRefId_Type", kMessageRefId},
-        };
-        return kValues.at(strType);
-    }
-
-    const SCleanFolder& m_folder;
-    std::vector<SGIRRow>& m_vecRows;
-    SCheckFacts m_facts;
-    std::string m_strFile;
-    int m_nDocuments = 0;
-};
-
-} // namespace
-
-std::vector<SGIRRow> CleanFolderRows(const SCleanFolder& folder)
-{
-    struct SSection {
-        const char* szPath;   // under the root
+    const struct {
+        const char* szPath;   // below the root
         const char* szFile;   // %d: the section's number
         int nCount;
-        int nLevel;
+    } kSections[] = {
+        {"MessageSpec", "01_MessageSpec.csv", 1},
+        {"GLOBEBody/FilingInfo", "01_FilingInfo.csv", 1},
+        {"GLOBEBody/GeneralSection", "02_GeneralSection.csv", 1},
+        {"GLOBEBody/Summary", "03_Summary_%d.csv", folder.nSummaries},
+        {"GLOBEBody/JurisdictionSection", "04_JurisdictionSection_%d.csv", folder.nJurisdictions},
+        {"GLOBEBody/UTPRAttribution", "05_UTPRAttribution_%d.csv", folder.nUtprs},
     };
-    const SSection kSections[] = {
-        {"MessageSpec", "01_MessageSpec.csv", 1, 5},
-        {"GLOBEBody/FilingInfo", "01_FilingInfo.csv", 1, 6},
-        {"GLOBEBody/GeneralSection", "02_GeneralSection.csv", 1, 6},
-        {"GLOBEBody/Summary", "03_Summary_%d.csv", folder.nSummaries, 6},
-        {"GLOBEBody/JurisdictionSection", "04_JurisdictionSection_%d.csv", folder.nJurisdictions, 6},
-        {"GLOBEBody/UTPRAttribution", "05_UTPRAttribution_%d.csv", folder.nUtprs, 6},
-    };
-    std::vector<SGIRRow> vecRows;
-    CCleanWriter writer(folder, vecRows);
     CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
-    for (const SSection& section : kSections) {
+    for (const auto& section : kSections) {
         for (int n = 1; n <= section.nCount; ++n) {
             pDefine->MoveRoot();
-            for (const std::string& strStep : CLCCbCCommon::stringSplit(section.szPath, "/"))
+            const std::vector<std::string> vecSteps = CLCCbCCommon::stringSplit(section.szPath, "/");
+            for (const std::string& strStep : vecSteps)
                 pDefine->MoveChildNodeName(strStep.c_str());
             char szFile[64];
             std::snprintf(szFile, sizeof szFile, section.szFile, n);
-            writer.WriteSection(pDefine, szFile, section.nLevel);
+            writer.Write(pDefine, szFile, static_cast<int>(vecSteps.size()) + 5);
         }
     }
     return vecRows;

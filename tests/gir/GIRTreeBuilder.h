@@ -30,10 +30,9 @@ void EndRun();
 // Builds the tree of the rows in the data manager: the root, the MessageSpec
 // and body-file nodes and the 02_GLOBEBody folder node as the data manager
 // makes them, linked by level; every node mapped onto 210 by name under its
-// parent's element; the automatic items inserted at their definition places
-// (unless bAutoItems is false); the check list made. Throws with the row that
-// cannot be placed.
-void Build(const std::vector<SGIRRow>& vecRows, bool bAutoItems = true);
+// parent's element; the automatic items inserted at their definition places;
+// the check list made. Throws with the row that cannot be placed.
+void Build(const std::vector<SGIRRow>& vecRows);
 
 // The rows of one file from CSV-shaped lines "name,value,attr1,attr2,attr3,level"
 // (no quoting; lines split at "\n").
@@ -42,10 +41,9 @@ std::vector<SGIRRow> Rows(const std::string& strFile, const std::string& strLine
 void UseCheckDefinition(const std::string& strSections);
 // The n-th node (in check-list order) of an item id; throws when there is none.
 CLCGIRContainer* Node(const std::string& strItemId, size_t n = 0);
-// One error entry as ErrorText shows a file with this single row.
+// One error entry as ErrorText shows a file with this single row ("" names
+// "その他").
 std::string Entry(const std::string& strFile, long lLine, long lColumn, const char* szCode);
-// The same for a row on the node: its file, its line.
-std::string Entry(const CLCGIRContainer* pNode, long lColumn, const char* szCode);
 // The error text of rows on nodes, as ErrorText shows it when the files
 // involved sort by name as they do by group (a row on the root is filed under
 // "その他").
@@ -61,11 +59,6 @@ constexpr const char* kFatalOnly = "その他: 00000000-00000-HE60000E";
 // Every file's error text as "file: text" lines in the collector's file order;
 // consumes the collector's rows. "" when there are none.
 std::string ErrorText();
-
-// The whole check road after the tree: occurrences, exclusive items, single
-// items, correlations and, for a non-empty number, the integrity check; the
-// error text of all of them.
-std::string CheckRoad(const std::string& strHojinNo = "");
 
 // A fully populated folder that passes every rule of 211: every element of
 // 210 once (the first member of each choice group, no automatic item), valid

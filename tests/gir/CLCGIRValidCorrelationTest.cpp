@@ -82,6 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
         SRuleCase{"duplicateEveryLaterNode", &Correlate, false, kTwoIds,
                   {{"SM00025", 0, 2, "X"}, {"SM00025", 1, 2, "X"}, {"SM00025", 2, 2, "X"}},
                   {{"SM00025", 1, 2, "HE60009E"}, {"SM00025", 2, 2, "HE60009E"}}, false},
+        SRuleCase{"matchRowOnTheSecondColumn", &Correlate, false,
+                  Rows("<valid id=\"match\" value=\"exact\" itemId=\"MS00002\" column=\"2\" itemId2=\"FI00004\" column2=\"3\"/>"),
+                  {{"FI00004", 0, 3, "US"}}, {{"FI00004", 0, 3, "HE60009E"}}, false},
+        SRuleCase{"containRowOnItsColumn", &Correlate, false,
+                  Rows("<valid id=\"contain\" value=\"JP\" itemId=\"SM00005\" column=\"3\"/>"),
+                  {{"SM00005", 1, 3, "US"}}, {{"SM00005", 1, 3, "HE60009E"}}, false},
         SRuleCase{"noRows", &Correlate, false, "<correlationCheck/>", {{"FI00016", 0, 2, "OECD1"}}, {}, false}),
     CaseName);
 

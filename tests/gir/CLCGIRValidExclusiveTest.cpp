@@ -43,6 +43,7 @@ TEST_P(ExclusiveRules, ReportOnTheRightNode)
 }
 
 const std::string kDocSpec = "DocSpec,,,,,7\n";
+const std::string kOneOf = "<valid id=\"existItem\" parentItemId=\"GS00003\" itemId=\"GS00004\"";
 const std::string kNotBoth = "<valid id=\"notExistItem\" parentItemId=\"GS00003\" itemId=\"GS00013\"";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,6 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         SExclusiveCase{"existItemOuterHolds", Sections(kNotBoth + "><outer id=\"existItem\" itemId=\"GS00004\"/></valid>"),
                        Upe("ExcludedUPE,,,,,9\nOtherUPE,,,,,9"), girtree::Entry(kGS, 4, 0, "HE60009E")},
         SExclusiveCase{"existItemOuterFails", Sections(kNotBoth + "><outer id=\"existItem\" itemId=\"GS00004\"/></valid>"),
+                       Upe("OtherUPE,,,,,9"), ""},
+        SExclusiveCase{"notExistItemOuterHolds", Sections(kOneOf + "><outer id=\"notExistItem\" itemId=\"GS00013\"/></valid>"),
+                       Upe(""), girtree::Entry(kGS, 2, 0, "HE60009E")},
+        SExclusiveCase{"notExistItemOuterFails", Sections(kOneOf + "><outer id=\"notExistItem\" itemId=\"GS00013\"/></valid>"),
                        Upe("OtherUPE,,,,,9"), ""},
         SExclusiveCase{"existItemDefaultMessage", Sections("<valid id=\"existItem\" parentItemId=\"GS00003\" itemId=\"GS00013\"/>"),
                        Upe("ExcludedUPE,,,,,9"), girtree::Entry(kGS, 2, 0, "HE60009E")},

@@ -54,7 +54,8 @@ std::vector<SGIRRow> WideRows(long lUnits)
     folder.nJurisdictions = 0;
     folder.nUtprs = 0;
     std::vector<SGIRRow> vecRows = girtree::CleanFolderRows(folder);
-    auto it = std::find_if(vecRows.begin(), vecRows.end(), [](const SGIRRow& row) { return row.strName == "RecJurCode"; });
+    auto it = std::find_if(vecRows.begin(), vecRows.end(),
+                           [](const SGIRRow& row) { return row.strName == "RecJurCode"; });
     vecRows.insert(it, static_cast<size_t>(lUnits), *it);
     return vecRows;
 }

@@ -269,7 +269,8 @@ CLCCbCMessage_t CLCGIRValidItem::ReadMessage()
 
 CLCGIRValidItem::SContain::SContain()
     : vecWords(ReadWords("value", "編集用定義体の検証値がブランク")),
-      strItemId(ReadItemId("itemId", "検証itemIdがブランク")), lColumn(ReadColumn("column")), message(ReadMessage())
+      strItemId(ReadItemId("itemId", "検証itemIdがブランク")), lColumn(ReadColumn("column")),
+      message(ReadMessage())
 {
 }
 

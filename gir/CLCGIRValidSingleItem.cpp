@@ -96,7 +96,8 @@ bool CLCGIRValidSingleItem::Initialize(CLCGIRContainer* pContainer, CLCXDomNsxml
         std::unique_ptr<CLCCbCValidItem> pRule(CreateRule(pDefine, lColumn, message));
         if (!pRule)
             return false;
-        pRule->SetAssistColNum(static_cast<long>(CLCCbCValidItem::DecimalValue(pDefine->GetAttribute("assist").c_str())));
+        const long long llAssist = CLCCbCValidItem::DecimalValue(pDefine->GetAttribute("assist").c_str());
+        pRule->SetAssistColNum(static_cast<long>(llAssist));
         if (!SetUpOuter(pContainer, pRule.get()))
             return false;
         m_vecItems.push_back(std::move(pRule));

@@ -89,7 +89,8 @@ bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
         vecColumns.push_back(kValueColumn);
     const long lAttributes = strType == kTagType ? 1 : 3;
     for (long n = 1; n <= lAttributes; ++n) {
-        if (pContainer->GetConfAttrFromTargetAtter(n).empty() || !pContainer->GetConfAttrValueFromTargetAtter(n).empty())
+        const bool bFixed = !pContainer->GetConfAttrValueFromTargetAtter(n).empty();
+        if (pContainer->GetConfAttrFromTargetAtter(n).empty() || bFixed)
             continue;
         const long long llColumn =
             CLCCbCValidItem::DecimalValue(pContainer->GetConfAttrValueColumnFromTargetAtter(n).c_str());

@@ -146,6 +146,7 @@ void CLCGIRContainer::AddChild(CLCGIRContainer* pChild)
     }
     m_vecChild.emplace_back(pChild);
     pChild->m_pParentContainer = this;
+    pChild->m_nIndexHint = m_vecChild.size() - 1;
 }
 
 CLCGIRContainer* CLCGIRContainer::GetRoot()
@@ -208,9 +209,16 @@ CLCGIRContainer* CLCGIRContainer::_getPrevSibling(const CLCGIRContainer* pChild)
 
 long CLCGIRContainer::_getSelfChildIndex(const CLCGIRContainer* pChild) const
 {
+    if (pChild == nullptr)
+        return -1;
+    const size_t nHint = pChild->m_nIndexHint;
+    if (nHint < m_vecChild.size() && m_vecChild[nHint].get() == pChild)
+        return static_cast<long>(nHint);
     for (size_t i = 0; i < m_vecChild.size(); ++i) {
-        if (m_vecChild[i].get() == pChild)
+        if (m_vecChild[i].get() == pChild) {
+            pChild->m_nIndexHint = i;
             return static_cast<long>(i);
+        }
     }
     return -1;
 }
@@ -230,6 +238,7 @@ bool CLCGIRContainer::InsertContainerByIndex(long i, CLCGIRContainer* pChild)
         return false;
     m_vecChild.emplace(m_vecChild.begin() + i, pChild);
     pChild->m_pParentContainer = this;
+    pChild->m_nIndexHint = static_cast<size_t>(i);
     return true;
 }
 

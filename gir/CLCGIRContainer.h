@@ -184,4 +184,7 @@ private:
     std::string m_strConfValue;
     std::vector<std::unique_ptr<CLCGIRContainer>> m_vecChild;
     CLCGIRContainer* m_pParentContainer = nullptr;
+    // Where this node last stood in its parent's list: sibling steps over a
+    // parent with many children stay constant-time.
+    mutable size_t m_nIndexHint = 0;
 };

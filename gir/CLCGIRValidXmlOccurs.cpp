@@ -1,0 +1,95 @@
+#include "gir/CLCGIRValidXmlOccurs.h"
+
+#include "cbc/CLCCbCValidItem.h"
+#include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDomNsxml.h"
+#include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRDataManager.h"
+#include "gir/CLCGIRPropertyManager.h"
+
+#include <stdexcept>
+#include <unordered_map>
+
+namespace {
+constexpr const char* kFunction = "CLCGIRValidXmlOccurs::Validate";
+
+CLCCbCMessage_t Fatal(const char* szText)
+{
+    CLC_LOG(kFunction, szText);
+    CLCValidResultGIR::instance()->SetFatalError();
+    return HE60000E;
+}
+
+struct SOccurs {
+    long long llCount = 0;
+    const CLCGIRContainer* pFirst = nullptr;
+};
+} // namespace
+
+CLCCbCMessage_t CLCGIRValidXmlOccurs::Validate()
+{
+    try {
+        CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
+        if (pDefine == nullptr || pDefine->MoveRoot() != 0)
+            return Fatal("定義体ルート要素取得に失敗しました。");
+        CLCGIRDataManager* pData = CLCGIRDataManager::instance();
+        CLCGIRContainer* pCurrent = pData->GetRootContainer();
+        if (pCurrent == nullptr)
+            return Fatal("XML構造リストルート要素取得に失敗しました。");
+
+        CLCCbCMessage_t result = CBC_MSG_NONE;
+        while (pCurrent != nullptr) {
+            const CLCCbCMessage_t r = _validChildOccurs(pDefine, pCurrent);
+            if (r != CBC_MSG_NONE)
+                result = r;
+            if (pCurrent->HasChild()) {
+                pCurrent = pCurrent->GetFirstChild();
+                if (pDefine->MoveChildAttribute("itemId", pCurrent->GetConfItemId().c_str()) != 0)
+                    return Fatal("定義体子要素移動に失敗しました。");
+                continue;
+            }
+            pCurrent = pData->MoveCurrentContainerAndConvDev(pCurrent, pDefine);
+        }
+        return result;
+    } catch (...) {
+        return Fatal("想定しないエラーが発生しました。");
+    }
+}
+
+CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, CLCGIRContainer* pContainer)
+{
+    const std::vector<std::string> vecItemIds = pDefine->GetChildAttributes("itemId");
+    if (vecItemIds.empty())
+        return CBC_MSG_NONE;
+    const std::vector<std::string> vecMin = pDefine->GetChildAttributes("minOccur");
+    const std::vector<std::string> vecMax = pDefine->GetChildAttributes("maxOccur");
+
+    // One pass over the children, however many the definition lists.
+    std::unordered_map<std::string, SOccurs> mapOccurs;
+    for (long i = 0; i < pContainer->GetChildCount(); ++i) {
+        const CLCGIRContainer* pChild = pContainer->GetChild(i);
+        SOccurs& occurs = mapOccurs[pChild->GetConfItemId()];
+        if (occurs.llCount++ == 0)
+            occurs.pFirst = pChild;
+    }
+
+    CLCCbCMessage_t result = CBC_MSG_NONE;
+    for (size_t k = 0; k < vecItemIds.size(); ++k) {
+        if (vecItemIds[k].empty()) {
+            CLC_LOG("CLCGIRValidXmlOccurs::_validChildOccurs", "検証itemIdがブランク");
+            throw std::invalid_argument("definition child without item id");
+        }
+        const auto it = mapOccurs.find(vecItemIds[k]);
+        const SOccurs occurs = it != mapOccurs.end() ? it->second : SOccurs();
+        if (occurs.llCount < CLCCbCValidItem::DecimalValue(vecMin[k].c_str())) {
+            SetResult(pContainer, HE60055E, 0);
+            result = HE60055E;
+        }
+        if (vecMax[k] != "N" && occurs.llCount > CLCCbCValidItem::DecimalValue(vecMax[k].c_str())) {
+            SetResult(occurs.pFirst, HE60052E, 0);
+            result = HE60052E;
+        }
+    }
+    return result;
+}

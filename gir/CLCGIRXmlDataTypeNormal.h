@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+class CLCGIRContainer;
+
+// Writes a value element: the start tag with its non-empty attributes (at most
+// three, in definition order) and the escaped value; the end tag is the
+// generator's.
+class CLCGIRXmlDataTypeNormal {
+public:
+    // "" after recording the fatal row.
+    std::string WriteNode(CLCGIRContainer* pContainer);
+    // The value of attribute n (1 to 3): its fixed value as it stands, else the
+    // escaped text of its CSV column ("" when that is empty). bOk is false
+    // after recording the fatal row: no node, or a column that is no number
+    // from 1 to 6.
+    static std::string GetAtterValue(CLCGIRContainer* pContainer, long n, bool& bOk);
+};

@@ -1,0 +1,216 @@
+#include "gir/CLCGIRXmlGenerator.h"
+
+#include "cbc/CLCCbCValidItem.h"
+#include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXSax.h"
+#include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRValidItem.h"
+#include "gir/CLCGIRXmlDataTypeNormal.h"
+#include "gir/CLCGIRXmlDataTypeRoot.h"
+#include "gir/CLCGIRXmlDataTypeTag.h"
+#include "gir/CLCGIRXmlDataTypeTimeStamp.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
+constexpr const char* kNodeFailed = "ノード生成に失敗しました。";
+constexpr const char* kTagType = "tag_Type";
+constexpr const char* kTimeStampType = "timeStamp_Type";
+constexpr long kValueColumn = 2;
+
+bool Fatal(const char* szFunction)
+{
+    CLC_LOG(szFunction, kUnexpected);
+    CLCValidResultGIR::instance()->SetFatalError();
+    return false;
+}
+
+// One code point of UTF-8 at nPos; false for a byte sequence that is not one.
+bool NextCodePoint(const std::string& strText, size_t& nPos, char32_t& cPoint)
+{
+    const auto byteAt = [&strText](size_t i) { return static_cast<unsigned char>(strText[i]); };
+    const unsigned char cLead = byteAt(nPos);
+    size_t nMore = 0;
+    if (cLead < 0x80) {
+        cPoint = cLead;
+    } else if (cLead >= 0xC2 && cLead <= 0xDF) {
+        cPoint = cLead & 0x1F;
+        nMore = 1;
+    } else if (cLead >= 0xE0 && cLead <= 0xEF) {
+        cPoint = cLead & 0x0F;
+        nMore = 2;
+    } else if (cLead >= 0xF0 && cLead <= 0xF4) {
+        cPoint = cLead & 0x07;
+        nMore = 3;
+    } else {
+        return false;
+    }
+    if (nPos + nMore >= strText.size())
+        return false;
+    for (size_t i = 1; i <= nMore; ++i) {
+        if ((byteAt(nPos + i) & 0xC0) != 0x80)
+            return false;
+        cPoint = (cPoint << 6) | (byteAt(nPos + i) & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (cPoint < kLeast[nMore] || cPoint > 0x10FFFF)
+        return false;
+    nPos += nMore + 1;
+    return true;
+}
+
+// The Char production of XML 1.0.
+bool IsXmlText(const std::string& strText)
+{
+    for (size_t nPos = 0; nPos < strText.size();) {
+        char32_t c = 0;
+        if (!NextCodePoint(strText, nPos, c))
+            return false;
+        const bool bChar = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                           (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000;
+        if (!bChar)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
+{
+    const std::string strType = pContainer->GetConfDataType();
+    if (strType == kTimeStampType)
+        return true;
+    std::vector<long> vecColumns;
+    if (strType != kTagType)
+        vecColumns.push_back(kValueColumn);
+    const long lAttributes = strType == kTagType ? 1 : 3;
+    for (long n = 1; n <= lAttributes; ++n) {
+        const bool bFixed = !pContainer->GetConfAttrValueFromTargetAtter(n).empty();
+        if (pContainer->GetConfAttrFromTargetAtter(n).empty() || bFixed)
+            continue;
+        const long long llColumn =
+            CLCCbCValidItem::DecimalValue(pContainer->GetConfAttrValueColumnFromTargetAtter(n).c_str());
+        // A column outside 1 to 6 is the writer's fault to report.
+        if (llColumn >= 1 && llColumn <= 6)
+            vecColumns.push_back(static_cast<long>(llColumn));
+    }
+    bool bClean = true;
+    for (long lColumn : vecColumns) {
+        if (IsXmlText(pContainer->GetValueFromCsvColumnNumber(lColumn)))
+            continue;
+        CLCGIRValidItem::SetResult(pContainer, HE60011E, lColumn);
+        bClean = false;
+    }
+    return bClean;
+}
+
+bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut)
+{
+    static constexpr const char* kFunction = "CLCGIRXmlGenerator::MakeXMLData";
+    try {
+        if (pRoot == nullptr)
+            return Fatal(kFunction);
+        std::string strXml = CLCGIRXmlDataTypeRoot().WriteNode(pRoot);
+        if (strXml.empty()) {
+            CLC_LOG(kFunction, kNodeFailed);
+            return false;
+        }
+        bool bClean = CheckCharacters(pRoot);
+        // Each entry: a node whose start is written and the index of its next child.
+        std::vector<std::pair<CLCGIRContainer*, long>> vecOpen{{pRoot, 0}};
+        while (!vecOpen.empty()) {
+            CLCGIRContainer* pNode = vecOpen.back().first;
+            const long lNext = vecOpen.back().second;
+            if (lNext < pNode->GetChildCount()) {
+                ++vecOpen.back().second;
+                CLCGIRContainer* pChild = pNode->GetChild(lNext);
+                if (!CheckCharacters(pChild))
+                    bClean = false;
+                if (!CreatGIRNode(pChild, strXml))
+                    return false;
+                vecOpen.emplace_back(pChild, 0);
+                continue;
+            }
+            strXml += MakeXmlEndTag(pNode);
+            vecOpen.pop_back();
+        }
+        if (!bClean)
+            return false;
+        strOut += strXml;
+        return true;
+    } catch (...) {
+        return Fatal(kFunction);
+    }
+}
+
+bool CLCGIRXmlGenerator::CreatGIRNode(CLCGIRContainer* pContainer, std::string& strOut)
+{
+    static constexpr const char* kFunction = "CLCGIRXmlGenerator::CreatGIRNode";
+    if (pContainer == nullptr)
+        return Fatal(kFunction);
+    const std::string strType = pContainer->GetConfDataType();
+    std::string strText;
+    if (strType == kTagType)
+        strText = CLCGIRXmlDataTypeTag().WriteNode(pContainer);
+    else if (strType == kTimeStampType)
+        strText = CLCGIRXmlDataTypeTimeStamp().WriteNode(pContainer);
+    else
+        strText = CLCGIRXmlDataTypeNormal().WriteNode(pContainer);
+    if (strText.empty()) {
+        CLC_LOG(kFunction, kNodeFailed);   // the writer has recorded the fatal row
+        return false;
+    }
+    strOut += strText;
+    return true;
+}
+
+std::string CLCGIRXmlGenerator::MakeXmlEndTag(CLCGIRContainer* pContainer)
+{
+    return "</" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName() + ">";
+}
+
+bool CLCGIRXmlGenerator::CheckXmlSize(std::string& strXml)
+{
+    if (strXml.size() <= kMaxXmlBytes)
+        return true;
+    CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60021E, 0, 0, -1);
+    strXml.clear();
+    return false;
+}
+
+bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
+{
+    try {
+        const std::string strWrapped =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>" + strXml + "</DATA>";
+        CLCXSax sax;
+        const bool bOk = sax.Initialize() && sax.Parse(strWrapped.c_str(), "CbC", "UTF-8");
+        sax.Terminate();
+        if (!bOk)
+            strXml.clear();
+        return bOk;
+    } catch (...) {
+        strXml.clear();
+        return Fatal("CLCGIRXmlGenerator::CheckXmlStruct");
+    }
+}
+
+bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, const char* szXml)
+{
+    static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
+    try {
+        if (szPath == nullptr || szXml == nullptr || *szXml == '\0')
+            return Fatal(kFunction);
+        std::string strXml = szXml;
+        if (CLCCbCCommon::WriteFileData(szPath, strXml))
+            return true;
+        CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);
+        return false;
+    } catch (...) {
+        return Fatal(kFunction);
+    }
+}

@@ -1,0 +1,201 @@
+#include "gir/CLCGIRXmlGenerator.h"
+#include "foundation/FoundationTestFolder.h"
+#include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRDataManager.h"
+#include "gir/GIRRuleTest.h"
+#include "support/OecdSchema.h"
+#include <filesystem>
+#include <ostream>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kRootTag = "<globe:GLOBE_OECD version=\"1.0\" xmlns:globe=\"urn:oecd:ties:globe:v2\""
+                             " xmlns:stf=\"urn:oecd:ties:globestf:v5\" xmlns:iso=\"urn:oecd:ties:isoglobetypes:v1\">";
+const std::string kRootEnd = "</globe:GLOBE_OECD>";
+
+std::vector<SGIRRow> Header()
+{
+    return girtree::Rows("01_MessageSpec.csv", "ReceivingCountry,JP,,,,6\nMessageRefId,JP20257000012050002001,,,,6\n"
+                                               "MessageTypeIndic,GIR101,,,,6\nReportingPeriod,2025-03-31,,,,6");
+}
+const std::string kHeaderXml =
+    "<globe:MessageSpec><globe:TransmittingCountry>JP</globe:TransmittingCountry>"
+    "<globe:ReceivingCountry>JP</globe:ReceivingCountry><globe:MessageType>GIR</globe:MessageType>"
+    "<globe:MessageRefId>JP20257000012050002001</globe:MessageRefId>"
+    "<globe:MessageTypeIndic>GIR101</globe:MessageTypeIndic><globe:ReportingPeriod>2025-03-31</globe:ReportingPeriod>"
+    "<globe:Timestamp>TIMESTAMP</globe:Timestamp></globe:MessageSpec>";
+
+std::vector<SGIRRow> WithFiling(const std::string& strFilingCE)
+{
+    std::vector<SGIRRow> vecRows = Header();
+    for (const SGIRRow& row : girtree::Rows("01_FilingInfo.csv", "FilingCE,,,,,7\n" + strFilingCE +
+                                                                      "\nDocSpec,,,,,7\nDocTypeIndic,OECD1,,,,8\n"
+                                                                      "DocRefId,JP202570000120500020010001,,,,8"))
+        vecRows.push_back(row);
+    return vecRows;
+}
+std::string FilingXml(const std::string& strFilingCE)
+{
+    return "<globe:GLOBEBody><globe:FilingInfo><globe:FilingCE><globe:ResCountryCode>JP</globe:ResCountryCode>" +
+           strFilingCE +
+           "</globe:FilingCE><globe:DocSpec><stf:DocTypeIndic>OECD1</stf:DocTypeIndic>"
+           "<stf:DocRefId>JP202570000120500020010001</stf:DocRefId></globe:DocSpec></globe:FilingInfo></globe:GLOBEBody>";
+}
+
+class Generator : public GIRRuleTest {
+protected:
+    // The document of the tree; "" when the generation failed (the prefix of
+    // the output must then be left alone).
+    static std::string Generate()
+    {
+        std::string strXml = "prefix";
+        if (!CLCGIRXmlGenerator().MakeXMLData(CLCGIRDataManager::instance()->GetRootContainer(), strXml)) {
+            EXPECT_EQ(strXml, "prefix");
+            return "";
+        }
+        return strXml.substr(6);
+    }
+};
+
+struct STextCase {
+    const char* szName;
+    std::vector<SGIRRow> vecRows;
+    std::string strBody;
+    friend void PrintTo(const STextCase& c, std::ostream* pOut) { *pOut << c.szName; }
+};
+
+class GeneratorText : public Generator, public ::testing::WithParamInterface<STextCase> {};
+
+TEST_P(GeneratorText, WritesTheDocumentByteForByte)
+{
+    girtree::Build(GetParam().vecRows);
+    const std::regex timestamp("\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}");
+    EXPECT_EQ(std::regex_replace(Generate(), timestamp, "TIMESTAMP"), kRootTag + GetParam().strBody + kRootEnd);
+    EXPECT_EQ(girtree::ErrorText(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trees, GeneratorText,
+    ::testing::Values(
+        STextCase{"rootOnly", {}, ""},
+        STextCase{"headerWithAutomaticItems", Header(), kHeaderXml},
+        STextCase{"escapedValuesEmptyAttributesLeftOut",
+                  WithFiling("Name,A&B <C> \"D\" 'E' 日本,,,,8\nTIN,7000012050002,JP,,GIR3001,8"),
+                  kHeaderXml + FilingXml("<globe:Name>A&amp;B &lt;C&gt; &quot;D&quot; &apos;E&apos; 日本</globe:Name>"
+                                         "<globe:TIN issuedBy=\"JP\" TypeOfTIN=\"GIR3001\">7000012050002</globe:TIN>")},
+        STextCase{"escapedAttributesEmptyValue", WithFiling("Name,,,,,8\nTIN,,<&>,\"',,8"),
+                  kHeaderXml + FilingXml("<globe:Name></globe:Name>"
+                                         "<globe:TIN issuedBy=\"&lt;&amp;&gt;\" unknown=\"&quot;&apos;\"></globe:TIN>")}),
+    [](const auto& info) { return std::string(info.param.szName); });
+
+CLCCbCMessage_t GenerateOrRefuse()
+{
+    std::string strXml = "prefix";
+    const bool bMade = CLCGIRXmlGenerator().MakeXMLData(CLCGIRDataManager::instance()->GetRootContainer(), strXml);
+    EXPECT_EQ(strXml.size() == 6, !bMade);
+    return bMade ? CBC_MSG_NONE : HE60011E;
+}
+
+// Characters that XML 1.0 forbids, found in the columns that are written.
+INSTANTIATE_TEST_SUITE_P(
+    ForbiddenCharacters, RuleCases,
+    ::testing::Values(
+        SRuleCase{"controlInAValue", &GenerateOrRefuse, false, "", {{"FI00003", 0, 2, "a\x01z"}},
+                  {{"FI00003", 0, 2, "HE60011E"}}, false},
+        SRuleCase{"nonCharacterInAValue", &GenerateOrRefuse, false, "", {{"FI00003", 0, 2, "a\xEF\xBF\xBE"}},
+                  {{"FI00003", 0, 2, "HE60011E"}}, false},
+        SRuleCase{"everyBadColumn", &GenerateOrRefuse, false, "",
+                  {{"FI00004", 0, 2, "\x0B"}, {"FI00004", 0, 3, "\x7F\x08"}, {"SM00005", 2, 5, "GIR\x1F"}},
+                  {{"FI00004", 0, 2, "HE60011E"}, {"FI00004", 0, 3, "HE60011E"}, {"SM00005", 2, 5, "HE60011E"}}, false},
+        SRuleCase{"unwrittenColumnIgnored", &GenerateOrRefuse, false, "", {{"FI00003", 0, 3, "\x01"}}, {}, false}),
+    CaseName);
+
+TEST_F(Generator, WriterFaultsGiveTheFatalRow)
+{
+    struct SConf {
+        const char* szItemId;
+        const char* szAttr;
+        const char* szColumn;
+        const char* szFixed;
+    };
+    const SConf kFaults[] = {{"FI00001", "a", "3", "x"}, {"FI00003", "a", "", ""}, {"FI00003", "a", "8", ""}};
+    for (const SConf& fault : kFaults) {
+        girtree::StartRun();
+        girtree::Build(WithFiling("Name,Text,,,,8"));
+        CLCGIRContainer* pNode = girtree::Node(fault.szItemId);
+        pNode->SetConfAttr(fault.szAttr);
+        pNode->SetConfAttrValueColumn(fault.szColumn);
+        pNode->SetConfAttrValue(fault.szFixed);
+        EXPECT_EQ(Generate(), "");
+        EXPECT_EQ(girtree::ErrorText(), girtree::kFatalOnly) << fault.szItemId << fault.szColumn;
+    }
+}
+
+CLCGIRContainer* Name()
+{
+    return girtree::Node("FI00003");
+}
+
+TEST_F(Generator, SizeLimitIsInclusive)
+{
+    girtree::Build(WithFiling("Name,,,,,8"));
+    const size_t nBase = Generate().size();
+    Name()->SetElementValue(std::string(CLCGIRXmlGenerator::kMaxXmlBytes - nBase, 'a'));
+    std::string strXml = Generate();
+    ASSERT_EQ(strXml.size(), CLCGIRXmlGenerator::kMaxXmlBytes);
+    CLCGIRXmlGenerator generator;
+    EXPECT_TRUE(generator.CheckXmlSize(strXml));
+    EXPECT_EQ(girtree::ErrorText(), "");
+    strXml += ' ';
+    EXPECT_FALSE(generator.CheckXmlSize(strXml));
+    EXPECT_EQ(strXml, "");
+    EXPECT_EQ(girtree::ErrorText(), "その他: 00000000-00000-HE60021E");
+}
+
+TEST_F(Generator, MalformedTextAndFailedWritesAreRefused)
+{
+    CLCGIRXmlGenerator generator;
+    std::string strXml = "<globe:A></globe:B>";
+    EXPECT_FALSE(generator.CheckXmlStruct(strXml));
+    EXPECT_EQ(strXml, "");
+    EXPECT_EQ(girtree::ErrorText(), girtree::kFatalOnly);
+    CTestFolder folder;
+    const std::string strOld = folder.Write("old.xml", "<old/>");
+    EXPECT_TRUE(generator.OutputFileConvData(strOld.c_str(), "<new/>"));
+    EXPECT_EQ(ReadBytes(strOld), "<new/>");
+    EXPECT_FALSE(generator.OutputFileConvData(strOld.c_str(), "<a>\xFF</a>"));
+    EXPECT_EQ(ReadBytes(strOld), "<new/>");
+    EXPECT_FALSE(generator.OutputFileConvData(folder.Path().c_str(), "<new/>"));
+    EXPECT_EQ(girtree::ErrorText(), "その他: 00000000-00000-HE60020E");
+    EXPECT_FALSE(generator.OutputFileConvData(strOld.c_str(), ""));
+    EXPECT_EQ(girtree::ErrorText(), girtree::kFatalOnly);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+// Both kinds of clean folder, with texts that need escaping, are valid GIR documents.
+TEST_F(Generator, CleanFolderIsValidAgainstTheSchema)
+{
+    const std::string strSchema = oecdxsd::SchemaPath("gir_v1.0", "GLOBEXML_v1.0.xsd");
+    if (const std::string strMissing = oecdxsd::MissingSchemaMessage(strSchema); !strMissing.empty())
+        GTEST_SKIP() << strMissing;
+    for (bool bNewData : {false, true}) {
+        girtree::StartRun();
+        girtree::SCleanFolder folder;
+        folder.bNewData = bNewData;
+        folder.nSummaries = 2;
+        folder.nJurisdictions = 2;
+        girtree::Build(girtree::CleanFolderRows(folder));
+        Name()->SetElementValue("A&B <C> \"D\" 'E' 日本語");
+        std::string strXml = Generate();
+        CLCGIRXmlGenerator generator;
+        ASSERT_TRUE(generator.CheckXmlSize(strXml) && generator.CheckXmlStruct(strXml));
+        EXPECT_EQ(girtree::ErrorText(), "");
+        std::string strErrors;
+        EXPECT_TRUE(oecdxsd::ValidateXml(strSchema, strXml, strErrors)) << strErrors;
+    }
+}
+
+} // namespace

@@ -80,21 +80,22 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
             vecColumns.clear();
             return true;
         }
+        const size_t nColumns = vecColumns.size();
         std::unique_ptr<CLCCbCRecordData> pRecord;
         try {
-            pRecord = std::make_unique<CLCCbCRecordData>(vecColumns, m_lLineCnt + 1);
+            if (m_vRecord.size() == m_vRecord.capacity())
+                m_vRecord.reserve(m_vRecord.size() * 2 + 16);
+            pRecord = std::make_unique<CLCCbCRecordData>(std::move(vecColumns), m_lLineCnt + 1);
         } catch (const std::bad_alloc&) {
             vecColumns.clear();
             RecordFatal(kFunction, "クラスの生成に失敗しました。");
             return false;
         }
-        // Room first, so the two lists never differ in length.
-        if (m_vRecord.size() == m_vRecord.capacity())
-            m_vRecord.reserve(m_vRecord.size() * 2 + 16);
-        m_vecRecordTable.push_back(std::move(vecColumns));
         m_vRecord.push_back(std::move(pRecord));
         ++m_lLineCnt;
+        // The next record of a file usually has as many columns: keep the room.
         vecColumns.clear();
+        vecColumns.reserve(nColumns);
         return true;
     } catch (...) {
         vecColumns.clear();

@@ -12,6 +12,10 @@ class CLCCbCRecordData;
 // is dropped without a number. Any other record is kept whatever its width: the
 // structure check reports the width.
 //
+// Each record is kept once, as a CLCCbCRecordData: the base's record table,
+// which no reader of a GIR file uses, stays empty (GetRecordCount and GetItem
+// of the base answer nothing), so the largest return is held once in memory.
+//
 // Files are read and parsed strictly one after the other (one record counter for
 // the process).
 class CLCGIRCsvData : public CLCCbCCsvFile {

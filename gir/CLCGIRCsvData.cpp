@@ -81,17 +81,13 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
             return true;
         }
         const size_t nColumns = vecColumns.size();
-        std::unique_ptr<CLCCbCRecordData> pRecord;
         try {
-            if (m_vRecord.size() == m_vRecord.capacity())
-                m_vRecord.reserve(m_vRecord.size() * 2 + 16);
-            pRecord = std::make_unique<CLCCbCRecordData>(std::move(vecColumns), m_lLineCnt + 1);
+            m_vRecord.emplace_back(std::move(vecColumns), m_lLineCnt + 1);
         } catch (const std::bad_alloc&) {
             vecColumns.clear();
             RecordFatal(kFunction, "クラスの生成に失敗しました。");
             return false;
         }
-        m_vRecord.push_back(std::move(pRecord));
         ++m_lLineCnt;
         // The next record of a file usually has as many columns: keep the room.
         vecColumns.clear();
@@ -106,15 +102,15 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
 
 long CLCGIRCsvData::GetColumnNumber(long lRecord) const
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetColumnNumber();
+    return m_vRecord[static_cast<size_t>(lRecord)].GetColumnNumber();
 }
 
 const char* CLCGIRCsvData::GetColumnValue(long lRecord, long lColumn)
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetColumnValue(lColumn);
+    return m_vRecord[static_cast<size_t>(lRecord)].GetColumnValue(lColumn);
 }
 
 long long CLCGIRCsvData::GetRecordLineNo(long lRecord) const
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetLineNo();
+    return m_vRecord[static_cast<size_t>(lRecord)].GetLineNo();
 }

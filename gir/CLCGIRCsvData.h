@@ -1,10 +1,10 @@
 #pragma once
 #include "cbc/CLCCbCCsvFile.h"
+#include "cbc/CLCCbCRecordData.h"
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
-
-class CLCCbCRecordData;
 
 // One CSV file of a GIR folder: read as Shift_JIS (CP932), split by the CSV
 // dialect of CLCCbCCsvFile into records of trimmed columns. Records are numbered
@@ -52,7 +52,9 @@ private:
     static long m_lLineCnt;
 
     std::string m_strCsvText;
-    std::vector<std::unique_ptr<CLCCbCRecordData>> m_vRecord;
+    // Records in file order; a deque builds them in place, one allocation per
+    // block of records rather than per record, and never moves them.
+    std::deque<CLCCbCRecordData> m_vRecord;
     std::string m_strFilePath;
     CsvText m_eReadStatus = CsvText::Ok;
 };

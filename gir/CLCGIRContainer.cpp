@@ -146,6 +146,7 @@ void CLCGIRContainer::AddChild(CLCGIRContainer* pChild)
     }
     m_vecChild.emplace_back(pChild);
     pChild->m_pParentContainer = this;
+    pChild->m_nIndexInParent = m_vecChild.size() - 1;
 }
 
 CLCGIRContainer* CLCGIRContainer::GetRoot()
@@ -208,6 +209,9 @@ CLCGIRContainer* CLCGIRContainer::_getPrevSibling(const CLCGIRContainer* pChild)
 
 long CLCGIRContainer::_getSelfChildIndex(const CLCGIRContainer* pChild) const
 {
+    if (pChild != nullptr && pChild->m_nIndexInParent < m_vecChild.size()
+        && m_vecChild[pChild->m_nIndexInParent].get() == pChild)
+        return static_cast<long>(pChild->m_nIndexInParent);
     for (size_t i = 0; i < m_vecChild.size(); ++i) {
         if (m_vecChild[i].get() == pChild)
             return static_cast<long>(i);
@@ -230,6 +234,8 @@ bool CLCGIRContainer::InsertContainerByIndex(long i, CLCGIRContainer* pChild)
         return false;
     m_vecChild.emplace(m_vecChild.begin() + i, pChild);
     pChild->m_pParentContainer = this;
+    for (size_t n = static_cast<size_t>(i); n < m_vecChild.size(); ++n)
+        m_vecChild[n]->m_nIndexInParent = n;
     return true;
 }
 

@@ -184,4 +184,7 @@ private:
     std::string m_strConfValue;
     std::vector<std::unique_ptr<CLCGIRContainer>> m_vecChild;
     CLCGIRContainer* m_pParentContainer = nullptr;
+    // Where this node last stood in its parent's child list: sibling steps are
+    // constant time however many siblings there are. Only a hint; checked on use.
+    size_t m_nIndexInParent = 0;
 };

@@ -100,6 +100,16 @@ private:
     CLCGIRDataManager();
     static std::unique_ptr<CLCGIRDataManager>& Holder();
 
+    // The failure records the steps share: the fatal row with its log line;
+    // HE60049E (column 6) for a node without element at its place.
+    static void RecordFatal(const char* szFunction, const char* szMessage);
+    static void ReportNoElement(const CLCGIRContainer* pContainer, const char* szFunction, const char* szMessage);
+    // Appends a new container to the list, which then owns it.
+    void AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer);
+    // Step 3 of the mapping: the settings of every child whose name has an
+    // element below the cursor's. False after a fatal move back.
+    bool MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+
     std::unique_ptr<CLCGIRXMLList> m_pXMLList;
     std::unique_ptr<CLCGIRCheckList> m_pCheckList;
     CLCGIRCsvDataManager* m_pCsvData = nullptr;   // owned; null after GenerateXMLStructure

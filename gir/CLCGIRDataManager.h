@@ -104,6 +104,10 @@ private:
     // HE60049E (column 6) for a node without element at its place.
     static void RecordFatal(const char* szFunction, const char* szMessage);
     static void ReportNoElement(const CLCGIRContainer* pContainer, const char* szFunction, const char* szMessage);
+    // The start of a walk over the tree: the edit definition's cursor on its
+    // root, and the root container in pRoot. Null after the fatal row when
+    // either is missing.
+    CLCXDomNsxml* StartWalk(const char* szFunction, CLCGIRContainer*& pRoot);
     // Appends a new container to the list, which then owns it.
     void AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer);
     // Step 3 of the mapping: the settings of every child whose name has an

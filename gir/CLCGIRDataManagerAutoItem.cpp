@@ -8,7 +8,6 @@
 #include "foundation/xml/CLCXDomNsxml.h"
 #include "gir/CLCGIRContainer.h"
 #include "gir/CLCGIRContainerExt.h"
-#include "gir/CLCGIRPropertyManager.h"
 
 #include <map>
 #include <memory>
@@ -45,16 +44,10 @@ bool CLCGIRDataManager::CreateAutoItem()
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::CreateAutoItem";
     try {
-        CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
-        if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
-            RecordFatal(kFunction, "定義体ルート要素取得に失敗しました。");
+        CLCGIRContainer* pNode = nullptr;
+        CLCXDomNsxml* pDefine = StartWalk(kFunction, pNode);
+        if (pDefine == nullptr)
             return false;
-        }
-        CLCGIRContainer* pNode = GetRootContainer();
-        if (pNode == nullptr) {
-            RecordFatal(kFunction, "XML構造リストルート要素取得に失敗しました。");
-            return false;
-        }
         bool bOk = true;
         while (pNode != nullptr) {
             {

@@ -49,6 +49,21 @@ void CLCGIRDataManager::ReportNoElement(const CLCGIRContainer* pContainer, const
     CLC_LOG(szFunction, szMessage);
 }
 
+CLCXDomNsxml* CLCGIRDataManager::StartWalk(const char* szFunction, CLCGIRContainer*& pRoot)
+{
+    CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
+    if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
+        RecordFatal(szFunction, "定義体ルート要素取得に失敗しました。");
+        return nullptr;
+    }
+    pRoot = GetRootContainer();
+    if (pRoot == nullptr) {
+        RecordFatal(szFunction, "XML構造リストルート要素取得に失敗しました。");
+        return nullptr;
+    }
+    return pDefine;
+}
+
 void CLCGIRDataManager::SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
 {
     StoreEditConf(pContainer, ReadEditConf(pDefine));
@@ -58,16 +73,10 @@ bool CLCGIRDataManager::MappingConvDefine()
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::MappingConvDefine";
     try {
-        CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
-        if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
-            RecordFatal(kFunction, "定義体ルート要素取得に失敗しました。");
+        CLCGIRContainer* pNode = nullptr;
+        CLCXDomNsxml* pDefine = StartWalk(kFunction, pNode);
+        if (pDefine == nullptr)
             return false;
-        }
-        CLCGIRContainer* pNode = GetRootContainer();
-        if (pNode == nullptr) {
-            RecordFatal(kFunction, "XML構造リストルート要素取得に失敗しました。");
-            return false;
-        }
         // The root stands for the definition's root, whatever its name.
         SetEditConfFromDefine(pNode, pDefine);
         bool bOk = true;

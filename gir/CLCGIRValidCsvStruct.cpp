@@ -26,6 +26,20 @@ void RecordFatal(const char* szFunction)
     CLCValidResultGIR::instance()->SetFatalError();
 }
 
+// Runs one step that needs bReady; a step that cannot start, or anything it
+// throws, ends in the fatal row and false.
+template <typename Fn>
+bool Guarded(const char* szFunction, bool bReady, Fn fnStep)
+{
+    try {
+        if (bReady)
+            return fnStep();
+    } catch (...) {
+    }
+    RecordFatal(szFunction);
+    return false;
+}
+
 void Report(const std::string& strFile, CLCCbCMessage_t message, long lLine = 0, long lColumn = 0)
 {
     CLCValidResultGIR::instance()->SetResult(strFile, message, lLine, lColumn, -1);
@@ -97,34 +111,21 @@ bool CLCGIRValidCsvStruct::ValidateCsvStruct(const char* szFolder)
 
 bool CLCGIRValidCsvStruct::Initialize(const char* szFolder)
 {
-    static constexpr const char* kFunction = "CLCGIRValidCsvStruct::Initialize";
-    try {
+    return Guarded("CLCGIRValidCsvStruct::Initialize", m_pFileInfo != nullptr, [&]() {
         m_pDataManager = CLCGIRDataManager::instance();
         m_strFolderPath = szFolder != nullptr ? szFolder : "";
-        if (m_pFileInfo == nullptr) {
-            RecordFatal(kFunction);
-            return false;
-        }
         auto itBody = std::find_if(m_pFileInfo->begin(), m_pFileInfo->end(), [&](const CLCFileInfo_t& entry) {
             return entry.strFolderPath != m_strFolderPath;
         });
         m_lRefFolderCount = static_cast<long>(itBody - m_pFileInfo->begin());
         std::stable_sort(itBody, m_pFileInfo->end(), compStructFilename);
         return true;
-    } catch (...) {
-        RecordFatal(kFunction);
-        return false;
-    }
+    });
 }
 
 bool CLCGIRValidCsvStruct::ValidCsvFile()
 {
-    static constexpr const char* kFunction = "CLCGIRValidCsvStruct::ValidCsvFile";
-    try {
-        if (m_pDataManager == nullptr || m_pFileInfo == nullptr) {
-            RecordFatal(kFunction);
-            return false;
-        }
+    return Guarded("CLCGIRValidCsvStruct::ValidCsvFile", m_pDataManager != nullptr && m_pFileInfo != nullptr, [&]() {
         bool bOk = true;
         for (const CLCFileInfo_t& entry : *m_pFileInfo) {
             if (entry.nFolder == 1)
@@ -167,20 +168,12 @@ bool CLCGIRValidCsvStruct::ValidCsvFile()
             bOk = bOk && !bReported && lSixColumns != 0;
         }
         return bOk;
-    } catch (...) {
-        RecordFatal(kFunction);
-        return false;
-    }
+    });
 }
 
 bool CLCGIRValidCsvStruct::ValidAllCsvFiles()
 {
-    static constexpr const char* kFunction = "CLCGIRValidCsvStruct::ValidAllCsvFiles";
-    try {
-        if (m_pDataManager == nullptr) {
-            RecordFatal(kFunction);
-            return false;
-        }
+    return Guarded("CLCGIRValidCsvStruct::ValidAllCsvFiles", m_pDataManager != nullptr, [&]() {
         bool bOk = true;
         long long llTotal = 0;
         for (long i = 0; i < m_pDataManager->GetCsvFileNumber(); ++i) {
@@ -196,10 +189,7 @@ bool CLCGIRValidCsvStruct::ValidAllCsvFiles()
                 bOk = false;
         }
         return bOk;
-    } catch (...) {
-        RecordFatal(kFunction);
-        return false;
-    }
+    });
 }
 
 bool CLCGIRValidCsvStruct::ValidRecords(CLCGIRCsvData& data, const std::string& strFileName)

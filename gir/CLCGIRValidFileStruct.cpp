@@ -11,6 +11,7 @@
 
 #include <iterator>
 #include <limits>
+#include <optional>
 
 namespace {
 constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
@@ -283,25 +284,18 @@ CLCCbCMessage_t CLCGIRValidFileStruct::CheckSingleFile(std::vector<CLCFileInfo_t
     static constexpr const char* kFunction = "CLCGIRValidFileStruct::CheckSingleFile";
     return Guarded(kFunction, [&]() {
         CLCCbCMessage_t result = CBC_MSG_NONE;
-        for (CLCFileInfo_t& entry : vecEntries) {
-            ResetMark(entry);
-            if (entry.nFolder == 1 || !Matches(entry.strFileName, szPattern))
-                continue;
-            const CLCCbCMessage_t r = CheckFileRules(entry);
-            if (r == HE60000E)
-                return r;
-            if (r != CBC_MSG_NONE) {
-                result = r;
-                continue;
-            }
+        auto fnPassed = [&](CLCFileInfo_t& entry) -> std::optional<CLCCbCMessage_t> {
             if (*plCounter == 1) {
                 Reject(entry, HE60043E);
                 ReportLogged(kFunction, entry.strFileName, HE60043E);
-                return HE60043E;
+                return HE60043E;   // a second one: the walk ends here
             }
             entry.nCheckState = kRecognised;
             *plCounter = 1;
-        }
+            return std::nullopt;
+        };
+        if (std::optional<CLCCbCMessage_t> end = WalkMatchingFiles(vecEntries, szPattern, result, fnPassed))
+            return *end;
         if (bRequired && *plCounter == 0 && result == CBC_MSG_NONE) {
             ReportLogged(kFunction, CLCValidResultGIR::kOtherFile, HE60044E);
             return HE60044E;
@@ -316,32 +310,46 @@ CLCCbCMessage_t CLCGIRValidFileStruct::CheckMultiFile(std::vector<CLCFileInfo_t>
     return Guarded("CLCGIRValidFileStruct::CheckMultiFile", [&]() {
         CLCCbCMessage_t result = CBC_MSG_NONE;
         std::multimap<long, std::string> mapNumbers;
-        for (CLCFileInfo_t& entry : vecEntries) {
-            ResetMark(entry);
-            if (entry.nFolder == 1 || !Matches(entry.strFileName, szPattern))
-                continue;
-            const CLCCbCMessage_t r = CheckFileRules(entry);
-            if (r == HE60000E)
-                return r;
-            if (r != CBC_MSG_NONE) {
-                result = r;
-                continue;
-            }
+        auto fnPassed = [&](CLCFileInfo_t& entry) -> std::optional<CLCCbCMessage_t> {
             const long lNumber = GetSubNumberOfFilename(entry.strFileName.c_str());
             if (lNumber < 1) {
                 Reject(entry, HE60042E);
                 Report(entry.strFileName, HE60042E);
                 result = HE60042E;
-                continue;
+                return std::nullopt;
             }
             entry.nCheckState = kRecognised;
             ++*plCounter;
             mapNumbers.emplace(lNumber, entry.strFileName);
-        }
+            return std::nullopt;
+        };
+        if (std::optional<CLCCbCMessage_t> end = WalkMatchingFiles(vecEntries, szPattern, result, fnPassed))
+            return *end;
         if (*plCounter == 0 || result != CBC_MSG_NONE)
             return result;
         return CheckSubNumberOfFilename(mapNumbers) ? CBC_MSG_NONE : HE60042E;
     });
+}
+
+std::optional<CLCCbCMessage_t> CLCGIRValidFileStruct::WalkMatchingFiles(
+    std::vector<CLCFileInfo_t>& vecEntries, const char* szPattern, CLCCbCMessage_t& result,
+    const std::function<std::optional<CLCCbCMessage_t>(CLCFileInfo_t&)>& fnPassed)
+{
+    for (CLCFileInfo_t& entry : vecEntries) {
+        ResetMark(entry);
+        if (entry.nFolder == 1 || !Matches(entry.strFileName, szPattern))
+            continue;
+        const CLCCbCMessage_t r = CheckFileRules(entry);
+        if (r == HE60000E)
+            return r;
+        if (r != CBC_MSG_NONE) {
+            result = r;   // the rule has recorded its row under the file's name
+            continue;
+        }
+        if (std::optional<CLCCbCMessage_t> end = fnPassed(entry))
+            return end;
+    }
+    return std::nullopt;
 }
 
 CLCCbCMessage_t CLCGIRValidFileStruct::CheckExistNGFile(std::vector<CLCFileInfo_t>& vecEntries,

@@ -2,8 +2,10 @@
 #include "foundation/CLCCbCMessage.h"
 #include "gir/CLCFileInfo.h"
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +89,13 @@ public:
 private:
     // The file rules on one matching entry; a failure rejects it.
     CLCCbCMessage_t CheckFileRules(CLCFileInfo_t& entry);
+    // Every file whose name matches, its mark reset, through the file rules;
+    // a rule failure goes to result and the walk goes on. Each file that passes
+    // goes to fnPassed, whose answer, when it gives one, ends the walk. Answers
+    // that answer, or HE60000E after the fatal row, or nothing.
+    std::optional<CLCCbCMessage_t> WalkMatchingFiles(
+        std::vector<CLCFileInfo_t>& vecEntries, const char* szPattern, CLCCbCMessage_t& result,
+        const std::function<std::optional<CLCCbCMessage_t>(CLCFileInfo_t&)>& fnPassed);
 
     std::vector<std::unique_ptr<CLCCbCValidItem>> m_vValidItem;
     std::string m_strFolderPath;

@@ -80,18 +80,15 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
             vecColumns.clear();
             return true;
         }
-        const size_t nColumns = vecColumns.size();
         try {
-            m_vRecord.emplace_back(std::move(vecColumns), m_lLineCnt + 1);
+            m_vRecord.emplace_back(vecColumns, m_lLineCnt + 1);
         } catch (const std::bad_alloc&) {
             vecColumns.clear();
             RecordFatal(kFunction, "クラスの生成に失敗しました。");
             return false;
         }
         ++m_lLineCnt;
-        // The next record of a file usually has as many columns: keep the room.
-        vecColumns.clear();
-        vecColumns.reserve(nColumns);
+        vecColumns.clear();   // its room serves the next record
         return true;
     } catch (...) {
         vecColumns.clear();

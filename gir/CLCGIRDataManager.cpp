@@ -63,7 +63,7 @@ void CLCGIRDataManager::Initialize()
     Terminate();
     m_pXMLList = std::make_unique<CLCGIRXMLList>();
     m_pCheckList = std::make_unique<CLCGIRCheckList>();
-    m_pCsvData = new CLCGIRCsvDataManager();
+    m_pCsvData = std::make_unique<CLCGIRCsvDataManager>();
     m_llMaxLevel = 0;
 }
 
@@ -100,8 +100,7 @@ CLCGIRCsvData* CLCGIRDataManager::GetCsvData(int nIndex)
 
 void CLCGIRDataManager::DeleteCsvData()
 {
-    delete m_pCsvData;
-    m_pCsvData = nullptr;
+    m_pCsvData.reset();
 }
 
 // --- Containers --------------------------------------------------------------

@@ -147,6 +147,14 @@ TEST_F(GIRDataManager, MakesOneNodePerFileFolderAndRecordInReadingOrder)
     EXPECT_EQ(Manager()->GetMaxLevel(), 8);
 }
 
+TEST_F(GIRDataManager, WithoutCsvDataTheRootExceedsTheLevelsAndIsFatal)
+{
+    EXPECT_FALSE(Manager()->GenerateXMLStructure());
+    EXPECT_EQ(DetailTexts(), girtest::kFatal);
+    ASSERT_EQ(Manager()->GetContainerNumber(), 1);   // still the list's, once
+    EXPECT_EQ(Manager()->GetRootContainer()->GetElementName(), "GLOBE_OECD");
+}
+
 TEST_F(GIRDataManager, LinksTheNodesAndReleasesTheCsvData)
 {
     Intake(Folder(kHeader, {{"02_GeneralSection.csv", {{"7", "RecJurCode", "DE"}}}}));

@@ -99,10 +99,12 @@ protected:
 
 TEST_F(GIRDataManager, MakesOneNodePerFileFolderAndRecordInReadingOrder)
 {
-    Intake(Folder({{"6", "ReceivingCountry", "JP", "a1", "a2", "a3"}},
-                  {{"03_Summary_2.csv", {{"7", "RecJurCode", "DE"}}},
+    SGIRFolder folder = Folder({{"6", "ReceivingCountry", "JP", "a1", "a2", "a3"}},
+                               {{"03_Summary_2.csv", {{"7", "RecJurCode", "DE"}}},
                    {"03_Summary_1.csv", {{"7", "RecJurCode", "FR"}, {"7", "RecJurCode", "IT"}}},
-                   {"05_UTPRAttribution_1.csv", {{"7", "RecJurCode", "JP"}}}}));
+                                {"05_UTPRAttribution_1.csv", {{"7", "RecJurCode", "JP"}}}});
+    folder.vecBodies[0].second = {{"7", "FilingCE"}, {"8", "TIN", "4010001234567", "JP", "", "GIR3001"}};
+    Intake(folder);
     ASSERT_TRUE(Manager()->GenerateXMLStructureFromCSVData());
     std::vector<std::string> vecNodes;
     for (long i = 0; i < Manager()->GetContainerNumber(); ++i) {
@@ -121,20 +123,7 @@ TEST_F(GIRDataManager, MakesOneNodePerFileFolderAndRecordInReadingOrder)
         "2.0.0 02_GLOBEBody:0 5 GLOBEBody||||",
         "2.1.0 01_FilingInfo.csv:0 6 FilingInfo||||",
         "2.1.0 01_FilingInfo.csv:1 7 FilingCE||||",
-        "2.1.0 01_FilingInfo.csv:2 8 Name|Sakura Holdings Kabushiki Kaisha|||",
-        "2.1.0 01_FilingInfo.csv:3 8 TIN|4010001234567|JP||GIR3001",
-        "2.1.0 01_FilingInfo.csv:4 8 Role|GIR401|||",
-        "2.1.0 01_FilingInfo.csv:5 7 AccountingInfo||||",
-        "2.1.0 01_FilingInfo.csv:6 8 CFSofUPE|GIR501|||",
-        "2.1.0 01_FilingInfo.csv:7 8 FAS|Japanese GAAP|||",
-        "2.1.0 01_FilingInfo.csv:8 8 Currency|JPY|||",
-        "2.1.0 01_FilingInfo.csv:9 7 Period||||",
-        "2.1.0 01_FilingInfo.csv:10 8 Start|2023-04-01|||",
-        "2.1.0 01_FilingInfo.csv:11 8 End|2024-03-31|||",
-        "2.1.0 01_FilingInfo.csv:12 7 NameMNE|Sakura Group|||",
-        "2.1.0 01_FilingInfo.csv:13 7 DocSpec||||",
-        "2.1.0 01_FilingInfo.csv:14 8 DocTypeIndic|OECD1|||",
-        "2.1.0 01_FilingInfo.csv:15 8 DocRefId|JP202440100012345670000001|||",
+        "2.1.0 01_FilingInfo.csv:2 8 TIN|4010001234567|JP||GIR3001",
         "2.3.1 03_Summary_1.csv:0 6 Summary||||",
         "2.3.1 03_Summary_1.csv:1 7 RecJurCode|FR|||",
         "2.3.1 03_Summary_1.csv:2 7 RecJurCode|IT|||",
@@ -157,7 +146,9 @@ TEST_F(GIRDataManager, WithoutCsvDataTheRootExceedsTheLevelsAndIsFatal)
 
 TEST_F(GIRDataManager, LinksTheNodesAndReleasesTheCsvData)
 {
-    Intake(Folder(kHeader, {{"02_GeneralSection.csv", {{"7", "RecJurCode", "DE"}}}}));
+    SGIRFolder folder = Folder(kHeader, {{"02_GeneralSection.csv", {{"7", "RecJurCode", "DE"}}}});
+    folder.vecBodies[0].second = {{"7", "FilingCE"}, {"8", "Name", "S"}, {"7", "NameMNE", "G"}};
+    Intake(folder);
     ASSERT_TRUE(Manager()->GenerateXMLStructure());
     EXPECT_EQ(Manager()->GetCsvDataManager(), nullptr);
     EXPECT_EQ(Manager()->GetCsvFileNumber(), 0);
@@ -172,20 +163,8 @@ TEST_F(GIRDataManager, LinksTheNodesAndReleasesTheCsvData)
               "  5 GLOBEBody\n"
               "    6 FilingInfo\n"
               "      7 FilingCE [01_FilingInfo.csv:1]\n"
-              "        8 Name=Sakura Holdings Kabushiki Kaisha [01_FilingInfo.csv:2]\n"
-              "        8 TIN=4010001234567 [01_FilingInfo.csv:3]\n"
-              "        8 Role=GIR401 [01_FilingInfo.csv:4]\n"
-              "      7 AccountingInfo [01_FilingInfo.csv:5]\n"
-              "        8 CFSofUPE=GIR501 [01_FilingInfo.csv:6]\n"
-              "        8 FAS=Japanese GAAP [01_FilingInfo.csv:7]\n"
-              "        8 Currency=JPY [01_FilingInfo.csv:8]\n"
-              "      7 Period [01_FilingInfo.csv:9]\n"
-              "        8 Start=2023-04-01 [01_FilingInfo.csv:10]\n"
-              "        8 End=2024-03-31 [01_FilingInfo.csv:11]\n"
-              "      7 NameMNE=Sakura Group [01_FilingInfo.csv:12]\n"
-              "      7 DocSpec [01_FilingInfo.csv:13]\n"
-              "        8 DocTypeIndic=OECD1 [01_FilingInfo.csv:14]\n"
-              "        8 DocRefId=JP202440100012345670000001 [01_FilingInfo.csv:15]\n"
+              "        8 Name=S [01_FilingInfo.csv:2]\n"
+              "      7 NameMNE=G [01_FilingInfo.csv:3]\n"
               "    6 GeneralSection\n"
               "      7 RecJurCode=DE [02_GeneralSection.csv:1]\n");
     EXPECT_EQ(DetailTexts(), "");

@@ -14,30 +14,37 @@ uint32_t ReadUint32(const std::string& strData, size_t nAt)
     return u;
 }
 
-void AppendUint32(std::string& strData, uint32_t u)
+void WriteUint32(char* pAt, uint32_t u)
 {
-    strData.append(reinterpret_cast<const char*>(&u), sizeof u);
+    std::memcpy(pAt, &u, sizeof u);
 }
 } // namespace
 
-CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo) : m_lLineNo(lLineNo)
+CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo)
+    : CLCCbCRecordData(vecColumns.data(), vecColumns.size(), lLineNo)
 {
-    size_t nSize = sizeof(uint32_t) * (vecColumns.size() + 1);
-    for (const std::string& strColumn : vecColumns)
-        nSize += strColumn.size() + 1;
+}
+
+CLCCbCRecordData::CLCCbCRecordData(const std::string* pColumns, size_t nColumns, long long lLineNo)
+    : m_lLineNo(lLineNo)
+{
+    size_t nSize = sizeof(uint32_t) * (nColumns + 1);
+    for (size_t i = 0; i < nColumns; ++i)
+        nSize += pColumns[i].size() + 1;
     if (nSize > UINT32_MAX)
         throw std::length_error("record too large");
     // Always on the heap, even for the shortest record: a moved record keeps
     // its texts where the pointers already handed out point.
     m_strData.reserve(std::max<size_t>(nSize, sizeof(std::string)));
-    AppendUint32(m_strData, static_cast<uint32_t>(vecColumns.size()));
-    uint32_t uStart = static_cast<uint32_t>(sizeof(uint32_t) * (vecColumns.size() + 1));
-    for (const std::string& strColumn : vecColumns) {
-        AppendUint32(m_strData, uStart);
-        uStart += static_cast<uint32_t>(strColumn.size() + 1);
+    m_strData.resize(nSize);
+    char* pData = &m_strData[0];
+    WriteUint32(pData, static_cast<uint32_t>(nColumns));
+    size_t nStart = sizeof(uint32_t) * (nColumns + 1);
+    for (size_t i = 0; i < nColumns; ++i) {
+        WriteUint32(pData + sizeof(uint32_t) * (i + 1), static_cast<uint32_t>(nStart));
+        std::memcpy(pData + nStart, pColumns[i].c_str(), pColumns[i].size() + 1);
+        nStart += pColumns[i].size() + 1;
     }
-    for (const std::string& strColumn : vecColumns)
-        m_strData.append(strColumn.c_str(), strColumn.size() + 1);
 }
 
 long CLCCbCRecordData::GetColumnNumber() const

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 class CLCCbCRecordData {
 public:
     CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo);
+    // The first nColumns strings from pColumns.
+    CLCCbCRecordData(const std::string* pColumns, size_t nColumns, long long lLineNo);
     virtual ~CLCCbCRecordData() = default;
     CLCCbCRecordData(const CLCCbCRecordData&) = default;
     CLCCbCRecordData& operator=(const CLCCbCRecordData&) = default;

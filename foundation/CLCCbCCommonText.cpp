@@ -76,12 +76,16 @@ std::string CLCCbCCommon::StringTrim(const char* szText)
 {
     if (szText == nullptr)
         return std::string();
-    std::string_view sv(szText);
+    return std::string(StringTrimView(szText));
+}
+
+std::string_view CLCCbCCommon::StringTrimView(std::string_view sv)
+{
     while (size_t n = SpaceAtFront(sv))
         sv.remove_prefix(n);
     while (size_t n = SpaceAtBack(sv))
         sv.remove_suffix(n);
-    return std::string(sv);
+    return sv;
 }
 
 std::vector<std::string> CLCCbCCommon::stringSplit(const std::string& strText, const std::string& strDelimiters)

@@ -57,4 +57,8 @@ private:
     std::deque<CLCCbCRecordData> m_vRecord;
     std::string m_strFilePath;
     CsvText m_eReadStatus = CsvText::Ok;
+    // The trimmed columns of the record being read; the strings are reused
+    // from record to record, so a column costs no allocation of its own.
+    std::vector<std::string> m_vecFields;
+    size_t m_nFields = 0;
 };

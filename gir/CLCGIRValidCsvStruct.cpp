@@ -201,7 +201,11 @@ bool CLCGIRValidCsvStruct::ValidRecords(CLCGIRCsvData& data, const std::string& 
     for (long r = 0; r < data.GetRecordNumber(); ++r) {
         const long lLine = static_cast<long>(data.GetRecordLineNo(r));
         strName.assign(data.GetColumnValue(r, kNameColumn - 1));
-        if (!pProperty->FindElementList(strName)) {
+        // A few hundred names serve a million records: each is looked up once.
+        auto it = m_mapKnownName.find(strName);
+        if (it == m_mapKnownName.end())
+            it = m_mapKnownName.emplace(strName, pProperty->FindElementList(strName)).first;
+        if (!it->second) {
             Report(strFileName, HE60046E, lLine, kNameColumn);
             bOk = false;
         }

@@ -2,6 +2,7 @@
 #include "gir/CLCFileInfo.h"
 #include "gir/CLCGIRValidator.h"
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CLCGIRCsvData;
@@ -49,6 +50,7 @@ private:
     std::vector<CLCFileInfo_t>* m_pFileInfo;
     long m_lRefFolderCount = 0;
     std::vector<std::string> m_vNGString;
+    std::unordered_map<std::string, bool> m_mapKnownName;   // element name: in the element list
 };
 
 // Body files in their fixed order: by the number of their first two

@@ -189,20 +189,4 @@ TEST_F(GIRValidCsvStruct, LimitsTheRecordsOfTheWholeReturn)
     EXPECT_EQ(DetailTexts(), "01_FilingInfo.csv=00999997-00001-HE60046E\n" + kOther + "=00000000-00000-HE60045E");
 }
 
-TEST_F(GIRValidCsvStruct, HierarchyRangeDependsOnTheFile)
-{
-    struct SCase {
-        const char* szFile;
-        const char* szNumber;
-        bool bInRange;
-    } const kCases[] = {
-        {"01_MessageSpec.csv", "6", true},  {"01_MessageSpec.csv", "06", true}, {"01_FilingInfo.csv", "6", false},
-        {"03_Summary_1.csv", "7", true},    {"03_Summary_1.csv", "18", true},   {"03_Summary_1.csv", "19", false},
-        {"03_Summary_1.csv", "100", false}, {"03_Summary_1.csv", "", false},    {"03_Summary_1.csv", "\xEF\xBC\x97", false},
-    };
-    CLCGIRValidCsvStruct check(nullptr);
-    for (const SCase& c : kCases)
-        EXPECT_EQ(check.ValidCsvItemHierarchyNumberRange(c.szFile, c.szNumber), c.bInRange) << c.szFile << " " << c.szNumber;
-}
-
 } // namespace

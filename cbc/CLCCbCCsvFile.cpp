@@ -6,6 +6,7 @@
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCMacOSNative.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -131,11 +132,15 @@ bool CLCCbCCsvFile::Parse(const char* szText)
                     p += 2;
                     continue;
                 }
-                if (c == '"')
+                if (c == '"') {
                     bQuoted = false;     // text after the closing quote joins the field
-                else
-                    strField += c;       // comma, CR and LF included
-                ++p;
+                    ++p;
+                    continue;
+                }
+                // Comma, CR and LF included: everything up to the next quote.
+                const size_t nRun = std::strcspn(p, "\"");
+                strField.append(p, nRun);
+                p += nRun;
                 continue;
             }
             if (c == '"' && p == pFieldStart) {
@@ -156,8 +161,10 @@ bool CLCCbCCsvFile::Parse(const char* szText)
                 pFieldStart = ++p;
                 continue;
             }
-            strField += c;
-            ++p;
+            // Up to the next separator; a quote inside the field is an ordinary byte.
+            const size_t nRun = std::strcspn(p, ",\r\n");
+            strField.append(p, nRun);
+            p += nRun;
         }
         return ColumnTerm(strField, vecColumns, true);
     } catch (...) {

@@ -65,26 +65,32 @@ bool CLCCbCValidator::Initialize(CLCArgValid_t kind)
         if (kind < ARG_VALID_CSV || kind > ARG_VALID_FILE || kTablesByKind[kind].pRows == nullptr)
             return RecordFatal("CLCCbCValidator::Initialize");
         const STableOfKind& table = kTablesByKind[kind];
-        for (size_t i = 0; i < table.nRows; ++i) {
-            const CLCValidTable_t& row = table.pRows[i];
-            std::unique_ptr<CLCCbCValidItem> pRule(CLCCbCValidItem::CreateItem(
-                static_cast<long>(row.column), row.type, row.value, row.min, row.max, row.message));
-            if (!pRule)
-                return false;   // CreateItem recorded the fatal row
-            if (*row.outerType != '\0') {
-                CLCCbCValidItem* pOuter = CLCCbCValidItem::CreateItem(static_cast<long>(row.outerColumn),
-                                                                      row.outerType, row.outerValue, row.outerMin,
-                                                                      row.outerMax, CBC_MSG_NONE);
-                if (pOuter == nullptr)
-                    return false;
-                pRule->AddOuterItem(pOuter);
-            }
-            m_vecItems.push_back(std::move(pRule));
-        }
-        return true;
+        return AppendTableRules(table.pRows, table.nRows, m_vecItems);
     } catch (...) {
         return RecordFatal("CLCCbCValidator::Initialize");
     }
+}
+
+bool CLCCbCValidator::AppendTableRules(const CLCValidTable_t* pRows, size_t nRows,
+                                       std::vector<std::unique_ptr<CLCCbCValidItem>>& vecItems)
+{
+    for (size_t i = 0; i < nRows; ++i) {
+        const CLCValidTable_t& row = pRows[i];
+        std::unique_ptr<CLCCbCValidItem> pRule(CLCCbCValidItem::CreateItem(
+            static_cast<long>(row.column), row.type, row.value, row.min, row.max, row.message));
+        if (!pRule)
+            return false;   // CreateItem recorded the fatal row
+        if (*row.outerType != '\0') {
+            CLCCbCValidItem* pOuter = CLCCbCValidItem::CreateItem(static_cast<long>(row.outerColumn), row.outerType,
+                                                                  row.outerValue, row.outerMin, row.outerMax,
+                                                                  CBC_MSG_NONE);
+            if (pOuter == nullptr)
+                return false;
+            pRule->AddOuterItem(pOuter);
+        }
+        vecItems.push_back(std::move(pRule));
+    }
+    return true;
 }
 
 bool CLCCbCValidator::Initialize(long lColumn, CLCXDom* pDom)

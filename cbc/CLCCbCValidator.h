@@ -1,6 +1,7 @@
 #pragma once
 #include "cbc/CLCValidTable.h"
 #include "foundation/CLCCbCMessage.h"
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,12 @@ public:
     // One CSV record (0-based index). First result that is not none.
     CLCCbCMessage_t ValidateCsv(CLCCbCCsvFile* pCsv, long lRecord, long lIgnored);
     void Clear();
+
+    // Appends one rule per table row, with its outer rule, to vecItems. False
+    // when a rule cannot be made (CreateItem has recorded the fatal row); the
+    // rules made so far stay. Allocation failures are thrown.
+    static bool AppendTableRules(const CLCValidTable_t* pRows, size_t nRows,
+                                 std::vector<std::unique_ptr<CLCCbCValidItem>>& vecItems);
 
 private:
     std::vector<std::unique_ptr<CLCCbCValidItem>> m_vecItems;

@@ -2,6 +2,7 @@
 #include "foundation/CLCCbCMessage.h"
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Static helpers and the process-wide execution mode. Bodies are spread over
@@ -39,6 +40,8 @@ public:
     // byte of strDelimiters. ConvEntityRefs appends the XML-escaped bytes to
     // strOut without clearing it. isNumber: ASCII digits only, true for "".
     static std::string StringTrim(const char* szText);
+    // The same trim as a view into the text, for callers that copy it anyway.
+    static std::string_view StringTrimView(std::string_view svText);
     static std::vector<std::string> stringSplit(const std::string& strText, const std::string& strDelimiters);
     static void ConvEntityRefs(const char* pData, unsigned long ulLength, std::string& strOut);
     static bool isNumber(const std::string& strText);

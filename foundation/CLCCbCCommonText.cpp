@@ -22,10 +22,25 @@ constexpr std::string_view kTrimSet[] = {
     "\xE3\x80\x80",                                 // U+3000
 };
 
+// The bytes that begin, and that end, some entry of the set: any other byte at
+// an end settles at once that there is nothing to trim there.
+bool CanBeginSpace(unsigned char c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xC2 || c == 0xE1 || c == 0xE2 || c == 0xE3;
+}
+
+bool CanEndSpace(unsigned char c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || (c >= 0x80 && c <= 0x8A) || c == 0x9F || c == 0xA0 || c == 0xA8
+           || c == 0xA9 || c == 0xAF;
+}
+
 // Each entry is a whole UTF-8 sequence, so matching bytes at either end can
 // never split a character; bytes that are not valid UTF-8 simply stop the trim.
 size_t SpaceAtFront(std::string_view sv)
 {
+    if (sv.empty() || !CanBeginSpace(static_cast<unsigned char>(sv.front())))
+        return 0;
     for (std::string_view svSpace : kTrimSet) {
         if (sv.substr(0, svSpace.size()) == svSpace)
             return svSpace.size();
@@ -35,6 +50,8 @@ size_t SpaceAtFront(std::string_view sv)
 
 size_t SpaceAtBack(std::string_view sv)
 {
+    if (sv.empty() || !CanEndSpace(static_cast<unsigned char>(sv.back())))
+        return 0;
     for (std::string_view svSpace : kTrimSet) {
         if (sv.size() >= svSpace.size() && sv.substr(sv.size() - svSpace.size()) == svSpace)
             return svSpace.size();
@@ -59,12 +76,16 @@ std::string CLCCbCCommon::StringTrim(const char* szText)
 {
     if (szText == nullptr)
         return std::string();
-    std::string_view sv(szText);
+    return std::string(StringTrimView(szText));
+}
+
+std::string_view CLCCbCCommon::StringTrimView(std::string_view sv)
+{
     while (size_t n = SpaceAtFront(sv))
         sv.remove_prefix(n);
     while (size_t n = SpaceAtBack(sv))
         sv.remove_suffix(n);
-    return std::string(sv);
+    return sv;
 }
 
 std::vector<std::string> CLCCbCCommon::stringSplit(const std::string& strText, const std::string& strDelimiters)

@@ -63,6 +63,7 @@ bool CLCGIRCsvData::Parse()
         RecordFatal("CLCGIRCsvData::Parse", "解析対象のデータが見当たりません。");
         return false;
     }
+    m_nFields = 0;
     const bool bParsed = CLCCbCCsvFile::Parse(m_strCsvText.c_str());
     std::string().swap(m_strCsvText);
     return bParsed;
@@ -71,33 +72,31 @@ bool CLCGIRCsvData::Parse()
 bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& vecColumns, bool bEndOfRecord)
 {
     static constexpr const char* kFunction = "CLCGIRCsvData::ColumnTerm";
+    // The columns are kept here, not in the tokenizer's list (which stays empty).
+    vecColumns.clear();
     try {
-        vecColumns.push_back(CLCCbCCommon::StringTrim(strField.c_str()));
+        const std::string_view svTrimmed = CLCCbCCommon::StringTrimView(strField);
+        if (m_nFields == m_vecFields.size())
+            m_vecFields.emplace_back();
+        m_vecFields[m_nFields++].assign(svTrimmed.data(), svTrimmed.size());
         strField.clear();
         if (!bEndOfRecord)
             return true;
-        if (vecColumns.size() == 1 && vecColumns[0].empty()) {
-            vecColumns.clear();
+        const size_t nFields = m_nFields;
+        m_nFields = 0;
+        // A record of one empty column is a blank line.
+        if (nFields == 1 && m_vecFields[0].empty())
             return true;
-        }
-        std::unique_ptr<CLCCbCRecordData> pRecord;
         try {
-            pRecord = std::make_unique<CLCCbCRecordData>(vecColumns, m_lLineCnt + 1);
+            m_vRecord.emplace_back(m_vecFields.data(), nFields, m_lLineCnt + 1);
         } catch (const std::bad_alloc&) {
-            vecColumns.clear();
             RecordFatal(kFunction, "クラスの生成に失敗しました。");
             return false;
         }
-        // Room first, so the two lists never differ in length.
-        if (m_vRecord.size() == m_vRecord.capacity())
-            m_vRecord.reserve(m_vRecord.size() * 2 + 16);
-        m_vecRecordTable.push_back(std::move(vecColumns));
-        m_vRecord.push_back(std::move(pRecord));
         ++m_lLineCnt;
-        vecColumns.clear();
         return true;
     } catch (...) {
-        vecColumns.clear();
+        m_nFields = 0;
         RecordFatal(kFunction, "想定しないエラーが発生しました。");
         return false;
     }
@@ -105,15 +104,15 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
 
 long CLCGIRCsvData::GetColumnNumber(long lRecord) const
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetColumnNumber();
+    return m_vRecord[static_cast<size_t>(lRecord)].GetColumnNumber();
 }
 
 const char* CLCGIRCsvData::GetColumnValue(long lRecord, long lColumn)
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetColumnValue(lColumn);
+    return m_vRecord[static_cast<size_t>(lRecord)].GetColumnValue(lColumn);
 }
 
 long long CLCGIRCsvData::GetRecordLineNo(long lRecord) const
 {
-    return m_vRecord[static_cast<size_t>(lRecord)]->GetLineNo();
+    return m_vRecord[static_cast<size_t>(lRecord)].GetLineNo();
 }

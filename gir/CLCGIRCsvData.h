@@ -1,16 +1,20 @@
 #pragma once
 #include "cbc/CLCCbCCsvFile.h"
+#include "cbc/CLCCbCRecordData.h"
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
-
-class CLCCbCRecordData;
 
 // One CSV file of a GIR folder: read as Shift_JIS (CP932), split by the CSV
 // dialect of CLCCbCCsvFile into records of trimmed columns. Records are numbered
 // 1, 2, ... among the kept records; a record of one empty column (a blank line)
 // is dropped without a number. Any other record is kept whatever its width: the
 // structure check reports the width.
+//
+// Each record is kept once, as a CLCCbCRecordData: the base's record table,
+// which no reader of a GIR file uses, stays empty (GetRecordCount and GetItem
+// of the base answer nothing), so the largest return is held once in memory.
 //
 // Files are read and parsed strictly one after the other (one record counter for
 // the process).
@@ -48,7 +52,13 @@ private:
     static long m_lLineCnt;
 
     std::string m_strCsvText;
-    std::vector<std::unique_ptr<CLCCbCRecordData>> m_vRecord;
+    // Records in file order; a deque builds them in place, one allocation per
+    // block of records rather than per record, and never moves them.
+    std::deque<CLCCbCRecordData> m_vRecord;
     std::string m_strFilePath;
     CsvText m_eReadStatus = CsvText::Ok;
+    // The trimmed columns of the record being read; the strings are reused
+    // from record to record, so a column costs no allocation of its own.
+    std::vector<std::string> m_vecFields;
+    size_t m_nFields = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
-#include "foundation/xml/CLCXDomNsxml.h"
 #include "gir/CLCGIRCheckList.h"
 #include "gir/CLCGIRContainer.h"
 #include "gir/CLCGIRCsvData.h"
@@ -13,22 +12,23 @@
 
 namespace {
 constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-constexpr long kHierarchyColumn = 6;
+} // namespace
 
-void RecordFatal(const char* szFunction, const char* szMessage)
+void CLCGIRDataManager::RecordFatal(const char* szFunction, const char* szMessage)
 {
     CLC_LOG(szFunction, szMessage);
     CLCValidResultGIR::instance()->SetFatalError();
 }
 
-// HE60049E: the node has no element at its place in the definition.
-void ReportNoElement(const CLCGIRContainer* pContainer, const char* szFunction, const char* szMessage)
+void CLCGIRDataManager::AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer)
 {
-    CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), HE60049E,
-                                             pContainer->GetCSVLineNumber(), kHierarchyColumn, -1);
-    CLC_LOG(szFunction, szMessage);
+    if (!m_pXMLList)
+        throw std::logic_error("no container list");
+    // The list owns it once AddContainer has answered; until then the caller does.
+    if (!m_pXMLList->AddContainer(pContainer.get()))
+        throw std::invalid_argument("null container");
+    (void)pContainer.release();
 }
-} // namespace
 
 std::unique_ptr<CLCGIRDataManager>& CLCGIRDataManager::Holder()
 {
@@ -63,7 +63,7 @@ void CLCGIRDataManager::Initialize()
     Terminate();
     m_pXMLList = std::make_unique<CLCGIRXMLList>();
     m_pCheckList = std::make_unique<CLCGIRCheckList>();
-    m_pCsvData = new CLCGIRCsvDataManager();
+    m_pCsvData = std::make_unique<CLCGIRCsvDataManager>();
     m_llMaxLevel = 0;
 }
 
@@ -100,8 +100,7 @@ CLCGIRCsvData* CLCGIRDataManager::GetCsvData(int nIndex)
 
 void CLCGIRDataManager::DeleteCsvData()
 {
-    delete m_pCsvData;
-    m_pCsvData = nullptr;
+    m_pCsvData.reset();
 }
 
 // --- Containers --------------------------------------------------------------
@@ -224,97 +223,4 @@ CLCGIRContainer* CLCGIRDataManager::GetCheckListContainer(long i)
     if (!m_pCheckList)
         throw std::logic_error("no check list");
     return m_pCheckList->GetContainerByIndex(i);
-}
-
-// --- Moves shared by the walks over the mapped tree ---------------------------
-
-void CLCGIRDataManager::SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
-{
-    pContainer->SetEditConf(pDefine->GetAttribute("itemId"), pDefine->GetAttribute("nameSpace"),
-                            pDefine->GetAttribute("dataType"), pDefine->GetAttribute("minOccur"),
-                            pDefine->GetAttribute("maxOccur"), pDefine->GetAttribute("attr"),
-                            pDefine->GetAttribute("attrValueColumn"), pDefine->GetAttribute("attrValue"),
-                            pDefine->GetAttribute("attr2"), pDefine->GetAttribute("attrValueColumn2"),
-                            pDefine->GetAttribute("attrValue2"), pDefine->GetAttribute("attr3"),
-                            pDefine->GetAttribute("attrValueColumn3"), pDefine->GetAttribute("attrValue3"),
-                            pDefine->GetAttribute("autoItem"), pDefine->GetAttribute("value"));
-}
-
-bool CLCGIRDataManager::MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName)
-{
-    static constexpr const char* kFunction = "CLCGIRDataManager::MoveNextSiblingConvDefByElementName";
-    const std::string strCurrent = pDefine->GetNodeName();
-    if (pDefine->MoveParent() != 0) {
-        RecordFatal(kFunction, "定義体要素移動に失敗しました。");
-        return false;
-    }
-    if (pDefine->MoveChildNodeName(strName.c_str()) == 0)
-        return true;
-    if (pDefine->MoveChildNodeName(strCurrent.c_str()) != 0)
-        RecordFatal(kFunction, "元の定義体要素に移動できませんでした。");
-    return false;
-}
-
-CLCGIRContainer* CLCGIRDataManager::FindFirstNormalSibling(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine,
-                                                           bool* pOk)
-{
-    *pOk = true;
-    for (CLCGIRContainer* pSibling = pContainer->GetNextSibling(); pSibling != nullptr;
-         pSibling = pSibling->GetNextSibling()) {
-        if (MoveNextSiblingConvDefByElementName(pDefine, pSibling->GetElementName()))
-            return pSibling;
-        ReportNoElement(pSibling, "CLCGIRDataManager::FindFirstNormalSibling", "定義体 兄弟要素への移動に失敗しました。");
-        *pOk = false;
-    }
-    return nullptr;
-}
-
-CLCGIRContainer* CLCGIRDataManager::MoveNormalContainerAndConvDev(CLCGIRContainer* pContainer,
-                                                                  CLCXDomNsxml* pDefine, bool* pOk)
-{
-    *pOk = true;
-    for (CLCGIRContainer* pNode = pContainer;;) {
-        bool bSiblingOk = true;
-        CLCGIRContainer* pNext = FindFirstNormalSibling(pNode, pDefine, &bSiblingOk);
-        if (!bSiblingOk)
-            *pOk = false;
-        if (pNext != nullptr)
-            return pNext;
-        pNode = pNode->GetParent();
-        if (pNode == nullptr)
-            return nullptr;
-        if (pDefine->MoveParent() != 0) {
-            ReportNoElement(pContainer, "CLCGIRDataManager::MoveNormalContainerAndConvDev", "定義体要素移動に失敗しました。");
-            *pOk = false;
-            return nullptr;
-        }
-    }
-}
-
-CLCGIRContainer* CLCGIRDataManager::MoveCurrentContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
-{
-    static constexpr const char* kFunction = "CLCGIRDataManager::MoveCurrentContainerAndConvDev";
-    auto moveToSibling = [&](CLCGIRContainer* pSibling) -> CLCGIRContainer* {
-        if (MoveNextSiblingConvDefByElementName(pDefine, pSibling->GetElementName()))
-            return pSibling;
-        ReportNoElement(pSibling, kFunction, "定義体 兄弟要素への移動に失敗しました。");
-        return nullptr;
-    };
-    if (CLCGIRContainer* pSibling = pContainer->GetNextSibling())
-        return moveToSibling(pSibling);
-    for (CLCGIRContainer* pNode = pContainer;;) {
-        pNode = pNode->GetParent();
-        if (pNode == nullptr)
-            return nullptr;
-        if (pDefine->MoveParent() != 0) {
-            ReportNoElement(pNode, kFunction, "定義体要素移動に失敗しました。");
-            return nullptr;
-        }
-        if (pNode->GetElementName() != pDefine->GetNodeName()) {
-            ReportNoElement(pNode, kFunction, "XML構造リストと定義体の階層構造に差異があります。");
-            return nullptr;
-        }
-        if (CLCGIRContainer* pSibling = pNode->GetNextSibling())
-            return moveToSibling(pSibling);
-    }
 }

@@ -40,7 +40,7 @@ public:
     CLCGIRCsvData* ParseCsvFile();
     long GetCsvFileNumber();
     CLCGIRCsvData* GetCsvData(int nIndex);
-    CLCGIRCsvDataManager* GetCsvDataManager() { return m_pCsvData; }
+    CLCGIRCsvDataManager* GetCsvDataManager() { return m_pCsvData.get(); }
     void DeleteCsvData();
 
     // Containers, forwarded to the container list (which owns them).
@@ -52,8 +52,15 @@ public:
     CLCGIRXMLList* GetXMLList() { return m_pXMLList.get(); }
 
     // Structure.
+    // The nodes of the parsed files, then their linking; the CSV data is
+    // released either way. A level fault records HE60048E (column 6) or the
+    // fatal row; on failure the list still owns every node, unlinked.
     bool GenerateXMLStructure();
+    // The root, then per file (the reader's order) its node and one node per
+    // record; the 02_GLOBEBody node just before the first file inside it.
+    // Anything thrown, a name that fits no rule among it, is the fatal row.
     bool GenerateXMLStructureFromCSVData();
+    // These two throw (after logging) for a name that fits no rule.
     void SetContainerWithFileName(const std::string& strFolderPath, const std::string& strFileName,
                                   CLCGIRCsvData* pCsvData);
     void SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBody_HierarchyNumber,
@@ -75,6 +82,9 @@ public:
     CLCGIRContainer* GetCheckListContainer(long i);
 
     // Mapping onto the edit definition and the moves the later walks share.
+    // MappingConvDefine gives each node its element's sixteen settings; a node
+    // without element at its place records HE60049E (column 6) and its subtree
+    // keeps empty settings; the walk goes on and the answer is false.
     bool MappingConvDefine();
     bool MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName);
     CLCGIRContainer* FindFirstNormalSibling(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine, bool* pOk);
@@ -84,6 +94,11 @@ public:
     static void SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
 
     // Element order and automatic items. Order tables own their rows.
+    // CreateAutoItem checks every node's children: the first out of order
+    // records HE60050E, each generated element given in the files HE60051E
+    // (column 0); where both pass, the generated elements are inserted at
+    // their definition places (CSV line 0, no file name). A failed insertion
+    // is the fatal row and ends the walk.
     bool CreateAutoItem();
     std::vector<CLCGIRContainerExt*> CreateOrderTable(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
     bool CheckOrderAppearance(const std::vector<CLCGIRContainerExt*>& vecOrderTable);
@@ -100,8 +115,22 @@ private:
     CLCGIRDataManager();
     static std::unique_ptr<CLCGIRDataManager>& Holder();
 
+    // The failure records the steps share: the fatal row with its log line;
+    // HE60049E (column 6) for a node without element at its place.
+    static void RecordFatal(const char* szFunction, const char* szMessage);
+    static void ReportNoElement(const CLCGIRContainer* pContainer, const char* szFunction, const char* szMessage);
+    // The start of a walk over the tree: the edit definition's cursor on its
+    // root, and the root container in pRoot. Null after the fatal row when
+    // either is missing.
+    CLCXDomNsxml* StartWalk(const char* szFunction, CLCGIRContainer*& pRoot);
+    // Appends a new container to the list, which then owns it.
+    void AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer);
+    // Step 3 of the mapping: the settings of every child whose name has an
+    // element below the cursor's. False after a fatal move back.
+    bool MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+
     std::unique_ptr<CLCGIRXMLList> m_pXMLList;
     std::unique_ptr<CLCGIRCheckList> m_pCheckList;
-    CLCGIRCsvDataManager* m_pCsvData = nullptr;   // owned; null after GenerateXMLStructure
+    std::unique_ptr<CLCGIRCsvDataManager> m_pCsvData;   // null after GenerateXMLStructure
     long long m_llMaxLevel = 0;
 };

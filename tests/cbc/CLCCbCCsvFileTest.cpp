@@ -191,4 +191,24 @@ TEST(CsvRecordData, GivesColumnsAndNumber)
     EXPECT_EQ(record.GetColumnValue(-1), nullptr);
 }
 
+TEST(CsvRecordData, KeepsEveryShapeOfRecordAndItsPointers)
+{
+    const std::vector<std::vector<std::string>> kRecords = {
+        {}, {"z"}, {"", "", ""}, {"株式会社さくら", "", std::string(70000, 'x'), "7"}};
+    for (const std::vector<std::string>& vecColumns : kRecords) {
+        auto pRecord = std::make_unique<CLCCbCRecordData>(vecColumns, 1);
+        std::vector<const char*> vecPointers;
+        for (long i = 0; i < pRecord->GetColumnNumber(); ++i)
+            vecPointers.push_back(pRecord->GetColumnValue(i));
+        const CLCCbCRecordData moved(std::move(*pRecord));   // the texts stay where they were
+        pRecord.reset();
+        ASSERT_EQ(moved.GetColumnNumber(), static_cast<long>(vecColumns.size()));
+        for (size_t i = 0; i < vecColumns.size(); ++i) {
+            EXPECT_EQ(moved.GetColumnValue(static_cast<long>(i)), vecPointers[i]);
+            EXPECT_EQ(moved.GetColumnValue(static_cast<long>(i)), vecColumns[i]);
+        }
+        EXPECT_EQ(moved.GetColumnValue(static_cast<long>(vecColumns.size())), nullptr);
+    }
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,6 +99,34 @@ TEST(GIRContainer, InsertByIndex)
     EXPECT_EQ(pRoot->GetChild(0)->GetElementName(), "First");
     EXPECT_EQ(pRoot->GetChild(2)->GetElementName(), "Last");
     EXPECT_EQ(pRoot->GetChild(2)->GetParent(), pRoot.get());
+}
+
+TEST(GIRContainer, SiblingStepsFollowEveryInsertion)
+{
+    auto pRoot = Named("Root");
+    for (const char* sz : {"B", "D"})
+        pRoot->AddChild(Named(sz).release());
+    ASSERT_TRUE(pRoot->GetChild(0)->InsertPreviousSibling(Named("A").release()));
+    ASSERT_TRUE(pRoot->InsertContainerByIndex(2, Named("C").release()));
+    pRoot->GetChild(3)->AddLastSibling(Named("E").release());
+    std::string strForward, strBackward;
+    for (CLCGIRContainer* p = pRoot->GetFirstChild(); p != nullptr; p = p->GetNextSibling())
+        strForward += p->GetElementName();
+    for (CLCGIRContainer* p = pRoot->GetChild(4); p != nullptr; p = p->GetPrevSibling())
+        strBackward += p->GetElementName();
+    EXPECT_EQ(strForward, "ABCDE");
+    EXPECT_EQ(strBackward, "EDCBA");
+    // A child handed to another parent is found there, not at its old place.
+    std::vector<std::unique_ptr<CLCGIRContainer>> vecOwned;
+    for (CLCGIRContainer* p : pRoot->GetChildList())
+        vecOwned.emplace_back(p);
+    pRoot->ClearChildList();
+    auto pOther = Named("Other");
+    pOther->AddChild(vecOwned[0].release());   // A, which stood first
+    pOther->AddChild(vecOwned[3].release());   // D, whose old place was 3
+    EXPECT_EQ(pOther->_getSelfChildIndex(pOther->GetChild(1)), 1);
+    EXPECT_EQ(pOther->GetChild(1)->GetPrevSibling()->GetElementName(), "A");
+    EXPECT_EQ(pRoot->_getSelfChildIndex(pOther->GetChild(0)), -1);
 }
 
 TEST(GIRContainer, ClearChildListKeepsTheChildren)

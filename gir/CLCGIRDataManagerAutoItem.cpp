@@ -1,0 +1,202 @@
+// The order of the children of every node against the edit definition, and
+// the elements the system adds itself (autoItem="1").
+#include "gir/CLCGIRDataManager.h"
+
+#include "cbc/CLCCbCValidItem.h"
+#include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDomNsxml.h"
+#include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRContainerExt.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr const char* kAutoItem = "1";
+
+void Report(const CLCGIRContainer* pContainer, CLCCbCMessage_t message)
+{
+    CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), message, pContainer->GetCSVLineNumber(), 0,
+                                             -1);
+}
+
+// Destroys an order table's rows however the step is left.
+class COrderTableGuard {
+public:
+    COrderTableGuard(CLCGIRDataManager& manager, std::vector<CLCGIRContainerExt*>& vecTable)
+        : m_manager(manager), m_vecTable(vecTable)
+    {
+    }
+    ~COrderTableGuard() { m_manager.DeleteOrderTable(m_vecTable); }
+    COrderTableGuard(const COrderTableGuard&) = delete;
+    COrderTableGuard& operator=(const COrderTableGuard&) = delete;
+
+private:
+    CLCGIRDataManager& m_manager;
+    std::vector<CLCGIRContainerExt*>& m_vecTable;
+};
+} // namespace
+
+bool CLCGIRDataManager::CreateAutoItem()
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::CreateAutoItem";
+    try {
+        CLCGIRContainer* pNode = nullptr;
+        CLCXDomNsxml* pDefine = StartWalk(kFunction, pNode);
+        if (pDefine == nullptr)
+            return false;
+        bool bOk = true;
+        while (pNode != nullptr) {
+            {
+                std::vector<CLCGIRContainerExt*> vecTable;
+                COrderTableGuard guard(*this, vecTable);
+                vecTable = CreateOrderTable(pNode, pDefine);
+                // Both checks always run, so one pass reports both kinds of fault.
+                const bool bOrder = CheckOrderAppearance(vecTable);
+                const bool bAuto = CheckAutoItem(vecTable);
+                if (bOrder && bAuto) {
+                    if (!InsertAutoItem(pNode, pDefine, vecTable))
+                        return false;
+                } else {
+                    bOk = false;
+                }
+            }
+            // Into the first child with an element (generated ones included), else onwards.
+            CLCGIRContainer* pEntered = nullptr;
+            for (long i = 0; i < pNode->GetChildCount(); ++i) {
+                CLCGIRContainer* pChild = pNode->GetChild(i);
+                if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) == 0) {
+                    pEntered = pChild;
+                    break;
+                }
+            }
+            pNode = pEntered != nullptr ? pEntered : MoveCurrentContainerAndConvDev(pNode, pDefine);
+        }
+        DumpContainers("CreateAutoItem");
+        return bOk;
+    } catch (...) {
+        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        return false;
+    }
+}
+
+std::vector<CLCGIRContainerExt*> CLCGIRDataManager::CreateOrderTable(CLCGIRContainer* pContainer,
+                                                                     CLCXDomNsxml* pDefine)
+{
+    const std::vector<std::string> vecIds = pDefine->GetChildAttributes("itemId");
+    const std::vector<std::string> vecAutos = pDefine->GetChildAttributes("autoItem");
+    // The first definition child of each item id: what the k-loop over the ids finds.
+    std::map<std::string, long> mapOrder;
+    for (size_t k = 0; k < vecIds.size(); ++k)
+        mapOrder.emplace(vecIds[k], static_cast<long>(k));
+
+    std::vector<CLCGIRContainerExt*> vecTable;
+    COrderTableGuard guard(*this, vecTable);
+    vecTable.reserve(static_cast<size_t>(pContainer->GetChildCount()));
+    for (long i = 0; i < pContainer->GetChildCount(); ++i) {
+        auto pRow = std::make_unique<CLCGIRContainerExt>();
+        pRow->SetContainer(pContainer->GetChild(i));
+        auto it = mapOrder.find(pRow->GetContainer()->GetConfItemId());
+        if (it != mapOrder.end()) {
+            pRow->SetOrderNumber(it->second);
+            pRow->SetAutoItem(vecAutos.at(static_cast<size_t>(it->second)));
+        }
+        vecTable.push_back(pRow.release());   // room reserved: cannot throw
+    }
+    std::vector<CLCGIRContainerExt*> vecResult;
+    vecResult.swap(vecTable);   // the guard now holds an empty table
+    return vecResult;
+}
+
+bool CLCGIRDataManager::CheckOrderAppearance(const std::vector<CLCGIRContainerExt*>& vecOrderTable)
+{
+    const CLCGIRContainerExt* pPrevious = nullptr;
+    for (const CLCGIRContainerExt* pRow : vecOrderTable) {
+        if (pRow->IsAutoItem())
+            continue;   // reported by CheckAutoItem
+        if (pPrevious != nullptr && pPrevious->GetOrderNumber() > pRow->GetOrderNumber()) {
+            Report(pRow->GetContainer(), HE60050E);
+            CLC_LOG("CLCGIRDataManager::CheckOrderAppearance", "記録されている順番に誤りがある。");
+            return false;
+        }
+        pPrevious = pRow;
+    }
+    return true;
+}
+
+bool CLCGIRDataManager::CheckAutoItem(const std::vector<CLCGIRContainerExt*>& vecOrderTable)
+{
+    bool bOk = true;
+    for (const CLCGIRContainerExt* pRow : vecOrderTable) {
+        if (!pRow->IsAutoItem())
+            continue;
+        Report(pRow->GetContainer(), HE60051E);
+        CLC_LOG("CLCGIRDataManager::CheckAutoItem", "入力が不要な項目である。");
+        bOk = false;
+    }
+    return bOk;
+}
+
+bool CLCGIRDataManager::InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine,
+                                       const std::vector<CLCGIRContainerExt*>& vecOrderTable)
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::InsertAutoItem";
+    const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
+    const std::vector<std::string> vecAutos = pDefine->GetChildAttributes("autoItem");
+    for (size_t k = 0; k < vecAutos.size() && k < vecNames.size(); ++k) {
+        if (vecAutos[k] != kAutoItem)
+            continue;
+        if (pDefine->MoveChildNodeName(vecNames[k].c_str()) != 0) {
+            // A consistent definition never gets here: the item is left out.
+            CLC_LOG(kFunction, "自動生成要素の定義体要素に移動できませんでした。");
+            continue;
+        }
+        std::unique_ptr<CLCGIRContainer> pItem(CreateAutoItem(pContainer, pDefine));
+        // Before the first given child that the definition puts after it, else last.
+        const CLCGIRContainerExt* pBefore = nullptr;
+        for (const CLCGIRContainerExt* pRow : vecOrderTable) {
+            if (pRow->GetOrderNumber() > static_cast<long>(k)) {
+                pBefore = pRow;
+                break;
+            }
+        }
+        if (pBefore != nullptr) {
+            if (!pBefore->GetContainer()->InsertPreviousSibling(pItem.get())) {
+                RecordFatal(kFunction, "自動生成要素挿入に失敗しました。");
+                return false;
+            }
+        } else if (vecOrderTable.empty()) {
+            pContainer->AddChild(pItem.get());
+        } else {
+            vecOrderTable.back()->GetContainer()->AddLastSibling(pItem.get());
+        }
+        (void)pItem.release();   // the tree holds it now
+        if (pDefine->MoveParent() != 0) {
+            RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
+            return false;
+        }
+    }
+    return true;
+}
+
+CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, CLCXDomNsxml* pDefine)
+{
+    const long long llLevel = CLCCbCValidItem::DecimalValue(pParent->GetHierarchyNumber().c_str()) + 1;
+    auto pItem = std::make_unique<CLCGIRContainer>(0, 0, 0, 0, "", pDefine->GetNodeName(),
+                                                   pDefine->GetAttribute("value"), pDefine->GetAttribute("attrValue"),
+                                                   pDefine->GetAttribute("attrValue2"),
+                                                   pDefine->GetAttribute("attrValue3"), std::to_string(llLevel));
+    // Made already mapped: the settings of the element it stands for.
+    SetEditConfFromDefine(pItem.get(), pDefine);
+    return pItem.release();
+}
+
+void CLCGIRDataManager::DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable)
+{
+    for (CLCGIRContainerExt* pRow : vecOrderTable)
+        delete pRow;
+    vecOrderTable.clear();
+}

@@ -1,0 +1,222 @@
+// The mapping of the container tree onto the edit definition (210) and the
+// moves that keep a walk over the tree and the definition's cursor in step.
+#include "gir/CLCGIRDataManager.h"
+
+#include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDomNsxml.h"
+#include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRPropertyManager.h"
+
+#include <array>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr long kHierarchyColumn = 6;
+
+// The sixteen settings of an element, in the order SetEditConf takes them.
+constexpr const char* kConfAttributes[] = {
+    "itemId", "nameSpace",       "dataType",   "minOccur", "maxOccur",        "attr",       "attrValueColumn",
+    "attrValue", "attr2",        "attrValueColumn2", "attrValue2", "attr3", "attrValueColumn3", "attrValue3",
+    "autoItem", "value"};
+using SEditConf = std::array<std::string, std::size(kConfAttributes)>;
+static_assert(std::tuple_size<SEditConf>::value == 16, "the sixteen Conf fields");
+
+SEditConf ReadEditConf(CLCXDomNsxml* pDefine)
+{
+    SEditConf conf;
+    for (size_t i = 0; i < conf.size(); ++i)
+        conf[i] = pDefine->GetAttribute(kConfAttributes[i]);
+    return conf;
+}
+
+void StoreEditConf(CLCGIRContainer* pContainer, const SEditConf& c)
+{
+    pContainer->SetEditConf(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11], c[12], c[13],
+                            c[14], c[15]);
+}
+} // namespace
+
+void CLCGIRDataManager::ReportNoElement(const CLCGIRContainer* pContainer, const char* szFunction,
+                                        const char* szMessage)
+{
+    CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), HE60049E,
+                                             pContainer->GetCSVLineNumber(), kHierarchyColumn, -1);
+    CLC_LOG(szFunction, szMessage);
+}
+
+CLCXDomNsxml* CLCGIRDataManager::StartWalk(const char* szFunction, CLCGIRContainer*& pRoot)
+{
+    CLCXDomNsxml* pDefine = CLCGIRPropertyManager::instance()->GetEditDefDomData();
+    if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
+        RecordFatal(szFunction, "定義体ルート要素取得に失敗しました。");
+        return nullptr;
+    }
+    pRoot = GetRootContainer();
+    if (pRoot == nullptr) {
+        RecordFatal(szFunction, "XML構造リストルート要素取得に失敗しました。");
+        return nullptr;
+    }
+    return pDefine;
+}
+
+void CLCGIRDataManager::SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
+{
+    StoreEditConf(pContainer, ReadEditConf(pDefine));
+}
+
+bool CLCGIRDataManager::MappingConvDefine()
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::MappingConvDefine";
+    try {
+        CLCGIRContainer* pNode = nullptr;
+        CLCXDomNsxml* pDefine = StartWalk(kFunction, pNode);
+        if (pDefine == nullptr)
+            return false;
+        // The root stands for the definition's root, whatever its name.
+        SetEditConfFromDefine(pNode, pDefine);
+        bool bOk = true;
+        while (pNode != nullptr) {
+            // Here the cursor stands on pNode's element.
+            CLCGIRContainer* pEntered = nullptr;
+            if (pNode->HasChild()) {
+                if (!MapChildren(pNode, pDefine))
+                    return false;
+                // Into the first child that has an element; those before it have none.
+                for (long i = 0; i < pNode->GetChildCount(); ++i) {
+                    CLCGIRContainer* pChild = pNode->GetChild(i);
+                    if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) == 0) {
+                        pEntered = pChild;
+                        break;
+                    }
+                    ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
+                    bOk = false;
+                }
+            }
+            if (pEntered != nullptr) {
+                pNode = pEntered;
+                continue;
+            }
+            bool bMoved = true;
+            pNode = MoveNormalContainerAndConvDev(pNode, pDefine, &bMoved);
+            bOk = bOk && bMoved;
+        }
+        DumpContainers("MappingConvDefine");
+        return bOk;
+    } catch (...) {
+        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        return false;
+    }
+}
+
+bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::MappingConvDefine";
+    const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
+    const std::set<std::string> setNames(vecNames.begin(), vecNames.end());
+    // Repeated children share one element: its settings are read once per name.
+    std::map<std::string, SEditConf> mapConf;
+    for (long i = 0; i < pContainer->GetChildCount(); ++i) {
+        CLCGIRContainer* pChild = pContainer->GetChild(i);
+        const std::string strName = pChild->GetElementName();
+        if (setNames.count(strName) == 0)
+            continue;   // no element of that name here: reported when the walk meets it
+        auto it = mapConf.find(strName);
+        if (it == mapConf.end()) {
+            if (pDefine->MoveChildNodeName(strName.c_str()) != 0) {
+                ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
+                return false;
+            }
+            it = mapConf.emplace(strName, ReadEditConf(pDefine)).first;
+            if (pDefine->MoveParent() != 0) {
+                RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
+                return false;
+            }
+        }
+        StoreEditConf(pChild, it->second);
+    }
+    return true;
+}
+
+bool CLCGIRDataManager::MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName)
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::MoveNextSiblingConvDefByElementName";
+    const std::string strCurrent = pDefine->GetNodeName();
+    if (pDefine->MoveParent() != 0) {
+        RecordFatal(kFunction, "定義体要素移動に失敗しました。");
+        return false;
+    }
+    if (pDefine->MoveChildNodeName(strName.c_str()) == 0)
+        return true;
+    if (pDefine->MoveChildNodeName(strCurrent.c_str()) != 0)
+        RecordFatal(kFunction, "元の定義体要素に移動できませんでした。");
+    return false;
+}
+
+CLCGIRContainer* CLCGIRDataManager::FindFirstNormalSibling(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine,
+                                                           bool* pOk)
+{
+    *pOk = true;
+    for (CLCGIRContainer* pSibling = pContainer->GetNextSibling(); pSibling != nullptr;
+         pSibling = pSibling->GetNextSibling()) {
+        if (MoveNextSiblingConvDefByElementName(pDefine, pSibling->GetElementName()))
+            return pSibling;
+        ReportNoElement(pSibling, "CLCGIRDataManager::FindFirstNormalSibling", "定義体 兄弟要素への移動に失敗しました。");
+        *pOk = false;
+    }
+    return nullptr;
+}
+
+CLCGIRContainer* CLCGIRDataManager::MoveNormalContainerAndConvDev(CLCGIRContainer* pContainer,
+                                                                  CLCXDomNsxml* pDefine, bool* pOk)
+{
+    *pOk = true;
+    for (CLCGIRContainer* pNode = pContainer;;) {
+        bool bSiblingOk = true;
+        CLCGIRContainer* pNext = FindFirstNormalSibling(pNode, pDefine, &bSiblingOk);
+        if (!bSiblingOk)
+            *pOk = false;
+        if (pNext != nullptr)
+            return pNext;
+        pNode = pNode->GetParent();
+        if (pNode == nullptr)
+            return nullptr;
+        if (pDefine->MoveParent() != 0) {
+            ReportNoElement(pContainer, "CLCGIRDataManager::MoveNormalContainerAndConvDev", "定義体要素移動に失敗しました。");
+            *pOk = false;
+            return nullptr;
+        }
+    }
+}
+
+CLCGIRContainer* CLCGIRDataManager::MoveCurrentContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
+{
+    static constexpr const char* kFunction = "CLCGIRDataManager::MoveCurrentContainerAndConvDev";
+    auto moveToSibling = [&](CLCGIRContainer* pSibling) -> CLCGIRContainer* {
+        if (MoveNextSiblingConvDefByElementName(pDefine, pSibling->GetElementName()))
+            return pSibling;
+        ReportNoElement(pSibling, kFunction, "定義体 兄弟要素への移動に失敗しました。");
+        return nullptr;
+    };
+    if (CLCGIRContainer* pSibling = pContainer->GetNextSibling())
+        return moveToSibling(pSibling);
+    for (CLCGIRContainer* pNode = pContainer;;) {
+        pNode = pNode->GetParent();
+        if (pNode == nullptr)
+            return nullptr;
+        if (pDefine->MoveParent() != 0) {
+            ReportNoElement(pNode, kFunction, "定義体要素移動に失敗しました。");
+            return nullptr;
+        }
+        if (pNode->GetElementName() != pDefine->GetNodeName()) {
+            ReportNoElement(pNode, kFunction, "XML構造リストと定義体の階層構造に差異があります。");
+            return nullptr;
+        }
+        if (CLCGIRContainer* pSibling = pNode->GetNextSibling())
+            return moveToSibling(pSibling);
+    }
+}

@@ -112,6 +112,11 @@ void CLCCsvConvDataCbC::SetFaultHookForTest(FaultHook fnHook)
     TestFaultHook() = std::move(fnHook);
 }
 
+void CLCCsvConvDataCbC::RaiseFaultForTest(const char* szFunction)
+{
+    RaiseTestFault(szFunction);
+}
+
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ResultCbC()
 {
     // Outside every guarded region: a failed allocation here leaves the operation.

@@ -82,10 +82,15 @@ public:
     // function removes it.
     using FaultHook = std::function<void(const char* szFunction)>;
     static void SetFaultHookForTest(FaultHook fnHook);
+    // Runs the hook, when one is set, with the function text.
+    static void RaiseFaultForTest(const char* szFunction);
 
 private:
     CLCCsvConvResultCbC* ResultCbC();
     CLCCsvConvResultGIR* ResultGIR();
+    // Copies the collector's per-file detail texts into the GIR result; lists
+    // of unequal length are logged and thrown.
+    void SetErrorDetailInfoGIR();
 
     std::unique_ptr<CLCCsvConvResultCbC> m_pResultCbC;
     std::unique_ptr<CLCCsvConvResultGIR> m_pResultGIR;

@@ -1,48 +1,121 @@
-// The three GIR folder operations. Until the GIR controller is in place they
-// answer E_FAIL with the fatal row under "その他".
+// The three GIR folder operations: a CLCGIRControl per call in mode 4, the
+// errors handed over as one detail text per CSV file.
 #include "api/CLCCsvConvDataCbC.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
-#include "foundation/CLCValidResult.h"
+#include "foundation/CLCDebugDump.h"
+#include "gir/CLCGIRControl.h"
 
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
-CLCCsvConvResultGIR* NotBuilt(CLCCsvConvResultGIR* pResult)
+constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
+
+// One GIR operation: mode 4, the controller on the stack, its steps and
+// result values (fnRun), Terminate. An exception ends the run without
+// Terminate and turns into E_FAIL with the log entry.
+template <typename FnRun>
+CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, const char* szFunction, FnRun fnRun)
 {
     CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_GIR);
-    pResult->put_Result("E_FAIL");
-    pResult->clearDetailErrorInfo();
-    pResult->addFileName(CLCValidResultGIR::kOtherFile);
-    pResult->addDetailErrorInfo("00000000-00000-HE60000E");
+    try {
+        CLCGIRControl control;
+        CLCCsvConvDataCbC::RaiseFaultForTest(szFunction);
+        fnRun(control, *pResult);
+        control.Terminate();
+    } catch (...) {
+        CLC_LOG(szFunction, kUnexpected);
+        pResult->put_Result("E_FAIL");
+    }
     return pResult;
 }
 } // namespace
 
 CLCCsvConvResultGIR* CLCCsvConvDataCbC::ResultGIR()
 {
+    // Outside every guarded region: a failed allocation here leaves the operation.
     if (!m_pResultGIR)
         m_pResultGIR = std::make_unique<CLCCsvConvResultGIR>();
     return m_pResultGIR.get();
 }
 
-CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRCsvCheck(const char*, const char*)
+void CLCCsvConvDataCbC::SetErrorDetailInfoGIR()
 {
-    CLCCsvConvResultGIR* pResult = NotBuilt(ResultGIR());
-    pResult->put_GIRData("");
-    return pResult;
+    CLCGIRControl control;   // reaches the same collector; its end does not end the run
+    control.MakeDatilErrorInfoGIR();
+    const std::vector<std::string> vecFiles = control.getFileListGIR();
+    const std::vector<std::string> vecDetails = control.getDetailErrorInfoListGIR();
+    CLCCsvConvResultGIR* pResult = ResultGIR();
+    pResult->clearDetailErrorInfo();
+    if (vecFiles.size() != vecDetails.size()) {
+        CLC_LOG("SetErrorDetailInfoGIR", "ファイル名数と詳細エラー情報数が不一致。");
+        throw std::runtime_error("file and detail lists differ in length");
+    }
+    for (size_t i = 0; i < vecFiles.size(); ++i) {
+        pResult->addFileName(vecFiles[i]);
+        pResult->addDetailErrorInfo(vecDetails[i]);
+    }
 }
 
-CLCCsvConvResultGIR* CLCCsvConvDataCbC::CsvConvGIRData(const char*, const char*)
+CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRCsvCheck(const char* szCsvFolderPath, const char* hojinNo)
 {
-    CLCCsvConvResultGIR* pResult = NotBuilt(ResultGIR());
-    pResult->put_GIRData("");
-    return pResult;
+    return RunGIROperation(ResultGIR(), "GIRCsvCheck", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+        const bool bOk = control.Initiarize() && control.InitForGIRCsvCheck(szCsvFolderPath, hojinNo)
+                         && control.GIRCsvFileStructCheck(szCsvFolderPath)
+                         && control.GIRCsvDataStructCheck(szCsvFolderPath) && control.ConvertGIRStructure()
+                         && control.GIRValidXmlOccurs() && control.GIRValidExclusive()
+                         && control.GIRValidSingleItem() && control.GIRValidCorrelation()
+                         && control.GIRCsvFileIntegrityCheck();
+        if (bOk) {
+            result.put_Result("S_OK");
+            result.clearDetailErrorInfo();
+        } else {
+            result.put_Result("E_FAIL");
+            SetErrorDetailInfoGIR();
+        }
+        result.put_GIRData("");
+    });
 }
 
-CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRFolderCheck(const char*)
+CLCCsvConvResultGIR* CLCCsvConvDataCbC::CsvConvGIRData(const char* szCsvFolderPath, const char* outputPathName)
 {
-    CLCCsvConvResultGIR* pResult = NotBuilt(ResultGIR());
-    pResult->put_FileName("");
-    return pResult;
+    return RunGIROperation(ResultGIR(), "CsvConvGIRData", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+        std::string strXml;
+        const bool bOk = control.Initiarize() && control.InitForCsvConvGIRData(szCsvFolderPath, outputPathName)
+                         && control.GIRCsvFileStructCheck(szCsvFolderPath)
+                         && control.GIRCsvDataStructCheck(szCsvFolderPath) && control.ConvertGIRStructure()
+                         && control.GIRValidXmlOccurs() && control.GIRValidExclusive()
+                         && control.GenarateXML(strXml);
+        if (bOk) {
+            result.put_Result("S_OK");
+            // S_OK never comes with the error details of an earlier call.
+            result.clearDetailErrorInfo();
+            result.put_GIRData(std::move(strXml));
+            return;
+        }
+        result.put_Result("E_FAIL");
+        SetErrorDetailInfoGIR();
+        result.put_GIRData("");
+    });
+}
+
+CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRFolderCheck(const char* szCsvFolderPath)
+{
+    return RunGIROperation(ResultGIR(), "GIRFolderCheck", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+        std::string strNames;
+        const bool bOk = control.Initiarize() && control.InitForGIRFolderCheck(szCsvFolderPath)
+                         && control.GIRCsvFileStructCheck(szCsvFolderPath) && control.CheckTotalFileSize()
+                         && control.GetFileName(szCsvFolderPath, strNames);
+        if (bOk) {
+            result.put_Result("S_OK");
+            result.clearDetailErrorInfo();
+            result.put_FileName(std::move(strNames));
+            return;
+        }
+        result.put_Result("E_FAIL");
+        SetErrorDetailInfoGIR();
+        result.put_FileName("");
+    });
 }

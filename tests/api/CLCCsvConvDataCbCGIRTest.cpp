@@ -1,0 +1,263 @@
+#include "api/CLCCsvConvDataCbC.h"
+#include "api/CLCCsvConvResultGIR.h"
+
+#include "api/ApiTestSupport.h"
+#include "gir/GIRFolderBuilder.h"
+#include "gir/GIRTreeBuilder.h"
+#include "support/OecdSchema.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using girtest::CGIRFolderBuilder;
+using girtest::SGIRFolder;
+
+// "file=text" per entry of the GIR result's two lists, joined by "\n".
+std::string Details(const CLCCsvConvResultGIR& result)
+{
+    const std::vector<std::string> vecFiles = result.GetErrFileName();
+    const std::vector<std::string> vecTexts = result.GetDetailErrInfo();
+    EXPECT_EQ(vecFiles.size(), vecTexts.size());
+    EXPECT_EQ(result.get_ErrInfoCount(), static_cast<long>(vecFiles.size()));
+    std::string strText;
+    for (size_t i = 0; i < vecFiles.size() && i < vecTexts.size(); ++i)
+        strText += (i == 0 ? "" : "\n") + vecFiles[i] + "=" + vecTexts[i];
+    return strText;
+}
+
+// "" when valid against the GIR schema; the skip message when it is missing.
+std::string SchemaErrors(const std::string& strXml, bool& bSkipped)
+{
+    const std::string strSchema = oecdxsd::SchemaPath("gir_v1.0", "GLOBEXML_v1.0.xsd");
+    const std::string strMissing = oecdxsd::MissingSchemaMessage(strSchema);
+    bSkipped = !strMissing.empty();
+    if (bSkipped)
+        return strMissing;
+    std::string strErrors;
+    oecdxsd::ValidateXml(strSchema, strXml, strErrors);
+    return strErrors;
+}
+
+std::string NormalisedTimestamp(std::string strXml)
+{
+    static const std::regex kStamp("<globe:Timestamp>[^<]*</globe:Timestamp>");
+    return std::regex_replace(strXml, kStamp, "<globe:Timestamp>T</globe:Timestamp>");
+}
+
+// The rows of the hand-built tree's clean folder, as a folder on disk.
+SGIRFolder AsFolder(const std::vector<SGIRRow>& vecRows)
+{
+    SGIRFolder folder;
+    std::map<std::string, size_t> mapBody;
+    for (const SGIRRow& row : vecRows) {
+        girtest::SRow csvRow(row.strLevel, row.strName, row.strValue, row.strAttr1, row.strAttr2, row.strAttr3);
+        if (row.strFile == "01_MessageSpec.csv") {
+            folder.messageSpec.push_back(csvRow);
+            continue;
+        }
+        auto it = mapBody.find(row.strFile);
+        if (it == mapBody.end()) {
+            it = mapBody.emplace(row.strFile, folder.vecBodies.size()).first;
+            folder.vecBodies.push_back({row.strFile, {}});
+        }
+        folder.vecBodies[it->second].second.push_back(csvRow);
+    }
+    return folder;
+}
+
+class GIROperations : public apitest::ApiTest {
+protected:
+    std::string Folder(const SGIRFolder& folder, const std::string& strName = "gir")
+    {
+        CGIRFolderBuilder builder(m_folder, strName);
+        builder.Write(folder);
+        return builder.Path();
+    }
+
+    CLCCsvConvDataCbC m_api;
+};
+
+constexpr const char* kMinimalXml =
+    "<globe:GLOBE_OECD version=\"1.0\" xmlns:globe=\"urn:oecd:ties:globe:v2\" "
+    "xmlns:stf=\"urn:oecd:ties:globestf:v5\" xmlns:iso=\"urn:oecd:ties:isoglobetypes:v1\">";
+
+// The intake's minimal folder with a DocRefId that starts with its MessageRefId,
+// so every rule passes.
+SGIRFolder CleanMinimalFolder()
+{
+    SGIRFolder folder = girtest::MinimalFolder();
+    for (girtest::SRow& row : folder.vecBodies[0].second) {
+        if (row.strName == "DocRefId")
+            row.strValue = "JP202440100012345670010001";
+    }
+    return folder;
+}
+
+// The clean, fully populated folder of the rule tests, built while its
+// definitions are loaded.
+SGIRFolder CleanFullFolder(const girtree::SCleanFolder& clean)
+{
+    girtree::StartRun();
+    SGIRFolder folder = AsFolder(girtree::CleanFolderRows(clean));
+    girtree::EndRun();
+    return folder;
+}
+
+TEST_F(GIROperations, MinimalFolderChecksConvertsAndLists)
+{
+    const std::string strFolder = Folder(CleanMinimalFolder());
+
+    CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(strFolder.c_str(), "4010001234567");
+    EXPECT_EQ(pCheck->get_Result(), "S_OK");
+    EXPECT_EQ(Details(*pCheck), "");
+
+    CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData((" " + strFolder + " ").c_str(), "");
+    EXPECT_EQ(pConv, pCheck);   // one GIR result, refilled
+    ASSERT_EQ(pConv->get_Result(), "S_OK") << Details(*pConv);
+    const std::string strXml = NormalisedTimestamp(pConv->get_GIRData());
+    EXPECT_EQ(strXml.rfind(kMinimalXml, 0), 0u) << strXml.substr(0, 300);
+    for (const char* szPart : {"<globe:TransmittingCountry>JP</globe:TransmittingCountry>",
+                               "<globe:MessageType>GIR</globe:MessageType>",
+                               "<globe:Timestamp>T</globe:Timestamp>",
+                               "<globe:ResCountryCode>JP</globe:ResCountryCode>",
+                               "<stf:DocTypeIndic>OECD1</stf:DocTypeIndic>"})
+        EXPECT_NE(strXml.find(szPart), std::string::npos) << szPart;
+    bool bSkipped = false;
+    const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
+    if (!bSkipped)
+        EXPECT_EQ(strError, "");
+
+    CLCCsvConvResultGIR* pList = m_api.GIRFolderCheck(strFolder.c_str());
+    EXPECT_EQ(pList->get_Result(), "S_OK");
+    EXPECT_EQ(pList->get_FileName(), "\"01_MessageSpec.csv\",\"02_GLOBEBody/01_FilingInfo.csv\"");
+}
+
+TEST_F(GIROperations, FailuresArePairedPerFileInGroupOrder)
+{
+    SGIRFolder broken = CleanMinimalFolder();
+    broken.messageSpec.push_back({"6", "Unknown", "x"});
+    broken.vecBodies[0].second.push_back({"19", "NameMNE", "deep"});
+    const std::string strFolder = Folder(broken);
+    const std::string strMissing = Path("none");
+
+    struct SCase {
+        const char* szName;
+        std::function<CLCCsvConvResultGIR*()> fnCall;
+        std::string strDetails;
+    } const kCases[] = {
+        {"both arguments", [&] { return m_api.GIRCsvCheck(strMissing.c_str(), "123"); },
+         "その他=99999999-00001-HE60040E,99999999-00002-HE60007E"},
+        {"element rows per file", [&] { return m_api.GIRCsvCheck(strFolder.c_str(), ""); },
+         "01_MessageSpec.csv=00000005-00001-HE60046E\n01_FilingInfo.csv=00000016-00006-HE60047E"},
+        {"output folder missing",
+         [&] { return m_api.CsvConvGIRData(strFolder.c_str(), (strMissing + "/out.xml").c_str()); },
+         "その他=99999999-00002-HE60019E"},
+        {"folder check", [&] { return m_api.GIRFolderCheck(strMissing.c_str()); }, "その他=99999999-00001-HE60040E"},
+    };
+    for (const SCase& c : kCases) {
+        CLCCsvConvResultGIR* pResult = c.fnCall();
+        EXPECT_EQ(pResult->get_Result(), "E_FAIL") << c.szName;
+        EXPECT_EQ(Details(*pResult), c.strDetails) << c.szName;
+        EXPECT_EQ(pResult->get_GIRData(), "") << c.szName;
+    }
+
+    // A success after a failure leaves no details behind, on every road.
+    const std::string strGood = Folder(CleanMinimalFolder(), "good");
+    for (auto fnCall : {std::function<CLCCsvConvResultGIR*()>([&] { return m_api.GIRCsvCheck(strGood.c_str(), ""); }),
+                        std::function<CLCCsvConvResultGIR*()>([&] { return m_api.CsvConvGIRData(strGood.c_str(), ""); }),
+                        std::function<CLCCsvConvResultGIR*()>([&] { return m_api.GIRFolderCheck(strGood.c_str()); })}) {
+        m_api.GIRCsvCheck(strMissing.c_str(), "");
+        CLCCsvConvResultGIR* pResult = fnCall();
+        EXPECT_EQ(pResult->get_Result(), "S_OK");
+        EXPECT_EQ(pResult->get_ErrInfoCount(), 0);
+    }
+}
+
+TEST_F(GIROperations, OutputPathsAndFaults)
+{
+    const std::string strFolder = Folder(CleanMinimalFolder());
+    const std::string strOut = Path("out.xml");
+    CLCCsvConvResultGIR* pResult = m_api.CsvConvGIRData(strFolder.c_str(), strOut.c_str());
+    ASSERT_EQ(pResult->get_Result(), "S_OK");
+    EXPECT_EQ(ReadBytes(strOut), pResult->get_GIRData());
+
+    const size_t nBefore = std::distance(std::filesystem::directory_iterator(m_folder.Path()), {});
+    EXPECT_EQ(m_api.CsvConvGIRData(strFolder.c_str(), "   ")->get_Result(), "S_OK");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), nBefore);
+
+    std::filesystem::create_directory(Path("dir.xml"));
+    pResult = m_api.CsvConvGIRData(strFolder.c_str(), Path("dir.xml").c_str());
+    EXPECT_EQ(pResult->get_Result(), "E_FAIL");
+    EXPECT_EQ(Details(*pResult), "その他=00000000-00000-HE60020E");
+
+    CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("test fault"); });
+    for (auto* pfn : {+[](CLCCsvConvDataCbC& api, const char* sz) { return api.GIRCsvCheck(sz, ""); },
+                      +[](CLCCsvConvDataCbC& api, const char* sz) { return api.CsvConvGIRData(sz, ""); },
+                      +[](CLCCsvConvDataCbC& api, const char* sz) { return api.GIRFolderCheck(sz); }})
+        EXPECT_EQ(pfn(m_api, strFolder.c_str())->get_Result(), "E_FAIL");
+}
+
+TEST_F(GIROperations, ShippedExamplePassesAndValidates)
+{
+    const std::string strFolder = apitest::ExamplePath("gir");
+    CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(strFolder.c_str(), girtree::kHojinNo);
+    ASSERT_EQ(pCheck->get_Result(), "S_OK") << Details(*pCheck);
+    CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strFolder.c_str(), "");
+    ASSERT_EQ(pConv->get_Result(), "S_OK") << Details(*pConv);
+    bool bSkipped = false;
+    const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
+    if (bSkipped)
+        GTEST_SKIP() << strError;
+    EXPECT_EQ(strError, "");
+}
+
+// Random clean folders: each passes the check, converts and validates.
+TEST_F(GIROperations, RandomCleanFoldersConvertToValidDocuments)
+{
+    std::mt19937 random(20261209);
+    for (int n = 0; n < 12; ++n) {
+        girtree::SCleanFolder clean;
+        clean.nSummaries = 1 + static_cast<int>(random() % 3);
+        clean.nJurisdictions = 1 + static_cast<int>(random() % 3);
+        clean.nUtprs = 1 + static_cast<int>(random() % 2);
+        clean.bNewData = (random() % 2) == 0;
+        SGIRFolder folder = CleanFullFolder(clean);
+        // Free texts with the characters XML escapes. Every free text of the
+        // check definition is Latin only, so Japanese ones reach the
+        // conversion road alone, which runs no single-item rules.
+        std::vector<girtest::SRow*> vecNames;
+        for (auto& [strFile, rows] : folder.vecBodies) {
+            for (girtest::SRow& row : rows) {
+                if (row.strName == "Name" && random() % 2 == 0)
+                    vecNames.push_back(&row);
+            }
+        }
+        for (girtest::SRow* pRow : vecNames)
+            pRow->strValue = "A & B <Holdings> \"Ltd\" 'n'";
+        const std::string strFolder = Folder(folder, "clean" + std::to_string(n));
+        CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(strFolder.c_str(), girtree::kHojinNo);
+        ASSERT_EQ(pCheck->get_Result(), "S_OK") << n << "\n" << Details(*pCheck);
+
+        for (girtest::SRow* pRow : vecNames)
+            pRow->strValue = "桜ホールディングス株式会社 髙島屋①～ & <>";
+        const std::string strJapanese = Folder(folder, "japanese" + std::to_string(n));
+        CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strJapanese.c_str(), "");
+        ASSERT_EQ(pConv->get_Result(), "S_OK") << n << "\n" << Details(*pConv);
+        if (!vecNames.empty())
+            EXPECT_NE(pConv->get_GIRData().find("桜ホールディングス株式会社 髙島屋①～ &amp; &lt;&gt;"), std::string::npos);
+        bool bSkipped = false;
+        const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
+        if (bSkipped)
+            GTEST_SKIP() << strError;
+        EXPECT_EQ(strError, "") << n;
+    }
+}
+
+} // namespace

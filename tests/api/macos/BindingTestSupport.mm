@@ -55,6 +55,7 @@ void TestExample(const char *szExample, const char *szFrom, const char *szTo, co
         throw std::runtime_error(std::string(szFrom) + " is not in " + szExample);
     if (szFrom)
         strBytes.replace(nAt, std::strlen(szFrom), szTo);
+    std::filesystem::create_directories(std::filesystem::path(*Folder() / szName).parent_path());
     Folder()->Write(szName, strBytes);
 }
 

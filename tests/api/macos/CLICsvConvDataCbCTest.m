@@ -223,12 +223,8 @@ static void TwoCallsGiveTwoResults(void)
     [kept release];
 }
 
-// What stays true whatever the GIR controller answers: the copy equals the API's
-// result, the count matches both lists, properties outside the row stay nil.
-// When the controller lands, add here: the shipped GIR folder passes GIRCsvCheck:
-// with "0" and two empty lists; a folder with errors in two files gives "2" and
-// two pairs in the collector's order; CsvConvGIRData: hands back the GLOBE_OECD
-// text it writes; GIRFolderCheck: fills FileName with the quoted CSV names.
+// The copy equals the API's result, the count matches both lists, properties
+// outside the row stay nil.
 static void GIRRowsCopyTheApiResult(void)
 {
     const SCase kGIRCases[] = {
@@ -249,6 +245,50 @@ static void GIRRowsCopyTheApiResult(void)
         CHECK([r.DetailErrorInfoCount intValue] == (int)[r.DetailErrorInfoList count]
               && [r.ErrorFileName count] == [r.DetailErrorInfoList count]);
     }
+}
+
+static const char *const kGIRFiles[] = {
+    "01_MessageSpec.csv", "02_GLOBEBody/01_FilingInfo.csv", "02_GLOBEBody/02_GeneralSection.csv",
+    "02_GLOBEBody/03_Summary_1.csv", "02_GLOBEBody/03_Summary_2.csv", "02_GLOBEBody/04_JurisdictionSection_1.csv",
+    "02_GLOBEBody/04_JurisdictionSection_2.csv", "02_GLOBEBody/05_UTPRAttribution_1.csv"};
+
+// The shipped GIR folder under a Japanese folder name, and a copy whose header
+// and filing information are both wrong.
+static void GIRSelectorsOnTheShippedFolder(void)
+{
+    for (unsigned i = 0; i < sizeof(kGIRFiles) / sizeof(kGIRFiles[0]); ++i) {
+        char szExample[128], szCopy[128], szBroken[128];
+        snprintf(szExample, sizeof(szExample), "gir/%s", kGIRFiles[i]);
+        snprintf(szCopy, sizeof(szCopy), "申告/%s", kGIRFiles[i]);
+        snprintf(szBroken, sizeof(szBroken), "誤り/%s", kGIRFiles[i]);
+        TestExample(szExample, NULL, NULL, szCopy);
+        TestExample(szExample, i == 0 ? "GIR101" : i == 1 ? "GIR401" : NULL, i < 2 ? "GIR999" : NULL, szBroken);
+    }
+    CLICsvConvDataCbC *binding = [[[CLICsvConvDataCbC alloc] init] autorelease];
+    CLICsvConvResultCbC *r = [binding GIRCsvCheck:TestPath("申告") hojinNo:@"7000012050002"];
+    CHECK_TEXT(r.Result, "S_OK");
+    CHECK_TEXT(r.DetailErrorInfoCount, "0");
+    CHECK([r.DetailErrorInfoList count] == 0 && [r.ErrorFileName count] == 0);
+
+    r = [binding GIRCsvCheck:TestPath("誤り") hojinNo:@""];
+    CHECK_TEXT(r.Result, "E_FAIL");
+    CHECK_TEXT(r.DetailErrorInfoCount, "2");
+    NSArray *files = [NSArray arrayWithObjects:@"01_MessageSpec.csv", @"01_FilingInfo.csv", nil];
+    CHECK([r.ErrorFileName isEqual:files]);
+    CHECK([[r.DetailErrorInfoList objectAtIndex:0] isEqual:@"00000003-00002-HE60009E"]
+          && [[r.DetailErrorInfoList objectAtIndex:1] isEqual:@"00000004-00002-HE60009E"]);
+
+    r = [binding CsvConvGIRData:TestPath("申告") outputPathName:TestPath("gir.xml")];
+    CHECK_TEXT(r.Result, "S_OK");
+    CHECK([r.GIRData hasPrefix:@"<globe:GLOBE_OECD version=\"1.0\""]
+          && [r.GIRData isEqual:[NSString stringWithContentsOfFile:TestPath("gir.xml")]]);
+
+    r = [binding GIRFolderCheck:TestPath("申告")];
+    CHECK_TEXT(r.Result, "S_OK");
+    NSMutableString *names = [NSMutableString string];
+    for (unsigned i = 0; i < sizeof(kGIRFiles) / sizeof(kGIRFiles[0]); ++i)
+        [names appendFormat:@"%@\"%s\"", i == 0 ? @"" : @",", kGIRFiles[i]];
+    CHECK([r.FileName isEqual:names]);
 }
 
 // The declared mutable type holds a mutable copy, so a host's addObject: works.
@@ -277,6 +317,7 @@ int main(void)
         {"ObjectThatIsNoStringIsDropped", ObjectThatIsNoStringIsDropped},
         {"TwoCallsGiveTwoResults", TwoCallsGiveTwoResults},
         {"GIRRowsCopyTheApiResult", GIRRowsCopyTheApiResult},
+        {"GIRSelectorsOnTheShippedFolder", GIRSelectorsOnTheShippedFolder},
         {"ResultHoldsMutableCopies", ResultHoldsMutableCopies},
         {"VersionSymbols", VersionSymbols}};
     for (unsigned i = 0; i < sizeof(kTests) / sizeof(kTests[0]); ++i) {

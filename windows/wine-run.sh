@@ -23,5 +23,9 @@ if [ ! -f "$WINEPREFIX/.tesvant-ready" ]; then
 fi
 # One server for a run of programs: starting it for each would cost seconds.
 # It ends by itself a minute after the last program (or by "wineserver -k").
-"$server" -p60 2> /dev/null || true
+# A new server's own services are started here, apart from our output, which
+# they would otherwise hold open (and a caller wait on) for the server's life.
+if "$server" -p60 < /dev/null > /dev/null 2>&1; then
+  "$wine" cmd /c exit < /dev/null > /dev/null 2>&1 || true
+fi
 exec "$wine" "$@"

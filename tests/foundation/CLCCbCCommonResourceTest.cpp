@@ -62,6 +62,16 @@ TEST_F(DefinitionPath, ANonAsciiOverrideFolderWorks)
     EXPECT_EQ(CLCCbCCommon::LoadResoucePath(212, "DEFINITION"), strFolder + "/CbCElementDefine_AIA520.lst");
 }
 
+TEST_F(DefinitionPath, TextIsTheFileDecodedFromShiftJis)
+{
+    WriteBytes(m_folder / "CbCValidateDefine.xml", "<a b=\"\x87\x40\"/>");   // ①
+    WriteBytes(m_folder / "CbCDataConvDefine.xml", "<a b=\"\x85\x40\"/>");   // no CP932 character
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(203), "<a b=\"\xE2\x91\xA0\"/>");
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(204), "");
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(205), "");   // missing
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(207), "");
+}
+
 TEST(DefinitionPathDefault, FindsOnlyExistingFilesOfTheTable)
 {
     CEnvVar overrideDir("TESVANT_DEFINITION_DIR");

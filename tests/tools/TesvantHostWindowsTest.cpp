@@ -75,6 +75,8 @@ protected:
         Broken("cbc_report_v1.csv", "JP2024-4010001234567-001-0003", "JP2024-4010001234567-001-0002",
                "broken_v1_docref.csv");
         Broken("cbc_report_v2.csv", "2024-03-31", "2023-03-31", "broken_v2_period.csv");
+        // A name outside the ANSI code page of the Windows side.
+        Write("報告①髙.csv", ReadBytes(apitest::ExamplePath("cbc_report_v2.csv")));
         Write("amp.csv", "\x8E\x52\x93\x63,a&b<c>\"'\r\n");   // 山田,a&b<c>"'
         Write("not_sjis.csv", "a,\x85\x40\r\n");
         Write("empty.csv", "");
@@ -153,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(EndToEnd, TesvantHostWindows, ::testing::Values(
     SDiffCase{"v2Conversion", {"CsvConvCbCReportData2", "@cbc_report_v2.csv", "=cbc_v2.xml"}},
     SDiffCase{"v2ConversionNoFile", {"CsvConvCbCReportData2", "@cbc_report_v2.csv", ""}},
     SDiffCase{"v2CheckWrongFile", {"CbCReportCsvCheck2", "@appendix_aia120.csv"}},
+    SDiffCase{"v2NonAsciiPaths", {"CsvConvCbCReportData2", "@報告①髙.csv", "=出力①.xml"}},
     // GIR appendix table AIA540
     SDiffCase{"girAppendixCheck", {"GIRAppendixTableCsvCheck", "@appendix_aia540.csv", "1", ""}},
     SDiffCase{"girAppendixCheckFlag", {"GIRAppendixTableCsvCheck", "@appendix_aia540.csv", "2", ""}},

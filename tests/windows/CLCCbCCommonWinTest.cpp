@@ -4,6 +4,7 @@
 #include "WinTestSupport.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
+#include "support/DefinitionFiles.h"
 #include <windows.h>
 #include <regex>
 
@@ -48,22 +49,9 @@ WIN_TEST(NowFormatsThePicturesOfTheSystem)
     CHECK_EQ(CLCCbCCommon::Now("", ""), "");
 }
 
-struct SDefinition {
-    unsigned short usId;
-    const char* szFile;
-};
-const SDefinition kDefinitions[] = {
-    {203, "CbCValidateDefine.xml"},        {204, "CbCDataConvDefine.xml"},
-    {205, "CbCValidateDefine2.xml"},       {206, "CbCDataConvDefine2.xml"},
-    {208, "CbCDataConvDefine3.xml"},       {209, "CbCValidateDefine3.xml"},
-    {210, "CbCDataConvDefine_AIA520.xml"}, {211, "CbCValidateDefine_AIA520.xml"},
-    {212, "CbCElementDefine_AIA520.lst"},  {213, "CbCDataConvDefine_AIA540.xml"},
-    {214, "CbCValidateDefine_AIA540.xml"},
-};
-
 WIN_TEST(DefinitionsComeFromTheResourcesAsStored)
 {
-    for (const SDefinition& c : kDefinitions) {
+    for (const deftest::SDefinitionFile& c : deftest::kDefinitionFiles) {
         const std::string strStored = wintest::SourceDefinition(c.szFile);
         CHECK(!strStored.empty());
         CHECK(CLCCbCCommon::LoadResoucePath(c.usId, "DEFINITION") == strStored);
@@ -71,7 +59,7 @@ WIN_TEST(DefinitionsComeFromTheResourcesAsStored)
         CHECK(CLCMacOSNative::SjisToUtf8(strStored, strUtf8));
         CHECK(CLCCbCCommon::LoadDefinitionText(c.usId) == strUtf8);
     }
-    for (unsigned short usId : {0, 202, 207, 215, 65535}) {
+    for (unsigned short usId : deftest::kUnservedIds) {
         CHECK_EQ(CLCCbCCommon::LoadResoucePath(usId, "DEFINITION"), "");
         CHECK_EQ(CLCCbCCommon::LoadDefinitionText(usId), "");
     }

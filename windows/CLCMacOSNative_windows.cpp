@@ -333,7 +333,6 @@ bool CLCPlatformSystem::ListFolder(const std::string& strFolder, std::vector<SFo
         CLC_LOG("CLCMacOSNative::getFilesUnderFolder", strLog.c_str());
         return false;
     }
-    bool bOk = true;
     do {
         const std::wstring wstrName = data.cFileName;
         if (wstrName == L"." || wstrName == L"..")
@@ -344,7 +343,7 @@ bool CLCPlatformSystem::ListFolder(const std::string& strFolder, std::vector<SFo
         entry.bHidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         vecEntries.push_back(std::move(entry));
     } while (FindNextFileW(hFind, &data));
-    bOk = GetLastError() == ERROR_NO_MORE_FILES;
+    const bool bComplete = GetLastError() == ERROR_NO_MORE_FILES;
     FindClose(hFind);
-    return bOk;
+    return bComplete;
 }

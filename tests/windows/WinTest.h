@@ -32,13 +32,6 @@ std::string Show(const T& value)
     out << value;
     return out.str();
 }
-inline std::string Show(const std::vector<std::string>& vec)
-{
-    std::string str = "{";
-    for (const std::string& s : vec)
-        str += (str.size() > 1 ? ", " : "") + Show(s);
-    return str + "}";
-}
 
 template <typename A, typename B>
 void CheckEqual(const A& a, const B& b, const char* szA, const char* szB, const char* szFile, int nLine)

@@ -4,6 +4,7 @@
 #include "cbc/CLCCbCDataManager.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
+#include "foundation/platform/CLCPlatformTraits.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLUni.hpp>
@@ -299,7 +300,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::GetFolderPath(const char* szInitialFolde
         const bool bOk = manager.GetFolderPath(szInitialFolder, strFolder)
                          && (strFolder.empty() || manager.GetFileName(strFolder.c_str(), strFileName));
         if (bOk) {
-            result.putResult(strFolder.empty() ? "S_FALSE" : "S_OK");
+            result.putResult(strFolder.empty() ? CLCPlatformTraits::kCancelledFolderResult : "S_OK");
             result.putDetailErrorInfo("");
             result.put_FolderPath(std::move(strFolder));
             result.put_FileName(std::move(strFileName));

@@ -67,8 +67,8 @@ public:
     CLCCsvConvResultGIR* GIRFolderCheck(const char* szCsvFolderPath);
 
     // File utilities (mode 6).
-    // Result "S_FALSE" with empty FolderPath and FileName when no folder was
-    // chosen; FileName: the chosen folder's own files joined by "/".
+    // Result "S_FALSE" ("S_OK" in the Windows build) with empty FolderPath and
+    // FileName when no folder was chosen; FileName: the chosen folder's own files joined by "/".
     CLCCsvConvResultCbC* GetFolderPath(const char* szInitialFolder);
     // CsvData: the decoded, entity-escaped text; CsvDataSize: its byte length.
     CLCCsvConvResultCbC* ReadCSVFile(const char* szCsvPath);

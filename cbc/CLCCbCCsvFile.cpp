@@ -59,7 +59,7 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     strUtf8.clear();
     if (szPath == nullptr)
         return CsvText::Unreadable;
-    std::ifstream in(std::filesystem::path(szPath), std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(szPath), std::ios::binary);
     if (!in)
         return CsvText::Unreadable;
     std::string strBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

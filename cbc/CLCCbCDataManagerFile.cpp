@@ -7,6 +7,7 @@
 #include "foundation/platform/CLCMacOSNative.h"
 #include "foundation/xml/CLCXSax.h"
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -38,7 +39,7 @@ void ReportAlone(CLCCbCMessage_t msg)
 // in another encoding must reach the byte check rather than fail to decode.
 bool ReadBytes(const std::string& strPath, std::string& strBytes)
 {
-    std::ifstream file(strPath, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(strPath), std::ios::binary);
     if (!file)
         return false;
     strBytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

@@ -105,19 +105,9 @@ bool CLCCbCDefinition::BuildAppendix(const char* szFunction, const char* szRepor
             RecordUnexpected(szFunction);
             return false;
         }
-        const std::string strPath = CLCCbCCommon::LoadResoucePath(usDefinitionId, "DEFINITION");
-        if (strPath.empty()) {
-            RecordUnexpected(szFunction);
-            return false;
-        }
-        if (bGIR && CLCCbCCommon::ReadCsvFileData(strPath.c_str()).empty()) {
-            RecordUnexpected(szFunction);
-            return false;
-        }
-
         CLCXDom dom;
-        if (!dom.Initialize() || !dom.Parse(strPath.c_str()))
-            return false;   // the parser recorded the cause
+        if (!ParseDefinition(szFunction, usDefinitionId, dom))
+            return false;   // the cause is recorded
         if (!MoveToRoot(dom) || dom.MoveFirstChild() != 0) {
             RecordUnexpected(szFunction);
             return false;

@@ -51,15 +51,9 @@ bool CLCCbCDefinition::CreateDefinition2(const char* szRootName, unsigned short 
             RecordUnexpected(kFunction);
             return false;
         }
-        const std::string strPath = CLCCbCCommon::LoadResoucePath(usDefinitionId, "DEFINITION");
-        if (strPath.empty()) {
-            RecordUnexpected(kFunction);
-            return false;
-        }
-
         CLCXDom dom;
-        if (!dom.Initialize() || !dom.Parse(strPath.c_str()))
-            return false;   // the parser recorded the cause
+        if (!ParseDefinition(kFunction, usDefinitionId, dom))
+            return false;   // the cause is recorded
         if (!MoveToRoot(dom)) {
             RecordUnexpected(kFunction);
             return false;

@@ -1,8 +1,10 @@
 #pragma once
 // Helpers shared by the two halves of CLCCbCDefinition (appendix tables and
 // CbC report); not part of any interface.
+#include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDom.h"
 
 #include <climits>
 #include <string>
@@ -16,6 +18,18 @@ inline void RecordUnexpected(const char* szFunction, const char* szMessage = kUn
 {
     CLC_LOG(szFunction, szMessage);
     CLCValidResult::instance()->SetFatalError();
+}
+
+// Reads definition usId into dom, decoded once as Shift_JIS whether the build
+// keeps it as a file or a resource. False with the cause recorded.
+inline bool ParseDefinition(const char* szFunction, unsigned short usId, CLCXDom& dom)
+{
+    const std::string strText = CLCCbCCommon::LoadDefinitionText(usId);
+    if (strText.empty()) {
+        RecordUnexpected(szFunction);
+        return false;
+    }
+    return dom.Initialize() && dom.Parse(strText.c_str(), std::to_string(usId).c_str(), "UTF-8");
 }
 
 // A writer that cannot go on: the fatal row, the ok flag cleared, no text.

@@ -35,8 +35,8 @@ public:
     static void NowParts(const char* datePicture, const char* timePicture,
                          std::string& strDate, std::string& strTime);
 
-    // Strings. StringTrim removes Unicode white space and line breaks (U+3000,
-    // U+0085 included) from both ends; "" for null. stringSplit splits at every
+    // Strings. StringTrim removes the build's white space and line breaks
+    // (CLCPlatformTraits::kTrimSet, U+3000 included) from both ends; "" for null. stringSplit splits at every
     // byte of strDelimiters. ConvEntityRefs appends the XML-escaped bytes to
     // strOut without clearing it. isNumber: ASCII digits only, true for "".
     static std::string StringTrim(const char* szText);
@@ -65,8 +65,12 @@ public:
     // The code of a message ("" when the value is not in the catalogue).
     static std::string ConvEnID2Code(CLCCbCMessage_t msg);
 
-    // Definition files by identifier: a readable path, or "".
+    // Definition files by identifier: a readable path, or "" (in the Windows
+    // build the definition's own bytes, taken from the program's resources).
     static std::string LoadResoucePath(unsigned short usId, const char* szType);
+    // The definition's text decoded from Shift_JIS to UTF-8, wherever the build
+    // keeps it; "" when it is not served, missing or not Shift_JIS.
+    static std::string LoadDefinitionText(unsigned short usId);
 
     // File wrappers over the platform layer; they log nothing. Writes replace
     // the file whole or not at all: false on any failure, the old file unchanged.

@@ -1,5 +1,6 @@
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/platform/CLCPlatformTraits.h"
 #include <cstdint>
 
 namespace {
@@ -32,5 +33,20 @@ std::string CLCCbCCommon::LoadResoucePath(unsigned short usId, const char* /*szT
     const unsigned uOffset = static_cast<unsigned>(usId) - kFirstDefinitionId;   // wraps below 203
     if (uOffset >= kDefinitionCount || (kServedOffsets & (1u << uOffset)) == 0)
         return "";
+    if (CLCPlatformTraits::kDefinitionsAsResources)
+        return CLCMacOSNative::getDefinitionResource(usId);
     return CLCMacOSNative::getBundlePathName(kDefinitionFiles[uOffset]);
+}
+
+std::string CLCCbCCommon::LoadDefinitionText(unsigned short usId)
+{
+    const std::string strFound = LoadResoucePath(usId, "DEFINITION");
+    if (strFound.empty())
+        return "";
+    if (!CLCPlatformTraits::kDefinitionsAsResources)
+        return ReadCsvFileData(strFound.c_str());
+    std::string strUtf8;
+    if (!CLCMacOSNative::SjisToUtf8(strFound, strUtf8))
+        return "";
+    return strUtf8;
 }

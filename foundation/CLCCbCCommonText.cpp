@@ -1,26 +1,13 @@
 // Date, string and escaping helpers of CLCCbCCommon.
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/platform/CLCPlatformTraits.h"
 #include <string_view>
 
 namespace {
 
-// White space and line breaks trimmed by StringTrim, as UTF-8: every Unicode
-// separator (general category Z, U+3000 included), tab, U+000A to U+000D and
-// U+0085.
-constexpr std::string_view kTrimSet[] = {
-    "\x09", "\x0A", "\x0B", "\x0C", "\x0D", "\x20",
-    "\xC2\x85",                                     // U+0085
-    "\xC2\xA0",                                     // U+00A0
-    "\xE1\x9A\x80",                                 // U+1680
-    "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84",
-    "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89",
-    "\xE2\x80\x8A",                                 // U+2000 to U+200A
-    "\xE2\x80\xA8", "\xE2\x80\xA9",                 // U+2028, U+2029
-    "\xE2\x80\xAF",                                 // U+202F
-    "\xE2\x81\x9F",                                 // U+205F
-    "\xE3\x80\x80",                                 // U+3000
-};
+// The build's trim set: whole UTF-8 sequences (Unicode spaces, or the Windows set).
+constexpr const auto& kTrimSet = CLCPlatformTraits::kTrimSet;
 
 // The bytes that begin, and that end, some entry of the set: any other byte at
 // an end settles at once that there is nothing to trim there.

@@ -2,7 +2,9 @@
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -30,7 +32,7 @@ void CLCDebugDump::InitDebugDump()
         // The date of the latest call names the file, so a long-running host
         // moves to the new day's file at its next call.
         const std::string strName = CLCCbCCommon::Now("'_OVK_TESVANT_'yyyyMMdd'.log'", nullptr);
-        state.strOutputPath = CLCMacOSNative::appendFilePath(CLCMacOSNative::homeDirectory(), strName.c_str());
+        state.strOutputPath = CLCMacOSNative::appendFilePath(LogFolder().c_str(), strName.c_str());
     } catch (...) {
     }
 }
@@ -49,13 +51,34 @@ void CLCDebugDump::OutputLog(const char* szSourceFile, int nLine, const char* sz
         strEntry.append("[File:").append(szSourceFile).append(" Line:").append(std::to_string(nLine)).append("]\n");
         strEntry += "\n";
 
-        std::ofstream out(state.strOutputPath, std::ios::binary | std::ios::app);
+        std::ofstream out(std::filesystem::u8path(state.strOutputPath), std::ios::binary | std::ios::app);
         if (!out)
             return;
         out << strEntry;
         out.flush();
     } catch (...) {
     }
+}
+
+std::string CLCDebugDump::LogFolder()
+{
+    if (CLCPlatformTraits::kLogInTemporaryFolder)
+        return CLCMacOSNative::temporaryDirectory();
+    return CLCMacOSNative::homeDirectory();
+}
+
+bool CLCDebugDump::IsDumpOn(DumpStage stage)
+{
+    if (!CLCPlatformTraits::kDumpsSwitchedApart)
+        return IsOutput();
+    return std::getenv(CLCPlatformTraits::kDumpSwitches[static_cast<int>(stage)]) != nullptr;
+}
+
+std::string CLCDebugDump::DumpLabel(DumpStage stage)
+{
+    static constexpr const char* kStageNames[] = {"ConvertHierarchy", "MappingConvDefine", "CreateAutoItem"};
+    static_assert(std::size(kStageNames) == std::size(CLCPlatformTraits::kDumpSwitches), "one name per switch");
+    return std::string(CLCPlatformTraits::kDumpLabelPrefix) + kStageNames[static_cast<int>(stage)];
 }
 
 bool CLCDebugDump::IsOutput()

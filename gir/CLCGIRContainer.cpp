@@ -345,10 +345,10 @@ void CLCGIRContainer::OutputDebugLog(const std::string& strTitle, const std::str
         std::string strDate;
         std::string strTime;
         CLCCbCCommon::NowParts("yyyyMMdd", "HH:mm:ss", strDate, strTime);
-        const char* szHome = CLCCbCCommon::getHomeDirectory();
-        if (szHome == nullptr || *szHome == '\0')
+        const std::string strFolder = CLCDebugDump::LogFolder();
+        if (strFolder.empty())
             return;
-        std::filesystem::path path = std::filesystem::u8path(szHome) /
+        std::filesystem::path path = std::filesystem::u8path(strFolder) /
                                      std::filesystem::u8path("_OVK_GIRCONTAINER_" + strDate + ".log");
         std::ofstream file(path, std::ios::binary | std::ios::app);
         if (!file)

@@ -6,8 +6,7 @@
 
 bool CLCGIRDefinitionText::Read(unsigned short usId, const char* szFunction, std::string& strText)
 {
-    const std::string strPath = CLCCbCCommon::LoadResoucePath(usId, "DEFINITION");
-    strText = CLCCbCCommon::ReadCsvFileData(strPath.c_str());
+    strText = CLCCbCCommon::LoadDefinitionText(usId);
     if (!strText.empty())
         return true;
     CLCValidResultGIR::instance()->SetFatalError();

@@ -1,6 +1,7 @@
 #include "foundation/platform/CLCMacOSNative.h"
 #include "foundation/CLCDebugDump.h"
-#include "foundation/platform/CLCLinuxFile.h"
+#include "foundation/platform/CLCPlatformSystem.h"
+#include "foundation/platform/CLCPlatformTraits.h"
 
 namespace {
 
@@ -8,7 +9,9 @@ constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx
 constexpr size_t kLineLength = 64;
 
 // RFC 4648 with padding, in lines of 64 characters joined by CR LF and no
-// break after the last line.
+// break after the last line; an empty input gives "".
+static_assert(!CLCPlatformTraits::kBase64FinalLineBreak && !CLCPlatformTraits::kBase64RefusesEmpty,
+              "this encoder leaves the last line open and takes an empty file");
 std::string Encode(const std::string& strData)
 {
     std::string strFlat;
@@ -47,7 +50,7 @@ bool CLCBase64Data::Base64Encode(const char* szPath, std::string& strOut)
 {
     try {
         std::string strData;
-        const bool bRead = CLCLinuxFile::ReadWholeFile(szPath, strData);
+        const bool bRead = CLCPlatformSystem::ReadWholeFile(szPath, strData);
         if (!bRead) {
             CLC_LOG("CLCBase64Data::Base64Encode", "Base64エンコードに失敗");
             return false;

@@ -6,8 +6,9 @@
 
 // The only platform-facing interface of the core. Paths and texts are UTF-8;
 // Shift_JIS is code page 932, strict. One body per platform
-// (CLCMacOSNative*_<system>.cpp). Failures are answered by results (false, -1,
-// ""); only the folder listing and chooser log, on unexpected errors.
+// (CLCMacOSNative*_linux.cpp, windows/CLCMacOSNative*_windows.cpp) beside the
+// portable parts (CLCMacOSNative*_common.cpp). Failures are answered by results
+// (false, -1, ""); only the folder listing and chooser log, on unexpected errors.
 class CLCMacOSNative {
 public:
     // A folder chooser: 1 chosen (strChosen set), 0 cancelled, -1 platform failure.
@@ -15,7 +16,14 @@ public:
 
     // $HOME, else the password database; the text lives as long as the process.
     static const char* homeDirectory();
+    // The folder for temporary files (the Windows debug log lies there).
+    static std::string temporaryDirectory();
+    // The definition file of that name, as a path; "" where the build keeps
+    // its definitions as resources.
     static std::string getBundlePathName(const char* szName);
+    // The bytes of the definition resource usId up to their first zero byte;
+    // "" where the build keeps its definitions as files, or when it is missing.
+    static std::string getDefinitionResource(unsigned short usId);
     static bool pathFileExists(const char* szPath);
     static bool pathDirectoryExists(const char* szPath);
     static bool pathDirectoryExistsNoEdit(const char* szPath);
@@ -43,7 +51,8 @@ public:
     static std::string appendFilePath(const char* szBase, const char* szName);
     static std::string stringByTrimming(std::string& strText);
     // Rows {name, "1" folder / "2" other}, sorted by the bytes of the name, no
-    // names starting with "."; false (rows emptied) when the folder cannot be read.
+    // names starting with "." (nor, in the Windows build, hidden entries);
+    // false (rows emptied) when the folder cannot be read.
     static bool getFilesUnderFolder(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows);
     // True when chosen (strChosen set) or cancelled (untouched); false, logged,
     // when the chooser fails.
@@ -68,8 +77,9 @@ struct CLCDate {
 };
 bool dateStringToDate(const std::string& strText, CLCDate& date);
 
-// Base64 of a whole file: RFC 4648, lines of 64 characters joined by CR LF.
-// False (logged, strOut untouched) when the file cannot be read.
+// Base64 of a whole file: RFC 4648, lines of 64 characters joined by CR LF
+// (CLCPlatformTraits: the Windows build also ends the last line and refuses an
+// empty file). False (logged, strOut untouched) when the file cannot be read.
 class CLCBase64Data {
 public:
     static bool Base64Encode(const char* szPath, std::string& strOut);

@@ -71,3 +71,8 @@ std::string CLCMacOSNative::getBundlePathName(const char* szName)
 #endif
     return "";
 }
+
+std::string CLCMacOSNative::getDefinitionResource(unsigned short /*usId*/)
+{
+    return "";   // the definitions are files here
+}

@@ -1,8 +1,6 @@
 // Files, folders and the user's environment on Linux (POSIX and glibc).
 #include "foundation/platform/CLCMacOSNative.h"
-#include "foundation/CLCDebugDump.h"
-#include "foundation/platform/CLCLinuxFile.h"
-#include <algorithm>
+#include "foundation/platform/CLCPlatformSystem.h"
 #include <atomic>
 #include <chrono>
 #include <cerrno>
@@ -22,8 +20,6 @@
 extern char** environ;
 
 namespace {
-
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 
 bool IsEmpty(const char* sz)
 {
@@ -93,11 +89,11 @@ int CreateTempBeside(const std::string& strTarget, std::string& strTemp)
     return -1;
 }
 
-// Replaces the file at szPath with exactly the given bytes, or leaves it as it
-// was: the bytes go to a temporary file in the same folder, reach the disk, and
-// only then take the target's name. An existing file keeps its permissions and
-// must be writable; a symbolic link is written through.
-bool WriteFileSafely(const char* szPath, const std::string& strBytes)
+} // namespace
+
+// An existing file keeps its permissions and must be writable; a symbolic link
+// is written through.
+bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes)
 {
     if (IsEmpty(szPath))
         return false;
@@ -145,6 +141,8 @@ bool WriteFileSafely(const char* szPath, const std::string& strBytes)
     }
     return true;
 }
+
+namespace {
 
 // ---- folder chooser ----
 
@@ -251,15 +249,9 @@ int ZenityChooser(const char* szInitialFolder, std::string& strChosen)
     }
 }
 
-CLCMacOSNative::FolderChooser& ChooserSlot()
-{
-    static CLCMacOSNative::FolderChooser fnChooser;
-    return fnChooser;
-}
-
 } // namespace
 
-bool CLCLinuxFile::ReadWholeFile(const char* szPath, std::string& strData)
+bool CLCPlatformSystem::ReadWholeFile(const char* szPath, std::string& strData)
 {
     if (IsEmpty(szPath))
         return false;
@@ -309,6 +301,12 @@ const char* CLCMacOSNative::homeDirectory()
     return setHomes.insert(strHome).first->c_str();
 }
 
+std::string CLCMacOSNative::temporaryDirectory()
+{
+    const char* szTmp = std::getenv("TMPDIR");
+    return IsEmpty(szTmp) ? "/tmp" : szTmp;
+}
+
 bool CLCMacOSNative::pathFileExists(const char* szPath)
 {
     struct stat st;
@@ -349,46 +347,6 @@ uint64_t CLCMacOSNative::getFileSizeULL(const char* szPath)
     return static_cast<uint64_t>(st.st_size);
 }
 
-std::string CLCMacOSNative::readFile(const char* szPath)
-{
-    std::string strData;
-    if (!CLCLinuxFile::ReadWholeFile(szPath, strData) || !IsValidUtf8(strData))
-        return std::string();
-    return strData;
-}
-
-std::string CLCMacOSNative::readFileSJIS(const char* szPath)
-{
-    std::string strData, strUtf8;
-    if (!CLCLinuxFile::ReadWholeFile(szPath, strData) || !SjisToUtf8(strData, strUtf8))
-        return std::string();
-    return strUtf8;
-}
-
-bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText)
-{
-    // The text ends at its first zero byte, as a C string would.
-    const std::string strBytes(strText.c_str());
-    if (!IsValidUtf8(strBytes))
-        return false;
-    return WriteFileSafely(szPath, strBytes);
-}
-
-bool CLCMacOSNative::writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8)
-{
-    if (szText == nullptr)
-        return false;
-    const std::string strText = szText;
-    if (bTextIsUtf8) {
-        std::string strSjis;
-        return Utf8ToSjis(strText, strSjis) && WriteFileSafely(szPath, strSjis);
-    }
-    // Validate by decoding but write the caller's bytes: a round trip would
-    // change the CP932 codes that have duplicates (NEC and IBM extensions).
-    std::string strUtf8;
-    return SjisToUtf8(strText, strUtf8) && WriteFileSafely(szPath, strText);
-}
-
 std::string CLCMacOSNative::appendFilePath(const char* szBase, const char* szName)
 {
     if (szBase == nullptr)
@@ -410,57 +368,26 @@ std::string CLCMacOSNative::appendFilePath(const char* szBase, const char* szNam
     return strBase + "/" + strName;
 }
 
-bool CLCMacOSNative::getFilesUnderFolder(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows)
+bool CLCPlatformSystem::ListFolder(const std::string& strFolder, std::vector<SFolderEntry>& vecEntries)
 {
-    vecRows.clear();
-    try {
-        std::unique_ptr<DIR, int (*)(DIR*)> pDir(::opendir(strFolder.c_str()), &::closedir);
-        if (!pDir)
-            return false;
-        std::vector<std::vector<std::string>> vecFound;
-        bool bOk = true;
-        for (;;) {
-            errno = 0;
-            struct dirent* pEntry = ::readdir(pDir.get());
-            if (pEntry == nullptr) {
-                bOk = errno == 0;
-                break;
-            }
-            const std::string strName = pEntry->d_name;
-            if (strName.empty() || strName[0] == '.')
-                continue;
-            const std::string strKind = IsFolder(appendFilePath(strFolder.c_str(), strName.c_str())) ? "1" : "2";
-            vecFound.push_back({strName, strKind});
-        }
-        if (!bOk)
-            return false;
-        // readdir's order is arbitrary; later results must not depend on it.
-        std::sort(vecFound.begin(), vecFound.end(),
-                  [](const auto& a, const auto& b) { return a[0] < b[0]; });
-        vecRows.swap(vecFound);
-        return true;
-    } catch (const std::exception&) {
-        CLC_LOG("CLCMacOSNative::getFilesUnderFolder", kUnexpectedError);
-        vecRows.clear();
+    std::unique_ptr<DIR, int (*)(DIR*)> pDir(::opendir(strFolder.c_str()), &::closedir);
+    if (!pDir)
         return false;
+    for (;;) {
+        errno = 0;
+        struct dirent* pEntry = ::readdir(pDir.get());
+        if (pEntry == nullptr)
+            return errno == 0;
+        SFolderEntry entry;
+        entry.strName = pEntry->d_name;
+        if (entry.strName == "." || entry.strName == "..")
+            continue;
+        entry.bFolder = IsFolder(CLCMacOSNative::appendFilePath(strFolder.c_str(), entry.strName.c_str()));
+        vecEntries.push_back(std::move(entry));
     }
 }
 
-void CLCMacOSNative::SetFolderChooser(FolderChooser fnChooser)
+int CLCPlatformSystem::ChooseFolder(const char* szInitialFolder, std::string& strChosen)
 {
-    ChooserSlot() = std::move(fnChooser);
-}
-
-bool CLCMacOSNative::getFolderPath(const char* szInitialFolder, std::string& strChosen)
-{
-    try {
-        const FolderChooser& fnChooser = ChooserSlot();
-        const int nResult = fnChooser ? fnChooser(szInitialFolder, strChosen)
-                                      : ZenityChooser(szInitialFolder, strChosen);
-        if (nResult >= 0)
-            return true;
-    } catch (const std::exception&) {
-    }
-    CLC_LOG("CLCMacOSNative::getFolderPath", kUnexpectedError);
-    return false;
+    return ZenityChooser(szInitialFolder, strChosen);
 }

@@ -1,4 +1,9 @@
 #pragma once
+#if defined(TESVANT_DOM_MSXML)
+// The Windows build: the GIR code's document is the MSXML one under this name.
+#include "windows/CLCXDomMsxml.h"
+class CLCXDomNsxml final : public CLCXDomMsxml {};
+#else
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,3 +64,4 @@ private:
     std::unique_ptr<_xmlDoc, SDocumentFree> m_pDocument;   // null before a successful parse
     _xmlNode* m_pCurrent = nullptr;                        // inside m_pDocument
 };
+#endif

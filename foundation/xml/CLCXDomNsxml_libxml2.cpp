@@ -1,6 +1,5 @@
 #include "foundation/xml/CLCXDomNsxml.h"
-#include "foundation/CLCDebugDump.h"
-#include "foundation/CLCValidResult.h"
+#include "foundation/xml/CLCXDomGuard.h"
 #include <climits>
 #include <cstring>
 #include <libxml/parser.h>
@@ -10,8 +9,11 @@
 #include <stdexcept>
 
 namespace {
-constexpr const char* kUnexpected = "想定外エラー発生";
-constexpr const char* kReadFailed = "XTXデータの読み込み失敗";
+using CLCXDomGuard::Guarded;
+using CLCXDomGuard::kReadFailed;
+using CLCXDomGuard::kUnexpected;
+using CLCXDomGuard::RecordFatal;
+
 constexpr const char* kCreateFailed = "NSXMLインスタンスの作成に失敗しました。";
 
 // The text reaches us as UTF-8 whatever its declaration says (the GIR
@@ -146,28 +148,6 @@ std::string AttributeValue(const xmlNode* pElement, const char* szName)
     return pAttribute != nullptr ? AttributeValue(pAttribute) : std::string();
 }
 
-// Runs one cursor operation; whatever fails inside is logged under the
-// operation's name and handed on as std::runtime_error.
-template <class TFunction>
-auto Guarded(const char* szFunction, TFunction&& fnBody) -> decltype(fnBody())
-{
-    try {
-        return fnBody();
-    } catch (...) {
-        CLC_LOG(szFunction, kUnexpected);
-        throw std::runtime_error(std::string(szFunction) + ": " + kUnexpected);
-    }
-}
-
-void RecordFatal(const char* szFunction, const char* szMessage)
-{
-    try {
-        CLCValidResult::instance()->SetFatalError();
-    } catch (...) {
-        // Nothing left to record with; the caller still answers false.
-    }
-    CLC_LOG(szFunction, szMessage);
-}
 } // namespace
 
 void CLCXDomNsxml::SDocumentFree::operator()(_xmlDoc* pDocument) const

@@ -1,5 +1,6 @@
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/FoundationTestFolder.h"
+#include "support/DefinitionFiles.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -9,14 +10,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::pair<unsigned short, std::string>> kServed = {
-    {203, "CbCValidateDefine.xml"},        {204, "CbCDataConvDefine.xml"},
-    {205, "CbCValidateDefine2.xml"},       {206, "CbCDataConvDefine2.xml"},
-    {208, "CbCDataConvDefine3.xml"},       {209, "CbCValidateDefine3.xml"},
-    {210, "CbCDataConvDefine_AIA520.xml"}, {211, "CbCValidateDefine_AIA520.xml"},
-    {212, "CbCElementDefine_AIA520.lst"},  {213, "CbCDataConvDefine_AIA540.xml"},
-    {214, "CbCValidateDefine_AIA540.xml"},
-};
+// The shared table as (identifier, file name) pairs.
+const std::vector<std::pair<unsigned short, std::string>> kServed = [] {
+    std::vector<std::pair<unsigned short, std::string>> vec;
+    for (const deftest::SDefinitionFile& def : deftest::kDefinitionFiles)
+        vec.emplace_back(def.usId, def.szFile);
+    return vec;
+}();
 
 class DefinitionPath : public ::testing::Test {
 protected:
@@ -38,7 +38,7 @@ TEST_F(DefinitionPath, UnservedIdentifiersGiveNothing)
 {
     for (const auto& [usId, strName] : kServed)
         WriteBytes(m_folder / strName, "x");
-    for (unsigned short usId : {0, 1, 202, 207, 215, 65535})
+    for (unsigned short usId : deftest::kUnservedIds)
         EXPECT_EQ(CLCCbCCommon::LoadResoucePath(usId, "DEFINITION"), "") << usId;
 }
 
@@ -60,6 +60,16 @@ TEST_F(DefinitionPath, ANonAsciiOverrideFolderWorks)
     WriteBytes(strFolder + "/CbCElementDefine_AIA520.lst", "x");
     setenv("TESVANT_DEFINITION_DIR", strFolder.c_str(), 1);
     EXPECT_EQ(CLCCbCCommon::LoadResoucePath(212, "DEFINITION"), strFolder + "/CbCElementDefine_AIA520.lst");
+}
+
+TEST_F(DefinitionPath, TextIsTheFileDecodedFromShiftJis)
+{
+    WriteBytes(m_folder / "CbCValidateDefine.xml", "<a b=\"\x87\x40\"/>");   // ①
+    WriteBytes(m_folder / "CbCDataConvDefine.xml", "<a b=\"\x85\x40\"/>");   // no CP932 character
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(203), "<a b=\"\xE2\x91\xA0\"/>");
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(204), "");
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(205), "");   // missing
+    EXPECT_EQ(CLCCbCCommon::LoadDefinitionText(207), "");
 }
 
 TEST(DefinitionPathDefault, FindsOnlyExistingFilesOfTheTable)

@@ -99,4 +99,22 @@ TEST(DebugLog, StaysOnWhenTheVariableGoes)
     EXPECT_EQ(FilesIn(folder.Path()).size(), 1u);
 }
 
+// On this build the log and the container dump lie in the home folder, and
+// the log switch turns all three dumps on under their bare step names.
+TEST(DebugLog, DumpsFollowTheLogSwitch)
+{
+    CTestFolder folder;
+    CEnvVar home("HOME");
+    setenv("HOME", folder.Path().c_str(), 1);
+    EXPECT_EQ(CLCDebugDump::LogFolder(), folder.Path().string());
+    using Stage = CLCDebugDump::DumpStage;
+    const std::pair<Stage, const char*> kStages[] = {{Stage::ConvertHierarchy, "ConvertHierarchy"},
+                                                     {Stage::MappingConvDefine, "MappingConvDefine"},
+                                                     {Stage::CreateAutoItem, "CreateAutoItem"}};
+    for (const auto& [stage, szLabel] : kStages) {
+        EXPECT_EQ(CLCDebugDump::IsDumpOn(stage), CLCDebugDump::IsOutput());
+        EXPECT_EQ(CLCDebugDump::DumpLabel(stage), szLabel);
+    }
+}
+
 } // namespace

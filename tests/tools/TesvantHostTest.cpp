@@ -1,53 +1,24 @@
 // tesvant-host run as a program: its JSON, its exit status and its usage text.
 #include "foundation/FoundationTestFolder.h"
+#include "tools/HostRunSupport.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #ifdef TESVANT_HOST_PATH
 
 namespace {
 
-struct SRun {
-    int nExit = -1;
-    std::string strOut;
-    std::string strErr;
-};
-
-std::string ShellQuote(const std::string& strArg)
-{
-    std::string strQuoted = "'";
-    for (char ch : strArg) {
-        if (ch == '\'')
-            strQuoted += "'\\''";
-        else
-            strQuoted += ch;
-    }
-    return strQuoted + "'";
-}
+using hostrun::SRun;
 
 class TesvantHost : public ::testing::Test {
 protected:
     SRun Run(const std::vector<std::string>& vecArgs) const
     {
-        std::string strCommand = ShellQuote(TESVANT_HOST_PATH);
-        for (const std::string& strArg : vecArgs)
-            strCommand += " " + ShellQuote(strArg);
-        const std::string strOut = m_folder / "stdout";
-        const std::string strErr = m_folder / "stderr";
-        strCommand += " >" + ShellQuote(strOut) + " 2>" + ShellQuote(strErr);
-        SRun run;
-        const int nStatus = std::system(strCommand.c_str());
-        if (nStatus != -1 && WIFEXITED(nStatus))
-            run.nExit = WEXITSTATUS(nStatus);
-        run.strOut = ReadBytes(strOut);
-        run.strErr = ReadBytes(strErr);
-        return run;
+        return hostrun::Run({TESVANT_HOST_PATH}, vecArgs, m_folder);
     }
 
     std::string Write(const std::string& strName, const std::string& strBytes) const

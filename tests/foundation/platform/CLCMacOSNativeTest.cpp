@@ -276,6 +276,20 @@ TEST(HomeFolder, FollowsHome)
     EXPECT_FALSE(strFromPasswd.empty());
 }
 
+TEST(TemporaryFolder, FollowsTmpdirElseTmp)
+{
+    CEnvVar tmpdir("TMPDIR");
+    setenv("TMPDIR", "/tmp/tesvant-tmp", 1);
+    EXPECT_EQ(CLCMacOSNative::temporaryDirectory(), "/tmp/tesvant-tmp");
+    unsetenv("TMPDIR");
+    EXPECT_EQ(CLCMacOSNative::temporaryDirectory(), "/tmp");
+}
+
+TEST(DefinitionResource, NoneOnThisBuild)
+{
+    EXPECT_EQ(CLCMacOSNative::getDefinitionResource(203), "");
+}
+
 TEST(FolderChooser, InjectedChooserDecides)
 {
     std::string strSeenStart;

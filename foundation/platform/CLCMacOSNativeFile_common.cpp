@@ -1,0 +1,110 @@
+// Reading, writing, listing and choosing of the platform layer, the same on
+// every system over its primitives (CLCPlatformSystem).
+#include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/CLCDebugDump.h"
+#include "foundation/platform/CLCPlatformSystem.h"
+#include "foundation/platform/CLCPlatformTraits.h"
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
+
+CLCMacOSNative::FolderChooser& ChooserSlot()
+{
+    static CLCMacOSNative::FolderChooser fnChooser;
+    return fnChooser;
+}
+
+bool IsListed(const CLCPlatformSystem::SFolderEntry& entry)
+{
+    if (entry.strName.empty() || entry.strName[0] == '.')
+        return false;
+    return !(CLCPlatformTraits::kListingSkipsHiddenAttribute && entry.bHidden);
+}
+
+} // namespace
+
+std::string CLCMacOSNative::readFile(const char* szPath)
+{
+    std::string strData;
+    if (!CLCPlatformSystem::ReadWholeFile(szPath, strData) || !IsValidUtf8(strData))
+        return std::string();
+    return strData;
+}
+
+std::string CLCMacOSNative::readFileSJIS(const char* szPath)
+{
+    std::string strData, strUtf8;
+    if (!CLCPlatformSystem::ReadWholeFile(szPath, strData) || !SjisToUtf8(strData, strUtf8))
+        return std::string();
+    return strUtf8;
+}
+
+bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText)
+{
+    // The text ends at its first zero byte, as a C string would.
+    const std::string strBytes(strText.c_str());
+    if (!IsValidUtf8(strBytes))
+        return false;
+    return CLCPlatformSystem::WriteFileSafely(szPath, strBytes);
+}
+
+bool CLCMacOSNative::writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8)
+{
+    if (szText == nullptr)
+        return false;
+    const std::string strText = szText;
+    if (bTextIsUtf8) {
+        std::string strSjis;
+        return Utf8ToSjis(strText, strSjis) && CLCPlatformSystem::WriteFileSafely(szPath, strSjis);
+    }
+    // Validate by decoding but write the caller's bytes: a round trip would
+    // change the CP932 codes that have duplicates (NEC and IBM extensions).
+    std::string strUtf8;
+    return SjisToUtf8(strText, strUtf8) && CLCPlatformSystem::WriteFileSafely(szPath, strText);
+}
+
+bool CLCMacOSNative::getFilesUnderFolder(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows)
+{
+    vecRows.clear();
+    try {
+        std::vector<CLCPlatformSystem::SFolderEntry> vecEntries;
+        if (!CLCPlatformSystem::ListFolder(strFolder, vecEntries))
+            return false;
+        std::vector<std::vector<std::string>> vecFound;
+        for (const CLCPlatformSystem::SFolderEntry& entry : vecEntries) {
+            if (IsListed(entry))
+                vecFound.push_back({entry.strName, entry.bFolder ? "1" : "2"});
+        }
+        // The system's order is arbitrary; later results must not depend on it.
+        std::sort(vecFound.begin(), vecFound.end(),
+                  [](const auto& a, const auto& b) { return a[0] < b[0]; });
+        vecRows.swap(vecFound);
+        return true;
+    } catch (const std::exception&) {
+        CLC_LOG("CLCMacOSNative::getFilesUnderFolder", kUnexpectedError);
+        vecRows.clear();
+        return false;
+    }
+}
+
+void CLCMacOSNative::SetFolderChooser(FolderChooser fnChooser)
+{
+    ChooserSlot() = std::move(fnChooser);
+}
+
+bool CLCMacOSNative::getFolderPath(const char* szInitialFolder, std::string& strChosen)
+{
+    try {
+        const FolderChooser& fnChooser = ChooserSlot();
+        const int nResult = fnChooser ? fnChooser(szInitialFolder, strChosen)
+                                      : CLCPlatformSystem::ChooseFolder(szInitialFolder, strChosen);
+        if (nResult >= 0)
+            return true;
+    } catch (const std::exception&) {
+    }
+    CLC_LOG("CLCMacOSNative::getFolderPath", kUnexpectedError);
+    return false;
+}

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The Windows build of Tesvant's core, made here with mingw-w64:
+#   scripts/windows.sh build   cross-builds xerces-c (from Debian's own source
+#                              package, static) and the core, tesvant-host.exe
+#                              and the test program for x86_64 and i686
+#   scripts/windows.sh check   runs the test program under wine64 (x86_64) and
+#                              checks the i686 programs' imports and exports
+# Everything lands under build/: build/win-deps (xerces-c), build/win-x86_64,
+# build/win-i686 and the wine prefix build/wineprefix. The machine's package
+# sources are never changed; no 32-bit wine is needed or installed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+deps=$root/build/win-deps
+targets=(x86_64 i686)
+jobs=$(nproc)
+
+install_packages() {
+  local packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine64 libwine-dev ninja-build
+                  dpkg-dev xz-utils)
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get -o DPkg::Lock::Timeout=600 update
+    apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
+  fi
+}
+
+# Debian's xerces-c source package, through a source list of our own under
+# build/ (the machine's lists stay as they are), unpacked with its patches.
+fetch_xerces_source() {
+  [ -f "$deps/src/CMakeLists.txt" ] && return 0
+  mkdir -p "$deps/apt/lists/partial"
+  echo 'deb-src http://deb.debian.org/debian bookworm main' > "$deps/apt/sources.list"
+  local apt_opts=(-o Dir::Etc::SourceList="$deps/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+                  -o Dir::State::Lists="$deps/apt/lists" -o Debug::NoLocking=1)
+  apt-get "${apt_opts[@]}" update > "$deps/apt.log" 2>&1
+  (cd "$deps" && apt-get "${apt_opts[@]}" source --download-only xerces-c >> "$deps/apt.log" 2>&1)
+  rm -rf "$deps/src"
+  (cd "$deps" && dpkg-source --no-check -x xerces-c_*.dsc src >> "$deps/apt.log" 2>&1)
+}
+
+# The library alone (no samples, no tests): Windows transcoder and mutexes, no
+# network access, messages compiled in.
+build_xerces() {
+  local target=$1 prefix=$deps/prefix-$1
+  [ -f "$prefix/lib/libxerces-c.a" ] && return 0
+  cmake -G Ninja -S "$deps/src" -B "$deps/xerces-$target" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-w64-$target.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -Dtranscoder=windows -Dnetwork=OFF -Dmessage-loader=inmemory -Dmutex-manager=windows
+  cmake --build "$deps/xerces-$target" --target xerces-c -j"$jobs"
+  cmake --install "$deps/xerces-$target/src"
+}
+
+# The test program only where it can run (x86_64, under wine64).
+build_core() {
+  local target=$1 prefix=$deps/prefix-$1 tests=OFF
+  [ "$target" = x86_64 ] && tests=ON
+  cmake -G Ninja -S . -B "build/win-$target" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-w64-$target.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DTESVANT_BUILD_TESTS=$tests \
+    -DXercesC_INCLUDE_DIR="$prefix/include" -DXercesC_LIBRARY="$prefix/lib/libxerces-c.a"
+  cmake --build "build/win-$target" -j"$jobs"
+}
+
+build_target() {
+  build_xerces "$1" && build_core "$1"
+}
+
+# The system DLLs a program of the core may import: nothing of the compiler's
+# runtime (libstdc++, libgcc, winpthread), which is linked in.
+system_dlls='^(kernel32|user32|advapi32|ole32|oleaut32|shell32|shlwapi|crypt32|msvcrt|bcrypt|api-ms-win-[a-z0-9-]+)\.dll$'
+
+check_pe() {
+  local file=$1 triple=$2 expected_format=$3
+  local dump
+  dump=$("$triple-objdump" -p "$file")
+  grep -q "file format $expected_format" <<< "$dump" || { echo "$file: not $expected_format" >&2; return 1; }
+  local dlls bad
+  dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<< "$dump")
+  bad=$(tr 'A-Z' 'a-z' <<< "$dlls" | grep -Ev "$system_dlls" || true)
+  if [ -n "$bad" ]; then
+    echo "$file imports DLLs that are not the system's:" $bad >&2
+    return 1
+  fi
+  # A program of the core exports nothing (the COM server's DLL brings its own list).
+  if grep -q "^The Export Tables" <<< "$dump"; then
+    echo "$file exports symbols:" >&2
+    sed -n '/^The Export Tables/,/^$/p' <<< "$dump" >&2
+    return 1
+  fi
+  echo "$file: $expected_format, imports" $(tr '\n' ' ' <<< "$dlls")
+}
+
+build() {
+  install_packages
+  fetch_xerces_source
+  # The two targets side by side, and the wine prefix made meanwhile.
+  local pids=() logs=() status=0
+  for target in "${targets[@]}"; do
+    logs+=("$root/build/win-$target.log")
+    build_target "$target" > "$root/build/win-$target.log" 2>&1 &
+    pids+=($!)
+  done
+  windows/wine-run.sh cmd /c exit > /dev/null 2>&1 &
+  local prefix_pid=$!
+  for i in "${!pids[@]}"; do
+    if ! wait "${pids[$i]}"; then
+      echo "Windows build failed (${targets[$i]}); the end of ${logs[$i]}:" >&2
+      tail -40 "${logs[$i]}" >&2
+      status=1
+    fi
+  done
+  wait "$prefix_pid" || true
+  return "$status"
+}
+
+check() {
+  ctest --test-dir build/win-x86_64 --output-on-failure
+  check_pe build/win-i686/windows/tesvant-host.exe i686-w64-mingw32 pei-i386
+  check_pe build/win-x86_64/windows/tesvant-host.exe x86_64-w64-mingw32 pei-x86-64
+}
+
+case "${1:-}" in
+  build) build ;;
+  check) check ;;
+  *) echo "usage: scripts/windows.sh build|check" >&2; exit 2 ;;
+esac

@@ -130,10 +130,10 @@ CLCGIRContainer* CLCGIRDataManager::GetRootContainer()
     return m_pXMLList ? m_pXMLList->GetRootContainer() : nullptr;
 }
 
-void CLCGIRDataManager::DumpContainers(const std::string& strLabel)
+void CLCGIRDataManager::DumpContainers(CLCDebugDump::DumpStage stage)
 {
-    if (CLCDebugDump::IsOutput() && m_pXMLList)
-        m_pXMLList->DebugLog(strLabel);
+    if (CLCDebugDump::IsDumpOn(stage) && m_pXMLList)
+        m_pXMLList->DebugLog(CLCDebugDump::DumpLabel(stage));
 }
 
 // --- Check list --------------------------------------------------------------

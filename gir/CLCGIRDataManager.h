@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/CLCDebugDump.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,8 +109,8 @@ public:
     CLCGIRContainer* CreateAutoItem(CLCGIRContainer* pParent, CLCXDomNsxml* pDefine);
     void DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable);
 
-    // The container-list dump with the label, when the debug switch is on.
-    void DumpContainers(const std::string& strLabel);
+    // The container-list dump after the stage, when its switch is on.
+    void DumpContainers(CLCDebugDump::DumpStage stage);
 
 private:
     CLCGIRDataManager();

@@ -75,7 +75,7 @@ bool CLCGIRDataManager::CreateAutoItem()
             }
             pNode = pEntered != nullptr ? pEntered : MoveCurrentContainerAndConvDev(pNode, pDefine);
         }
-        DumpContainers("CreateAutoItem");
+        DumpContainers(CLCDebugDump::DumpStage::CreateAutoItem);
         return bOk;
     } catch (...) {
         RecordFatal(kFunction, "想定しないエラーが発生しました。");

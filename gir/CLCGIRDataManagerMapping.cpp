@@ -105,7 +105,7 @@ bool CLCGIRDataManager::MappingConvDefine()
             pNode = MoveNormalContainerAndConvDev(pNode, pDefine, &bMoved);
             bOk = bOk && bMoved;
         }
-        DumpContainers("MappingConvDefine");
+        DumpContainers(CLCDebugDump::DumpStage::MappingConvDefine);
         return bOk;
     } catch (...) {
         RecordFatal(kFunction, "想定しないエラーが発生しました。");

@@ -3,6 +3,8 @@
 // reader's order, then linked by hierarchy number.
 #include "gir/CLCGIRDataManager.h"
 
+#include "foundation/platform/CLCPlatformTraits.h"
+
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
@@ -76,10 +78,10 @@ bool CLCGIRDataManager::GenerateXMLStructureFromCSVData()
         for (long i = 0; i < GetCsvFileNumber(); ++i) {
             CLCGIRCsvData* pCsv = GetCsvData(static_cast<int>(i));
             const std::string strPath = pCsv->GetCsvFileName();
-            const std::vector<std::string> vecParts = CLCCbCCommon::stringSplit(strPath, "/");
-            const std::string& strFileName = vecParts.back();
-            const std::string strFolderPath =
-                strPath.substr(0, strPath.size() - strFileName.size() - (vecParts.size() > 1 ? 1 : 0));
+            // Split at the last separator the platform knows.
+            const size_t nSlash = strPath.find_last_of(CLCPlatformTraits::kPathSeparators);
+            const std::string strFileName = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
+            const std::string strFolderPath = nSlash == std::string::npos ? std::string() : strPath.substr(0, nSlash);
             if (Matches(strFileName, CLCGIRFilePatterns::kP1MessageSpec)) {
                 SetContainerWithFileName(strFolderPath, strFileName, pCsv);
                 continue;
@@ -158,6 +160,6 @@ bool CLCGIRDataManager::ConvertHierarchy()
         return false;
     }
     const bool bLinked = m_pXMLList->ConvertXMLStructure(static_cast<long>(m_llMaxLevel));
-    DumpContainers("ConvertHierarchy");
+    DumpContainers(CLCDebugDump::DumpStage::ConvertHierarchy);
     return bLinked;
 }

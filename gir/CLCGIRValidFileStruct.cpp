@@ -1,5 +1,7 @@
 #include "gir/CLCGIRValidFileStruct.h"
 
+#include "foundation/platform/CLCPlatformTraits.h"
+
 #include "cbc/CLCCbCValidItem.h"
 #include "cbc/CLCCbCValidator.h"
 #include "cbc/CLCValidTable.h"
@@ -456,7 +458,7 @@ bool CLCGIRValidFileStruct::GetFileName(const char* szFolder, std::string& strNa
                 std::string strRest = entry.strFolderPath.substr(strFolder.size());
                 if (!strRest.empty() && (strRest[0] == '/' || strRest[0] == '\\'))
                     strRest.erase(0, 1);
-                strRelative = strRest + "/" + entry.strFileName;
+                strRelative = strRest + CLCPlatformTraits::kGIRFileNameJoiner + entry.strFileName;
             } else {
                 strRelative = PathOf(entry);
             }

@@ -131,8 +131,9 @@ TEST_F(GIROperations, MinimalFolderChecksConvertsAndLists)
         EXPECT_NE(strXml.find(szPart), std::string::npos) << szPart;
     bool bSkipped = false;
     const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
-    if (!bSkipped)
+    if (!bSkipped) {
         EXPECT_EQ(strError, "");
+    }
 
     CLCCsvConvResultGIR* pList = m_api.GIRFolderCheck(strFolder.c_str());
     EXPECT_EQ(pList->get_Result(), "S_OK");
@@ -250,8 +251,9 @@ TEST_F(GIROperations, RandomCleanFoldersConvertToValidDocuments)
         const std::string strJapanese = Folder(folder, "japanese" + std::to_string(n));
         CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strJapanese.c_str(), "");
         ASSERT_EQ(pConv->get_Result(), "S_OK") << n << "\n" << Details(*pConv);
-        if (!vecNames.empty())
+        if (!vecNames.empty()) {
             EXPECT_NE(pConv->get_GIRData().find("桜ホールディングス株式会社 髙島屋①～ &amp; &lt;&gt;"), std::string::npos);
+        }
         bool bSkipped = false;
         const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
         if (bSkipped)

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -6,16 +7,21 @@
 // position among the kept records of its file; blank lines are not counted).
 class CLCCbCRecordData {
 public:
-    CLCCbCRecordData(std::vector<std::string> vecColumns, long long lLineNo);
+    // Keeps a copy of the columns.
+    CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo);
     virtual ~CLCCbCRecordData() = default;
 
     // The text of column n (0-based); null when n is outside the record. The
     // pointer lives as long as the record.
     const char* GetColumnValue(long lColumn) const;
     long long GetLineNo() const { return m_lLineNo; }
-    long GetColumnNumber() const { return static_cast<long>(m_vecColumns.size()); }
+    long GetColumnNumber() const { return static_cast<long>(m_vecStarts.size()); }
 
 private:
-    std::vector<std::string> m_vecColumns;
+    // The columns one after another, each ending in a zero byte, and where
+    // each starts: one block per record instead of one per column, since a
+    // CSV file keeps every record twice (here and in its record table).
+    std::string m_strTexts;
+    std::vector<uint32_t> m_vecStarts;
     long long m_lLineNo;
 };

@@ -33,9 +33,10 @@ std::string ShellQuote(const std::string& strArg)
 
 class TesvantHost : public ::testing::Test {
 protected:
+    // Runs the host in the test's folder.
     SRun Run(const std::vector<std::string>& vecArgs) const
     {
-        std::string strCommand = ShellQuote(TESVANT_HOST_PATH);
+        std::string strCommand = "cd " + ShellQuote(m_folder.Path().string()) + " && " + ShellQuote(TESVANT_HOST_PATH);
         for (const std::string& strArg : vecArgs)
             strCommand += " " + ShellQuote(strArg);
         const std::string strOut = m_folder / "stdout";
@@ -164,6 +165,16 @@ TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
     const std::string strXml = json["CbCReportData"];
     EXPECT_NE(strXml.find("CBC_OECD"), std::string::npos);
     EXPECT_EQ(ReadBytes(strOut), strXml);
+}
+
+TEST_F(TesvantHost, BareOutputNameIsAFileInTheWorkingFolder)
+{
+    const SRun run = Run({"CsvConvCbCReportData", std::string(TESVANT_SOURCE_DIR) + "/examples/cbc_report_v1.csv",
+                          "out.xml"});
+    ASSERT_EQ(run.nExit, 0) << run.strOut << run.strErr;
+    const nlohmann::json json = nlohmann::json::parse(run.strOut);
+    EXPECT_EQ(json["DetailErrorInfo"], "");
+    EXPECT_EQ(ReadBytes(m_folder / "out.xml"), json["CbCReportData"]);
 }
 
 } // namespace

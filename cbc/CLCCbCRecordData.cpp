@@ -1,27 +1,35 @@
 #include "cbc/CLCCbCRecordData.h"
 
+#include <cstring>
 #include <stdexcept>
 
 CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo)
     : m_lLineNo(lLineNo)
 {
-    size_t nSize = 0;
+    const size_t nStarts = vecColumns.size() * sizeof(uint32_t);
+    size_t nSize = nStarts;
     for (const std::string& strColumn : vecColumns)
-        nSize += strColumn.size() + 1;
+        nSize += std::strlen(strColumn.c_str()) + 1;
     // A record is one line of a file the size limits keep far below 4 GiB.
     if (nSize > UINT32_MAX)
         throw std::length_error("record too long");
-    m_strTexts.reserve(nSize);
-    m_vecStarts.reserve(vecColumns.size());
-    for (const std::string& strColumn : vecColumns) {
-        m_vecStarts.push_back(static_cast<uint32_t>(m_strTexts.size()));
-        m_strTexts.append(strColumn.c_str()).push_back('\0');
+    m_pBlock = std::make_unique<char[]>(nSize);
+    m_nColumns = static_cast<uint32_t>(vecColumns.size());
+    uint32_t nAt = static_cast<uint32_t>(nStarts);
+    for (size_t i = 0; i < vecColumns.size(); ++i) {
+        std::memcpy(m_pBlock.get() + i * sizeof(uint32_t), &nAt, sizeof nAt);
+        // A column ends at its first zero byte, as its c_str() does.
+        const size_t nLength = std::strlen(vecColumns[i].c_str());
+        std::memcpy(m_pBlock.get() + nAt, vecColumns[i].c_str(), nLength + 1);
+        nAt += static_cast<uint32_t>(nLength + 1);
     }
 }
 
 const char* CLCCbCRecordData::GetColumnValue(long lColumn) const
 {
-    if (lColumn < 0 || static_cast<size_t>(lColumn) >= m_vecStarts.size())
+    if (lColumn < 0 || static_cast<unsigned long>(lColumn) >= m_nColumns)
         return nullptr;
-    return m_strTexts.c_str() + m_vecStarts[static_cast<size_t>(lColumn)];
+    uint32_t nAt = 0;
+    std::memcpy(&nAt, m_pBlock.get() + static_cast<size_t>(lColumn) * sizeof(uint32_t), sizeof nAt);
+    return m_pBlock.get() + nAt;
 }

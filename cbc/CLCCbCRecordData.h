@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,13 +16,13 @@ public:
     // pointer lives as long as the record.
     const char* GetColumnValue(long lColumn) const;
     long long GetLineNo() const { return m_lLineNo; }
-    long GetColumnNumber() const { return static_cast<long>(m_vecStarts.size()); }
+    long GetColumnNumber() const { return static_cast<long>(m_nColumns); }
 
 private:
-    // The columns one after another, each ending in a zero byte, and where
-    // each starts: one block per record instead of one per column, since a
-    // CSV file keeps every record twice (here and in its record table).
-    std::string m_strTexts;
-    std::vector<uint32_t> m_vecStarts;
+    // One block per record, since a CSV file keeps every record twice (here
+    // and in its record table): where each column starts, then the columns
+    // one after another, each ending in a zero byte.
+    std::unique_ptr<char[]> m_pBlock;
+    uint32_t m_nColumns = 0;
     long long m_lLineNo;
 };

@@ -11,12 +11,13 @@
 
 namespace fs = std::filesystem;
 
-void fuzzsupport::Start()
+extern "C" int LLVMFuzzerInitialize(int* /*pArgc*/, char*** /*pArgv*/)
 {
     // The API objects' own initialisations nest inside this one.
     XERCES_CPP_NAMESPACE::XMLPlatformUtils::Initialize();
     ::unsetenv("jp.tesvant.Tesvant.DebugOutput");
-    Folder();
+    fuzzsupport::Folder();
+    return 0;
 }
 
 const std::string& fuzzsupport::Folder()

@@ -8,9 +8,8 @@
 
 namespace fuzzsupport {
 
-// Initialises the XML library once, leaves the debug log off and makes the
-// scratch folder. Call from LLVMFuzzerInitialize.
-void Start();
+// Every target's LLVMFuzzerInitialize (FuzzSupport.cpp) initialises the XML
+// library once, leaves the debug log off and makes the scratch folder.
 
 // The scratch folder (no trailing separator).
 const std::string& Folder();

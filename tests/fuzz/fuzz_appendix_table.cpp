@@ -4,12 +4,6 @@
 
 #include "api/CLCCsvConvDataCbC.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzzsupport::Start();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     const std::string strCsv = fuzzsupport::WriteInput("aia120.csv", pData, nSize);

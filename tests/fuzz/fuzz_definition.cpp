@@ -73,27 +73,29 @@ std::string DefinitionPath(const char* szFile)
     return fuzzsupport::Folder() + "/definitions/" + szFile;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+// The shipped definitions, in a folder the loader is pointed at.
+void CopyDefinitions()
 {
-    fuzzsupport::Start();
-    // The shipped definitions, in a folder the loader is pointed at.
     fs::create_directories(fuzzsupport::Folder() + "/definitions");
     for (const SDefinition& definition : kDefinitions)
         fs::copy_file(std::string(TESVANT_FUZZ_SOURCE_DIR) + "/definitions/" + definition.szFile,
                       DefinitionPath(definition.szFile), fs::copy_options::overwrite_existing);
     ::setenv("TESVANT_DEFINITION_DIR", (fuzzsupport::Folder() + "/definitions").c_str(), 1);
-    return 0;
 }
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
+    static const bool s_bReady = [] {
+        CopyDefinitions();
+        return true;
+    }();
+    (void)s_bReady;
     if (nSize == 0)
         return 0;
     // Seeds carry the letter A for the first entry of the table, B for the second, ...
     const SDefinition& definition = kDefinitions[static_cast<uint8_t>(pData[0] - 'A') % kDefinitionCount];
-    const std::string strPath = DefinitionPath(definition.szFile);
     const std::string strShipped = fuzzsupport::ReadBytes(std::string(TESVANT_FUZZ_SOURCE_DIR) + "/definitions/"
                                                           + definition.szFile);
     fuzzsupport::WriteInput("definitions/" + std::string(definition.szFile), pData + 1, nSize - 1);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -366,6 +367,23 @@ TEST_P(RefusedValue, AnswersTheRowOfItsCheckAndWritesNothing)
     EXPECT_FALSE(fs::exists(strOut));
     // The row is the check's own for that field.
     EXPECT_NE(pCheck->getDetailErrorInfo().find(c.szRows), std::string::npos) << pCheck->getDetailErrorInfo();
+}
+
+// Without the check to tell it (here its definition is missing), the row the
+// writer recorded stands: still the field, never only the fatal row.
+TEST_F(ApiReports, RefusedValueWithoutItsCheckKeepsTheWritersRow)
+{
+    const std::string strDefinitions = Path("definitions");
+    fs::create_directories(strDefinitions);
+    fs::copy_file(std::string(TESVANT_SOURCE_DIR) + "/definitions/CbCDataConvDefine3.xml",
+                  strDefinitions + "/CbCDataConvDefine3.xml");
+    ::setenv("TESVANT_DEFINITION_DIR", strDefinitions.c_str(), 1);
+    const std::string strCsv = Broken("cbc_report_v2.csv", "2024-03-31,JPY", "2024-03-31,J\x7FY\x10");
+    CLCCsvConvDataCbC api;
+    const CLCCsvConvResultCbC* pResult = api.CsvConvCbCReportData2(strCsv.c_str(), "");
+    ::unsetenv("TESVANT_DEFINITION_DIR");
+    EXPECT_EQ(pResult->getResult(), "E_FAIL");
+    EXPECT_EQ(pResult->getDetailErrorInfo(), "0001-00008-HE60011E");
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, RefusedValue, ::testing::ValuesIn(kRefusedCases),

@@ -232,4 +232,17 @@ TEST(CsvRecordData, GivesColumnsAndNumber)
     EXPECT_EQ(record.GetColumnValue(-1), nullptr);
 }
 
+TEST(CsvRecordData, KeepsEveryColumnAsItsTextReadsIt)
+{
+    const std::vector<std::string> vecColumns = {"", "\xE6\x97\xA5\xE6\x9C\xAC", std::string("cut\0here", 8),
+                                                 std::string(70000, 'x'), ""};
+    const CLCCbCRecordData record(vecColumns, 1);
+    ASSERT_EQ(record.GetColumnNumber(), 5);
+    for (size_t i = 0; i < vecColumns.size(); ++i)
+        EXPECT_STREQ(record.GetColumnValue(static_cast<long>(i)), vecColumns[i].c_str()) << i;
+    const CLCCbCRecordData none({}, 2);
+    EXPECT_EQ(none.GetColumnNumber(), 0);
+    EXPECT_EQ(none.GetColumnValue(0), nullptr);
+}
+
 } // namespace

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,14 +20,29 @@ extern "C" int LLVMFuzzerInitialize(int* /*pArgc*/, char*** /*pArgv*/)
     return 0;
 }
 
+namespace {
+// The scratch folder, removed when the run ends normally.
+struct SScratch {
+    std::string strFolder;
+    SScratch()
+    {
+        // One folder per fuzzing process, so that targets side by side never share one.
+        const fs::path folder = fs::temp_directory_path() / ("tesvant_fuzz_" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+        strFolder = folder.string();
+    }
+    ~SScratch()
+    {
+        std::error_code ec;
+        fs::remove_all(strFolder, ec);
+    }
+};
+} // namespace
+
 const std::string& fuzzsupport::Folder()
 {
-    static const std::string s_strFolder = [] {
-        const fs::path folder = fs::temp_directory_path() / ("tesvant_fuzz_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        return folder.string();
-    }();
-    return s_strFolder;
+    static const SScratch s_scratch;
+    return s_scratch.strFolder;
 }
 
 std::string fuzzsupport::WriteInput(const std::string& strName, const uint8_t* pData, size_t nSize)

@@ -3,7 +3,7 @@
 with the floor and with xmllint's schema validation, in one run.
 
     python3 bench/whole_process.py [--build build/release] [--runs 9]
-                                   [--xsd ../shared/oecd-xsd] [--host PATH]
+                                   [--xsd ../shared/oecd-xsd] [--host PATH] [--compare PATH]
 
 Inputs come from `tesvant_bench --write-inputs`: CbC reports of 251 (first
 schema) and 252 summaries (second schema) with 5,000 constituent entities
@@ -91,11 +91,12 @@ def main():
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--xsd", default=os.path.join(os.path.dirname(REPO), "shared", "oecd-xsd"))
     parser.add_argument("--host", help="tesvant-host to time (default: the build's)")
+    parser.add_argument("--compare", help="another tesvant-host (an earlier build, say) timed in the same run")
     args = parser.parse_args()
 
     host = args.host or os.path.join(args.build, "tools", "tesvant-host")
     generator = os.path.join(args.build, "bench", "tesvant_bench")
-    for program in (host, generator):
+    for program in (host, generator) + ((args.compare,) if args.compare else ()):
         if not os.access(program, os.X_OK):
             fail("missing %s (build with -DCMAKE_BUILD_TYPE=Release first)" % program)
     for tool in ("iconv", "xmllint"):
@@ -143,11 +144,17 @@ def main():
         # What every run of the host pays before any work: loading the
         # libraries and setting up the XML library (a call that fails at once).
         commands["host:startup"] = [host, "ReadXMLFile", os.path.join(folder, "missing.xml"), "-1"]
+        if args.compare:
+            # The same host commands with the other program (its own output file).
+            for name, argv in list(commands.items()):
+                if argv[0] == host:
+                    commands[name + "@compare"] = [args.compare] + [
+                        a.replace("_out.xml", "_out_compare.xml") for a in argv[1:]]
         samples = {name: [] for name in commands}
         for _ in range(args.runs):
             for name, argv in commands.items():
                 # The startup probe fails by design (E_FAIL, exit status 1).
-                samples[name].append(timed(argv, 1 if name == "host:startup" else 0))
+                samples[name].append(timed(argv, 1 if name.startswith("host:startup") else 0))
         median = {name: statistics.median(values) for name, values in samples.items()}
         for csv, conversion, *_ in INPUTS:
             stem = os.path.splitext(csv)[0]
@@ -155,8 +162,10 @@ def main():
 
         print("machine: %s" % machine())
         print("runs: %d per command, taking turns; medians in ms" % args.runs)
-        print("host startup (no work): %.1f ms" % (median["host:startup"] * 1000))
-        print("%-11s %-28s %9s %-16s %9s %7s %7s" % ("input", "command", "ms", "against", "ms", "ratio", "target"))
+        print("host startup (no work): %.1f ms" % (median["host:startup"] * 1000)
+              + ("; compared host: %.1f ms" % (median["host:startup@compare"] * 1000) if args.compare else ""))
+        print("%-11s %-28s %9s %-16s %9s %7s %-14s%s" % ("input", "command", "ms", "against", "ms", "ratio", "target",
+                                                         "  compared: ms ratio" if args.compare else ""))
         all_met = True
         for csv, lines in rows:
             stem = os.path.splitext(csv)[0]
@@ -170,9 +179,13 @@ def main():
                     met = ratio <= target
                     all_met = all_met and met
                     verdict = ("<= %.1f " % target) + ("met" if met else "NOT met")
-                print("%-11s %-28s %9.1f %-16s %9.1f %7.2f %s" % (
+                compared = ""
+                if args.compare:
+                    compared = "  %9.1f %5.2f" % (median[name + "@compare"] * 1000,
+                                                  median[name + "@compare"] / median[reference])
+                print("%-11s %-28s %9.1f %-16s %9.1f %7.2f %-14s%s" % (
                     csv, label, median[name] * 1000, reference.split(":")[1], median[reference] * 1000,
-                    ratio, verdict))
+                    ratio, verdict, compared))
         print("targets: %s" % ("all met" if all_met else "NOT all met"))
     finally:
         shutil.rmtree(folder, ignore_errors=True)

@@ -66,6 +66,13 @@ const char* CLCCbCCsvFile::GetItem(long lRecord, long lColumn) const
     return vecColumns[static_cast<size_t>(lColumn)].c_str();
 }
 
+long CLCCbCCsvFile::GetColumnCount(long lRecord) const
+{
+    if (lRecord < 0 || static_cast<size_t>(lRecord) >= m_vecRecordTable.size())
+        return 0;
+    return static_cast<long>(m_vecRecordTable[static_cast<size_t>(lRecord)].size());
+}
+
 size_t CLCCbCCsvFile::GetTextSize() const
 {
     size_t nSize = 0;
@@ -245,7 +252,9 @@ bool CLCCbCCsvFile::HandOverField(std::string& strField, std::vector<std::string
         if (bAccepted && vecColumns.size() > 1) {
             std::unique_ptr<CLCCbCRecordData> pRecord;
             try {
-                pRecord = std::make_unique<CLCCbCRecordData>(vecColumns, lLineCnt + 1);
+                // The record reads the entry about to be appended to the table.
+                pRecord = std::make_unique<CLCCbCRecordData>(*this, static_cast<long>(m_vecRecordTable.size()),
+                                                             lLineCnt + 1);
             } catch (const std::bad_alloc&) {
                 RecordFatal(kFunction, kNewFailed);
                 vecColumns.clear();

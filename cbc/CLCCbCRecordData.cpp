@@ -1,4 +1,5 @@
 #include "cbc/CLCCbCRecordData.h"
+#include "cbc/CLCCbCCsvFile.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -25,8 +26,20 @@ CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, l
     }
 }
 
+CLCCbCRecordData::CLCCbCRecordData(const CLCCbCCsvFile& file, long lIndex, long long lLineNo)
+    : m_pFile(&file), m_lIndex(lIndex), m_lLineNo(lLineNo)
+{
+}
+
+long CLCCbCRecordData::GetColumnNumber() const
+{
+    return m_pFile != nullptr ? m_pFile->GetColumnCount(m_lIndex) : static_cast<long>(m_nColumns);
+}
+
 const char* CLCCbCRecordData::GetColumnValue(long lColumn) const
 {
+    if (m_pFile != nullptr)
+        return m_pFile->GetItem(m_lIndex, lColumn);
     if (lColumn < 0 || static_cast<unsigned long>(lColumn) >= m_nColumns)
         return nullptr;
     uint32_t nAt = 0;

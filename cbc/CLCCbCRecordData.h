@@ -4,25 +4,32 @@
 #include <string>
 #include <vector>
 
+class CLCCbCCsvFile;
+
 // One kept CSV record: its trimmed columns and its record number (the 1-based
 // position among the kept records of its file; blank lines are not counted).
 class CLCCbCRecordData {
 public:
     // Keeps a copy of the columns.
     CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo);
+    // Reads its columns from entry lIndex of the file's record table, which
+    // holds them already and outlives the record: the CSV file base keeps its
+    // records so, rather than twice.
+    CLCCbCRecordData(const CLCCbCCsvFile& file, long lIndex, long long lLineNo);
     virtual ~CLCCbCRecordData() = default;
 
     // The text of column n (0-based); null when n is outside the record. The
     // pointer lives as long as the record.
     const char* GetColumnValue(long lColumn) const;
     long long GetLineNo() const { return m_lLineNo; }
-    long GetColumnNumber() const { return static_cast<long>(m_nColumns); }
+    long GetColumnNumber() const;
 
 private:
-    // One block per record, since a CSV file keeps every record twice (here
-    // and in its record table): where each column starts, then the columns
-    // one after another, each ending in a zero byte.
+    // A copy is one block: where each column starts, then the columns one
+    // after another, each ending in a zero byte.
     std::unique_ptr<char[]> m_pBlock;
     uint32_t m_nColumns = 0;
+    const CLCCbCCsvFile* m_pFile = nullptr;   // instead of the block: the row of its table
+    long m_lIndex = 0;
     long long m_lLineNo;
 };

@@ -6,6 +6,7 @@
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCMacOSNative.h"
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +29,15 @@ size_t WholeCharacters(const char* pBytes, size_t nBytes)
 {
     size_t i = 0;
     while (i < nBytes) {
+        // Eight ASCII bytes at a time: none of them is a lead byte.
+        if (nBytes - i >= 8) {
+            uint64_t ullWord;
+            std::memcpy(&ullWord, pBytes + i, sizeof ullWord);
+            if ((ullWord & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const auto c = static_cast<unsigned char>(pBytes[i]);
         i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
     }

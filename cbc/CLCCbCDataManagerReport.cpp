@@ -374,8 +374,8 @@ bool CLCCbCDataManager::FinishXml(const char* szFunction, bool bOk, std::string&
         return false;
     }
 
-    if (!m_strOutputPath.empty()
-        && !Guarded("CLCCbCDataManager::OutputFileConvData", [&] { return WriteOutput(m_strOutputPath.c_str(), strXml); })) {
+    const auto fnWrite = [&] { return WriteOutput(m_strOutputPath.c_str(), strXml); };
+    if (!m_strOutputPath.empty() && !Guarded("CLCCbCDataManager::OutputFileConvData", fnWrite)) {
         strXml.clear();
         return false;
     }

@@ -56,9 +56,12 @@ const SDefinition kDefinitions[] = {
     {"CbCValidateDefine3.xml", [](CLCCsvConvDataCbC& api) {
          api.CbCReportCsvCheck2(Example("cbc_report_v2.csv").c_str());
      }},
-    {"CbCDataConvDefine_AIA520.xml", [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadEditDefinition, 210); }},
-    {"CbCValidateDefine_AIA520.xml", [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadCheckDefinition, 211); }},
-    {"CbCElementDefine_AIA520.lst", [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadElementList, 212); }},
+    {"CbCDataConvDefine_AIA520.xml",
+     [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadEditDefinition, 210); }},
+    {"CbCValidateDefine_AIA520.xml",
+     [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadCheckDefinition, 211); }},
+    {"CbCElementDefine_AIA520.lst",
+     [](CLCCsvConvDataCbC&) { LoadGIR(&CLCGIRPropertyManager::LoadElementList, 212); }},
     {"CbCDataConvDefine_AIA540.xml", [](CLCCsvConvDataCbC& api) {
          api.CsvConvGIRAppendixTableData(Example("appendix_aia540.csv").c_str(), "Tesvant", "山田太郎", "");
      }},

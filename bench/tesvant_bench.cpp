@@ -3,6 +3,9 @@
 // the CSV file plus one SAX parse of the XML its conversion produces.
 //
 //   tesvant_bench [RUNS]     (default 3; each time is the fastest run)
+//   tesvant_bench --write-inputs FOLDER
+//                            writes the inputs below into FOLDER and stops
+//                            (for bench/whole_process.py)
 //
 // Inputs, generated at run time in a temporary folder:
 //   CbC report, both schemas: 5,000 constituent entities and one summary per
@@ -35,6 +38,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMaxSummaries = 300;
+// One summary per country code: the most a clean report can hold.
+constexpr int kCleanSummariesV1 = 251;
+constexpr int kCleanSummariesV2 = 252;
 constexpr int kConstEntities = 5000;
 constexpr int kAppendixRecords = 5000;
 constexpr const char* kHojinNo = "4010001234567";
@@ -232,15 +238,28 @@ void PrintRow(const std::string& strInput, const std::string& strOperation, cons
 
 } // namespace
 
+// The largest inputs under the names whole_process.py runs them by.
+int WriteInputs(const fs::path& folder)
+{
+    fs::create_directories(folder);
+    WriteFile(folder / "cbc_v1.csv", CbCReport(false, kCleanSummariesV1));
+    WriteFile(folder / "cbc_v2.csv", CbCReport(true, kCleanSummariesV2));
+    WriteFile(folder / "aia120.csv", AppendixTable(false));
+    WriteFile(folder / "aia540.csv", AppendixTable(true));
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--write-inputs")
+        return WriteInputs(argv[2]);
     const int nRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const fs::path folder = fs::temp_directory_path()
                             / ("tesvant_bench_" + std::to_string(Clock::now().time_since_epoch().count()));
     fs::create_directories(folder);
 
     std::vector<SInput> vecInputs = {
-        {"CbC report v1", "cbc_v1.csv", CbCReport(false, 251),
+        {"CbC report v1", "cbc_v1.csv", CbCReport(false, kCleanSummariesV1),
          {{"CbCReportCsvCheck", [](CLCCsvConvDataCbC& a, const char* p) { return a.CbCReportCsvCheck(p); }},
           {"CbCReportIntegrityCheck",
            [](CLCCsvConvDataCbC& a, const char* p) { return a.CbCReportIntegrityCheck(p, kHojinNo); }},
@@ -249,7 +268,7 @@ int main(int argc, char** argv)
           {"CbCReportCsvCheck (300)",
            [](CLCCsvConvDataCbC& a, const char* p) { return a.CbCReportCsvCheck(p); }, true}},
          CbCReport(false, kMaxSummaries)},
-        {"CbC report v2", "cbc_v2.csv", CbCReport(true, 252),
+        {"CbC report v2", "cbc_v2.csv", CbCReport(true, kCleanSummariesV2),
          {{"CbCReportCsvCheck2", [](CLCCsvConvDataCbC& a, const char* p) { return a.CbCReportCsvCheck2(p); }},
           {"CbCReportIntegrityCheck2",
            [](CLCCsvConvDataCbC& a, const char* p) { return a.CbCReportIntegrityCheck2(p, kHojinNo); }},

@@ -27,8 +27,10 @@ std::string CLCCbCAppendixTable::Value(long lRecord, long lColumn)
     return szValue ? std::string(szValue) : std::string();
 }
 
-long long CLCCbCAppendixTable::LineNo(long lRecord) const
+long long CLCCbCAppendixTable::GetLineNo(long lRecord) const
 {
+    if (lRecord < 0 || static_cast<size_t>(lRecord) >= m_vecRecords.size())
+        return 0;
     return m_vecRecords[static_cast<size_t>(lRecord)]->GetLineNo();
 }
 
@@ -39,7 +41,7 @@ CLCCbCMessage_t CLCCbCAppendixTable::ReportRecords(CLCCbCMessage_t msg, long lCo
     for (long r = 0; r < GetRecordCount(); ++r) {
         if (!fnHit(Value(r, lColumn)))
             continue;
-        CLCValidResult::instance()->SetResult(msg, static_cast<long>(LineNo(r)), lColumn, -1);
+        CLCValidResult::instance()->SetResult(msg, static_cast<long>(GetLineNo(r)), lColumn, -1);
         result = msg;
     }
     return result;
@@ -62,7 +64,7 @@ CLCCbCMessage_t CLCCbCAppendixTable::ValidContentOffered(const std::string& strF
         if (strFlag != "2" || m_vecRecords.empty())
             return CBC_MSG_NONE;
         for (long r = 0; r < GetRecordCount(); ++r)
-            CLCValidResult::instance()->SetResult(HE60017E, static_cast<long>(LineNo(r)), lColumn, -1);
+            CLCValidResult::instance()->SetResult(HE60017E, static_cast<long>(GetLineNo(r)), lColumn, -1);
         return HE60017E;
     } catch (...) {
         return Fatal("CLCCbCAppendixTable::ValidContentOffered");

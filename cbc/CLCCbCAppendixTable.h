@@ -24,11 +24,12 @@ public:
     virtual CLCCbCMessage_t ValidContentOffered(const std::string& strFlag, long lColumn);
     // HE60018E at every record whose column holds the corporate number.
     virtual CLCCbCMessage_t ValidHojinNo(const std::string& strHojinNo, long lColumn);
+    // The record's number; 0 when the index is outside the section.
+    long long GetLineNo(long lRecord) const;
 
 protected:
     // The 1-based column of a record; "" when the record has no such column.
     std::string Value(long lRecord, long lColumn);
-    long long LineNo(long lRecord) const;
     // Records msg at the line of every record whose column fnHit picks; msg
     // when it recorded any, else none.
     CLCCbCMessage_t ReportRecords(CLCCbCMessage_t msg, long lColumn,

@@ -62,18 +62,23 @@ bool CLCCbCCsvAppendixTable::DistributeRecord(long lIndex)
         }
         CLCCbCRecordData* pRecord = m_vRecord[static_cast<size_t>(lIndex)].get();
         CLCCbCAppendixTable* sections[] = {&m_FinalParentCompany, &m_CountryReport, &m_BusinessOverView};
+        // The checks refuse these flags before a record is filed; a conversion
+        // runs no checks, so a flag outside its list is reported here, where
+        // it stands, as the user's error it is.
+        const long lLine = static_cast<long>(pRecord->GetLineNo());
         bool bIn[3] = {false, false, false};
         for (long c = 0; c < 3; ++c) {
             const char* szFlag = pRecord->GetColumnValue(c);
             const std::string strFlag = szFlag ? szFlag : "";
             if (strFlag != "1" && strFlag != "2") {
-                RecordFatal(kFunction);
+                CLCValidResult::instance()->SetResult(HE60009E, lLine, c + 1, -1);
                 return false;
             }
             bIn[c] = strFlag == "1";
         }
+        // A record in no section: its three flags together are wrong.
         if (!bIn[0] && !bIn[1] && !bIn[2]) {
-            RecordFatal(kFunction);
+            CLCValidResult::instance()->SetResult(HE60009E, lLine, 1, 3);
             return false;
         }
         for (size_t s = 0; s < 3; ++s) {

@@ -23,8 +23,9 @@ public:
     bool ValidateRecord(std::vector<std::string>& vecColumns) override;
     // HE60013E without records, HE60014E above kMaxRecords, both at 0/0.
     bool ValidateCsv() override;
-    // Files the record into every section whose flag is "1"; a flag other than
-    // "1" or "2", or no "1" at all, records the fatal row.
+    // Files the record into every section whose flag is "1". A flag other than
+    // "1" or "2" is HE60009E at the record and its column; no "1" at all is
+    // HE60009E at the record, columns 1 to 3.
     bool DistributeRecord(long lIndex) override;
     // HE60015E-style rows at every record whose non-empty value in the 1-based
     // column occurs more than once; false when any was reported.

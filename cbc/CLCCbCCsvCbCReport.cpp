@@ -227,12 +227,18 @@ const char* CLCCbCCsvCbCReport::GetColumnValue(long lRecord, long lColumn)
 
 const char* CLCCbCCsvCbCReport::GetColumnValue(const char* szName, long /*lRecord*/, long lColumn)
 {
+    const CLCCbCRecordData* pRecord = GetNamedRecord(szName);
+    return pRecord != nullptr ? pRecord->GetColumnValue(lColumn) : nullptr;
+}
+
+const CLCCbCRecordData* CLCCbCCsvCbCReport::GetNamedRecord(const char* szName) const
+{
     if (szName == nullptr || std::strcmp(szName, "MessageType") != 0)
         return nullptr;
     for (const auto& pRecord : m_vRecord) {
         const char* szKind = pRecord->GetColumnValue(0);
         if (szKind && std::strcmp(szKind, "1") == 0)
-            return pRecord->GetColumnValue(lColumn);
+            return pRecord.get();
     }
     return nullptr;
 }

@@ -42,6 +42,9 @@ public:
     // For the name "MessageType": column lColumn (0-based) of the first
     // message-spec record; null for any other name. lRecord is not used.
     const char* GetColumnValue(const char* szName, long lRecord, long lColumn);
+    // The record such a name reads from (the first message-spec record); null
+    // for any other name or without one.
+    const CLCCbCRecordData* GetNamedRecord(const char* szName) const;
 
     // The cross-record checks, in the order the data manager runs them.
     CLCCbCMessage_t ReportingEntityDocRefIdCheck();

@@ -6,10 +6,10 @@
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCMacOSNative.h"
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <new>
 
 namespace {
@@ -20,6 +20,28 @@ void RecordFatal(const char* szFunction, const char* szMessage)
 {
     CLC_LOG(szFunction, szMessage);
     CLCValidResult::instance()->SetFatalError();
+}
+
+// The length of the longest start of the bytes that ends on a character
+// boundary of CP932: a lead byte (0x81 to 0x9F, 0xE0 to 0xFC) takes the byte
+// after it, whatever that is, as the decoder does.
+size_t WholeCharacters(const char* pBytes, size_t nBytes)
+{
+    size_t i = 0;
+    while (i < nBytes) {
+        // Eight ASCII bytes at a time: none of them is a lead byte.
+        if (nBytes - i >= 8) {
+            uint64_t ullWord;
+            std::memcpy(&ullWord, pBytes + i, sizeof ullWord);
+            if ((ullWord & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(pBytes[i]);
+        i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+    }
+    return i > nBytes ? nBytes - 1 : nBytes;
 }
 } // namespace
 
@@ -54,6 +76,23 @@ const char* CLCCbCCsvFile::GetItem(long lRecord, long lColumn) const
     return vecColumns[static_cast<size_t>(lColumn)].c_str();
 }
 
+long CLCCbCCsvFile::GetColumnCount(long lRecord) const
+{
+    if (lRecord < 0 || static_cast<size_t>(lRecord) >= m_vecRecordTable.size())
+        return 0;
+    return static_cast<long>(m_vecRecordTable[static_cast<size_t>(lRecord)].size());
+}
+
+size_t CLCCbCCsvFile::GetTextSize() const
+{
+    size_t nSize = 0;
+    for (const std::vector<std::string>& vecColumns : m_vecRecordTable) {
+        for (const std::string& strColumn : vecColumns)
+            nSize += strColumn.size();
+    }
+    return nSize;
+}
+
 CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::string& strUtf8)
 {
     strUtf8.clear();
@@ -62,21 +101,55 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     std::ifstream in(std::filesystem::u8path(szPath), std::ios::binary);
     if (!in)
         return CsvText::Unreadable;
-    std::string strBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The text is decoded block by block as it is read, so that the file's
+    // bytes are never held whole beside their decoded text. Room for the
+    // longest text the file can decode to is set aside; only what is written
+    // is ever touched.
+    std::error_code ec;
+    const std::uintmax_t ullSize = std::filesystem::file_size(std::filesystem::u8path(szPath), ec);
+    if (!ec && ullSize < strUtf8.max_size() / 3)
+        strUtf8.reserve(static_cast<size_t>(ullSize) * 3);
+    constexpr size_t kBlock = 16384;
+    std::string strBlock(kBlock + 1, '\0');
+    std::string strPiece;
+    std::string strDecoded;
+    size_t nCarried = 0;        // a lead byte whose trail byte is in the next block
+    size_t nTotal = 0;
+    bool bHasNul = false;
+    bool bDecoded = true;
+    do {
+        in.read(&strBlock[nCarried], static_cast<std::streamsize>(kBlock));
+        const size_t nRead = static_cast<size_t>(in.gcount());
+        nTotal += nRead;
+        // CP932 never uses 0x00 as a trail byte, so a zero byte is a NUL
+        // character wherever it stands; rejecting it keeps records after it
+        // from being dropped. It is looked for in the whole file even after a
+        // byte that does not decode, as it is reported first.
+        if (std::memchr(strBlock.data() + nCarried, '\0', nRead) != nullptr)
+            bHasNul = true;
+        const size_t nBytes = nCarried + nRead;
+        const size_t nWhole = in ? WholeCharacters(strBlock.data(), nBytes) : nBytes;
+        if (bDecoded && !bHasNul && nWhole > 0) {
+            strPiece.assign(strBlock, 0, nWhole);
+            bDecoded = CLCMacOSNative::SjisToUtf8(strPiece, strDecoded);
+            strUtf8 += strDecoded;
+        }
+        nCarried = nBytes - nWhole;
+        if (nCarried != 0)
+            strBlock[0] = strBlock[nWhole];
+    } while (in);
+    CsvText eText = CsvText::Ok;
     if (in.bad())
-        return CsvText::Unreadable;
-    if (strBytes.empty())
-        return CsvText::Empty;
-    // CP932 never uses 0x00 as a trail byte, so a zero byte is a NUL character
-    // wherever it stands; rejecting it keeps records after it from being dropped.
-    if (strBytes.find('\0') != std::string::npos)
-        return CsvText::HasNul;
-    // Decode once on reading: every check after this sees UTF-8.
-    if (!CLCMacOSNative::SjisToUtf8(strBytes, strUtf8)) {
+        eText = CsvText::Unreadable;
+    else if (nTotal == 0)
+        eText = CsvText::Empty;
+    else if (bHasNul)
+        eText = CsvText::HasNul;
+    else if (!bDecoded)
+        eText = CsvText::NotShiftJis;
+    if (eText != CsvText::Ok)
         strUtf8.clear();
-        return CsvText::NotShiftJis;
-    }
-    return CsvText::Ok;
+    return eText;
 }
 
 bool CLCCbCCsvFile::ReadFile(const char* szPath)
@@ -137,10 +210,11 @@ bool CLCCbCCsvFile::Parse(const char* szText)
                     ++p;
                     continue;
                 }
-                // Comma, CR and LF included: everything up to the next quote.
-                const size_t nRun = std::strcspn(p, "\"");
-                strField.append(p, nRun);
-                p += nRun;
+                // Comma, CR and LF included.
+                const char* pRun = p;
+                while (*p != '\0' && *p != '"')
+                    ++p;
+                strField.append(pRun, static_cast<size_t>(p - pRun));
                 continue;
             }
             if (c == '"' && p == pFieldStart) {
@@ -161,10 +235,11 @@ bool CLCCbCCsvFile::Parse(const char* szText)
                 pFieldStart = ++p;
                 continue;
             }
-            // Up to the next separator; a quote inside the field is an ordinary byte.
-            const size_t nRun = std::strcspn(p, ",\r\n");
-            strField.append(p, nRun);
-            p += nRun;
+            // The rest of an unquoted field up to its separator, quotes included.
+            const char* pRun = p;
+            while (*p != '\0' && *p != ',' && *p != '\r' && *p != '\n')
+                ++p;
+            strField.append(pRun, static_cast<size_t>(p - pRun));
         }
         return ColumnTerm(strField, vecColumns, true);
     } catch (...) {
@@ -187,7 +262,9 @@ bool CLCCbCCsvFile::HandOverField(std::string& strField, std::vector<std::string
         if (bAccepted && vecColumns.size() > 1) {
             std::unique_ptr<CLCCbCRecordData> pRecord;
             try {
-                pRecord = std::make_unique<CLCCbCRecordData>(vecColumns, lLineCnt + 1);
+                // The record reads the entry about to be appended to the table.
+                pRecord = std::make_unique<CLCCbCRecordData>(*this, static_cast<long>(m_vecRecordTable.size()),
+                                                             lLineCnt + 1);
             } catch (const std::bad_alloc&) {
                 RecordFatal(kFunction, kNewFailed);
                 vecColumns.clear();
@@ -196,9 +273,13 @@ bool CLCCbCCsvFile::HandOverField(std::string& strField, std::vector<std::string
             // Make room first so the two lists cannot end up of different lengths.
             if (vecRecords.size() == vecRecords.capacity())
                 vecRecords.reserve(vecRecords.size() * 2 + 16);
-            m_vecRecordTable.push_back(vecColumns);
+            const size_t nColumns = vecColumns.size();
+            m_vecRecordTable.push_back(std::move(vecColumns));
             vecRecords.push_back(std::move(pRecord));
             ++lLineCnt;
+            // The next record most likely has as many columns.
+            vecColumns.clear();
+            vecColumns.reserve(nColumns);
         }
         vecColumns.clear();
         return bAccepted;

@@ -54,6 +54,10 @@ public:
     unsigned long GetRecordCount() const { return static_cast<unsigned long>(m_vecRecordTable.size()); }
     // Text of the record table at (record, column), both 0-based; null outside it.
     const char* GetItem(long lRecord, long lColumn) const;
+    // Columns of the record table's entry; 0 outside the table.
+    long GetColumnCount(long lRecord) const;
+    // Bytes of text in the record table (no separators).
+    size_t GetTextSize() const;
 
     // Reads a CSV file's bytes and decodes them from CP932 to UTF-8, telling
     // apart a file that cannot be read, an empty one, one with a NUL byte and

@@ -1,13 +1,17 @@
 #include "cbc/CLCCbCDataDefBango.h"
 
-std::string CLCCbCDataDefBango::WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
-                                          Pattern pPattern)
+void CLCCbCDataDefBango::AppendNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                                    std::string& strOut)
 {
+    const size_t nMark = strOut.size();
     try {
-        if (pSection == nullptr || pOk == nullptr)
-            return FailWrite("CLCCbCDataDefBango::WriteNode", pOk);
-        return WriteAppendixElement(pSection, lRecord, pOk, pPattern, "gen:hojinbango");
+        if (pSection == nullptr || pOk == nullptr) {
+            FailWrite("CLCCbCDataDefBango::WriteNode", pOk);
+            return;
+        }
+        WriteAppendixElement(pSection, lRecord, pOk, pPattern, "gen:hojinbango", nullptr, strOut);
     } catch (...) {
-        return FailWrite("CLCCbCDataDefBango::WriteNode", pOk);
+        strOut.resize(nMark);
+        FailWrite("CLCCbCDataDefBango::WriteNode", pOk);
     }
 }

@@ -5,5 +5,6 @@
 // It has no per-page limit. Writes nothing in a CbC report.
 class CLCCbCDataDefBango : public CLCCbCDataDefineNode {
 public:
-    std::string WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern) override;
+    void AppendNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                    std::string& strOut) override;
 };

@@ -6,7 +6,8 @@
 // Writes nothing in a CbC report.
 class CLCCbCDataDefKubun : public CLCCbCDataDefineNode {
 public:
-    std::string WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern) override;
+    void AppendNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                    std::string& strOut) override;
     void ResetCounter() override { m_lCounter = 0; }
 
 private:

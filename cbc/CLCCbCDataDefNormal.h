@@ -7,14 +7,16 @@
 // itself out when its children lack the required child.
 class CLCCbCDataDefNormal : public CLCCbCDataDefineNode {
 public:
-    std::string WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern) override;
+    void AppendNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                    std::string& strOut) override;
     void ResetCounter() override { m_lCounter = 0; }
-    std::string WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk) override;
+    void AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut) override;
 
 private:
-    // The attribute text ` name="value"`, or "" without an attribute. An
-    // attribute value the CSV cannot give clears the ok flag.
-    std::string AttributeText(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+    // Appends the attribute text ` name="value"`; nothing without an
+    // attribute. An attribute value the CSV cannot give, or one the document
+    // cannot hold, clears the ok flag.
+    bool AttributeText(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut);
 
     long m_lCounter = 0;   // writes in the current page
 };

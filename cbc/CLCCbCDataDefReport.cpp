@@ -40,72 +40,94 @@ void CLCCbCDataDefReport::ResetCounter()
 
 std::string CLCCbCDataDefReport::WriteNode(CLCCbCAppendixTable* pSection, bool* pOk, Pattern pPattern)
 {
+    std::string strText;
+    AppendPages(pSection, pOk, pPattern, strText);
+    return strText;
+}
+
+void CLCCbCDataDefReport::AppendPages(CLCCbCAppendixTable* pSection, bool* pOk, Pattern pPattern,
+                                      std::string& strOut)
+{
+    const size_t nMark = strOut.size();
     try {
-        if (pSection == nullptr || pOk == nullptr)
-            return FailWrite("CLCCbCDataDefReport::WriteNode", pOk);
+        if (pSection == nullptr || pOk == nullptr) {
+            FailWrite("CLCCbCDataDefReport::WriteNode", pOk);
+            return;
+        }
         const long lCount = pSection->GetRecordCount();
-        std::string strResult;
-        std::string strBody;
+        size_t nPage = strOut.size();   // where the current page's body starts
         long lInPage = 0;
         for (long lRecord = 0; lRecord < lCount; ++lRecord) {
-            strBody += WriteChildren(pSection, lRecord, pOk, pPattern);
-            if (!*pOk)
-                return std::string();
+            WriteChildren(pSection, lRecord, pOk, pPattern, strOut);
+            if (!*pOk) {
+                strOut.resize(nMark);
+                return;
+            }
             ++lInPage;
             if (lInPage != m_lPageRec && lRecord != lCount - 1)
                 continue;
 
             ResetCounter();
             // A page without content is not written and takes no number.
-            if (!strBody.empty()) {
+            if (strOut.size() != nPage) {
                 ++m_lPageNo;
                 std::string strDate;
                 std::string strUnused;
                 CLCCbCCommon::NowParts("yyyy'-'MM'-'dd", nullptr, strDate, strUnused);
                 const std::string strPage = std::to_string(m_lPageNo);
-                const std::string strStart =
-                    Concat({"<", m_strId, " VR=\"", m_strVR, "\" id=\"", m_strId, "-", strPage, "\" page=\"",
-                            strPage, "\" sakuseiDay=\"", strDate, "\" sakuseiNM=\"", Escaped(m_strSakuseiNM),
-                            "\" softNM=\"", Escaped(m_strSoftNM), "\">"});
-                strResult.reserve(strResult.size() + strStart.size() + strBody.size() + m_strId.size() + 3);
-                strResult += strStart;
-                strResult += strBody;
-                strResult += "</" + m_strId + ">";
-                strBody.clear();
+                strOut.insert(nPage, Concat({"<", m_strId, " VR=\"", m_strVR, "\" id=\"", m_strId, "-", strPage,
+                                             "\" page=\"", strPage, "\" sakuseiDay=\"", strDate, "\" sakuseiNM=\"",
+                                             Escaped(m_strSakuseiNM), "\" softNM=\"", Escaped(m_strSoftNM), "\">"}));
+                strOut.append("</").append(m_strId).append(">");
+                nPage = strOut.size();
             }
             lInPage = 0;
         }
-        return strResult;
     } catch (...) {
-        return FailWrite("CLCCbCDataDefReport::WriteNode", pOk);
+        strOut.resize(nMark);
+        FailWrite("CLCCbCDataDefReport::WriteNode", pOk);
     }
 }
 
-std::string CLCCbCDataDefReport::ReportElement(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
+void CLCCbCDataDefReport::ReportElement(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut)
 {
-    const std::string strItems = WriteChildren2(pSection, lRecord, pOk);
-    if (!*pOk || strItems.empty())
-        return std::string();
-    if (!m_strDumyFlg.empty())
-        return strItems;
-    return Concat({"<cbc:", m_strId, ">", strItems, "</cbc:", m_strId, ">"});
+    const size_t nMark = strOut.size();
+    WriteChildren2(pSection, lRecord, pOk, strOut);
+    if (!*pOk || strOut.size() == nMark || !m_strDumyFlg.empty())
+        return;
+    if (m_strCloseTag.empty()) {
+        m_strOpenTag = Concat({"<cbc:", m_strId, ">"});
+        m_strCloseTag = Concat({"</cbc:", m_strId, ">"});
+    }
+    WrapElement(strOut, nMark, strOut.size(), m_strOpenTag, m_strCloseTag);
 }
 
 std::string CLCCbCDataDefReport::WriteNode2(CLCCbCCbCReport* pSection, bool* pOk)
 {
+    std::string strText;
+    AppendReports(pSection, pOk, strText);
+    return strText;
+}
+
+void CLCCbCDataDefReport::AppendReports(CLCCbCCbCReport* pSection, bool* pOk, std::string& strOut)
+{
+    const size_t nMark = strOut.size();
     try {
-        if (pSection == nullptr || pOk == nullptr)
-            return FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
-        std::string strResult;
+        if (pSection == nullptr || pOk == nullptr) {
+            FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
+            return;
+        }
         const long lCount = pSection->GetRecordCount();
         for (long lRecord = 0; lRecord < lCount; ++lRecord) {
-            strResult += ReportElement(pSection, lRecord, pOk);
-            if (!*pOk)
-                return std::string();
+            ReportElement(pSection, lRecord, pOk, strOut);
+            if (!*pOk) {
+                strOut.resize(nMark);
+                return;
+            }
         }
-        return strResult;
     } catch (...) {
-        return FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
+        strOut.resize(nMark);
+        FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
     }
 }
 
@@ -114,13 +136,17 @@ std::string CLCCbCDataDefReport::WriteNode2(CLCCbCCbCReport* pSection, int nReco
     return WriteNode2(pSection, static_cast<long>(nRecord), pOk);
 }
 
-std::string CLCCbCDataDefReport::WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
+void CLCCbCDataDefReport::AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut)
 {
+    const size_t nMark = strOut.size();
     try {
-        if (pSection == nullptr || pOk == nullptr)
-            return FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
-        return ReportElement(pSection, lRecord, pOk);
+        if (pSection == nullptr || pOk == nullptr) {
+            FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
+            return;
+        }
+        ReportElement(pSection, lRecord, pOk, strOut);
     } catch (...) {
-        return FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
+        strOut.resize(nMark);
+        FailWrite("CLCCbCDataDefReport::WriteNode2", pOk);
     }
 }

@@ -9,6 +9,7 @@ class CLCCbCDataDefReport : public CLCCbCDataDefineNode {
 public:
     using CLCCbCDataDefineNode::Initialize;
     using CLCCbCDataDefineNode::WriteNode;
+    using CLCCbCDataDefineNode::WriteNode2;
 
     // Appendix report: the page id and VR, records per page (0: one page) and
     // the two names written on every page. The page number starts at 0.
@@ -24,8 +25,11 @@ public:
     // The report's elements for every record of the section, or for one.
     std::string WriteNode2(CLCCbCCbCReport* pSection, bool* pOk);
     std::string WriteNode2(CLCCbCCbCReport* pSection, int nRecord, bool* pOk);
-    // The same for one record, whatever integer type the index has.
-    std::string WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk) override;
+
+    // The same texts appended to strOut, which a failure leaves as it was.
+    void AppendPages(CLCCbCAppendixTable* pSection, bool* pOk, Pattern pPattern, std::string& strOut);
+    void AppendReports(CLCCbCCbCReport* pSection, bool* pOk, std::string& strOut);
+    void AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut) override;
 
     // Resets the write counters of the direct children (a new page).
     void ResetCounter() override;
@@ -33,7 +37,7 @@ public:
     long GetPageNo() const { return m_lPageNo; }
 
 private:
-    std::string ReportElement(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+    void ReportElement(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut);
 
     std::string m_strVR;
     std::string m_strSakuseiNM;

@@ -5,5 +5,5 @@
 // nothing in an appendix table.
 class CLCCbCDataDefSplit : public CLCCbCDataDefineNode {
 public:
-    std::string WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk) override;
+    void AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut) override;
 };

@@ -1,22 +1,27 @@
 #include "cbc/CLCCbCDataDefTimeStamp.h"
 #include "foundation/CLCCbCCommon.h"
 
-std::string CLCCbCDataDefTimeStamp::WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
+void CLCCbCDataDefTimeStamp::AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut)
 {
+    const size_t nMark = strOut.size();
     try {
-        if (pSection == nullptr || pOk == nullptr)
-            return FailWrite("CLCCbCDataDefTimeStamp::WriteNode2", pOk);
-        const std::string strChildren = WriteChildren2(pSection, lRecord, pOk);
+        if (pSection == nullptr || pOk == nullptr) {
+            FailWrite("CLCCbCDataDefTimeStamp::WriteNode2", pOk);
+            return;
+        }
+        WriteChildren2(pSection, lRecord, pOk, strOut);
         if (!*pOk)
-            return std::string();
+            return;
         // Date and time from one reading: never a date of one day with the
         // time of the next.
         std::string strDate;
         std::string strTime;
         CLCCbCCommon::NowParts("yyyy'-'MM'-'dd", "'T'HH':'mm':'ss", strDate, strTime);
-        const std::string strName = "cbc:" + m_strId;
-        return Concat({"<", strName, ">", strDate, strTime, strChildren, "</", strName, ">"});
+        const size_t nValue = strOut.size();
+        strOut.append(strDate).append(strTime);
+        WrapElement(strOut, nMark, nValue, Concat({"<cbc:", m_strId, ">"}), Concat({"</cbc:", m_strId, ">"}));
     } catch (...) {
-        return FailWrite("CLCCbCDataDefTimeStamp::WriteNode2", pOk);
+        strOut.resize(nMark);
+        FailWrite("CLCCbCDataDefTimeStamp::WriteNode2", pOk);
     }
 }

@@ -6,5 +6,5 @@
 // appendix table.
 class CLCCbCDataDefTimeStamp : public CLCCbCDataDefineNode {
 public:
-    std::string WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk) override;
+    void AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut) override;
 };

@@ -12,6 +12,7 @@
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDom.h"
+#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -38,11 +39,26 @@ long ZeroBasedColumn(const std::string& strText)
     return lValue > 0 ? lValue - 1 : -1;
 }
 
-std::string Escaped(const char* szValue)
+// Bytes XML 1.0 refuses in a document, as they can stand in UTF-8 text: the
+// control characters other than TAB, LF and CR, and U+FFFE and U+FFFF
+// (EF BF BE, EF BF BF). NUL never reaches a value: the CSV reader refuses it.
+bool IsRefusedAt(const unsigned char* p, const unsigned char* pEnd)
 {
-    std::string strOut;
-    CLCCbCCommon::ConvEntityRefs(szValue, static_cast<unsigned long>(std::char_traits<char>::length(szValue)), strOut);
-    return strOut;
+    const unsigned char c = *p;
+    if (c < 0x20)
+        return c != '\t' && c != '\n' && c != '\r';
+    return c == 0xEF && pEnd - p >= 3 && p[1] == 0xBF && (p[2] == 0xBE || p[2] == 0xBF);
+}
+
+bool HoldsRefused(const char* szValue, size_t nLength)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(szValue);
+    const unsigned char* pEnd = p + nLength;
+    for (; p != pEnd; ++p) {
+        if ((*p < 0x20 || *p == 0xEF) && IsRefusedAt(p, pEnd))
+            return true;
+    }
+    return false;
 }
 
 // Appendix kinds, then CbC kinds; keywords are compared exactly.
@@ -226,17 +242,31 @@ unsigned CLCCbCDataDefineNode::ValidateCsv(CLCCbCCsvFile* pCsv, long lRecord)
     }
 }
 
-std::string CLCCbCDataDefineNode::WriteNode(CLCCbCAppendixTable* /*pSection*/, long /*lRecord*/, bool* /*pOk*/,
-                                            Pattern /*pPattern*/)
+std::string CLCCbCDataDefineNode::WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
+                                            Pattern pPattern)
 {
-    return std::string();
+    std::string strText;
+    AppendNode(pSection, lRecord, pOk, pPattern, strText);
+    return strText;
 }
 
 void CLCCbCDataDefineNode::ResetCounter() {}
 
-std::string CLCCbCDataDefineNode::WriteNode2(CLCCbCCbCReport* /*pSection*/, long /*lRecord*/, bool* /*pOk*/)
+std::string CLCCbCDataDefineNode::WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
 {
-    return std::string();
+    std::string strText;
+    AppendNode2(pSection, lRecord, pOk, strText);
+    return strText;
+}
+
+void CLCCbCDataDefineNode::AppendNode(CLCCbCAppendixTable* /*pSection*/, long /*lRecord*/, bool* /*pOk*/,
+                                      Pattern /*pPattern*/, std::string& /*strOut*/)
+{
+}
+
+void CLCCbCDataDefineNode::AppendNode2(CLCCbCCbCReport* /*pSection*/, long /*lRecord*/, bool* /*pOk*/,
+                                       std::string& /*strOut*/)
+{
 }
 
 bool CLCCbCDataDefineNode::LocateNodeForValidate(std::unique_ptr<CLCCbCDataDefineNode>& pNode)
@@ -263,67 +293,105 @@ bool CLCCbCDataDefineNode::LocateNodeForMake(std::unique_ptr<CLCCbCDataDefineNod
     return false;
 }
 
-std::string CLCCbCDataDefineNode::MakeNodeValue(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk)
+bool CLCCbCDataDefineNode::AppendValue(const char* szValue, long long llLine, long lColumn, bool* pOk,
+                                       std::string& strOut)
+{
+    const size_t nLength = std::char_traits<char>::length(szValue);
+    if (HoldsRefused(szValue, nLength)) {
+        CLCValidResult::instance()->SetResult(HE60011E, static_cast<long>(llLine), lColumn + 1, -1);
+        *pOk = false;
+        return false;
+    }
+    CLCCbCCommon::ConvEntityRefs(szValue, static_cast<unsigned long>(nLength), strOut);
+    return true;
+}
+
+bool CLCCbCDataDefineNode::MakeNodeValue(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
+                                         std::string& strOut)
 {
     if (m_lColumn < 0)
-        return std::string();
+        return true;
     const char* szValue = pSection->GetColumnValue(lRecord, m_lColumn);
     if (szValue == nullptr) {
         *pOk = false;
-        return std::string();
+        return false;
     }
-    return Escaped(szValue);
+    return AppendValue(szValue, pSection->GetLineNo(lRecord), m_lColumn, pOk, strOut);
 }
 
-std::string CLCCbCDataDefineNode::MakeNodeValue2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
+bool CLCCbCDataDefineNode::MakeNodeValue2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk,
+                                          std::string& strOut)
 {
-    if (m_lColumn < 0)
-        return m_strValue;
+    if (m_lColumn < 0) {
+        strOut += m_strValue;
+        return true;
+    }
     const char* szValue = pSection->GetColumnValue(lRecord, m_lColumn);
     if (szValue == nullptr) {
         *pOk = false;
-        return std::string();
+        return false;
     }
-    return Escaped(szValue);
+    return AppendValue(szValue, pSection->GetLineNo(lRecord), m_lColumn, pOk, strOut);
 }
 
-std::string CLCCbCDataDefineNode::WriteChildren(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
-                                                Pattern pPattern)
+void CLCCbCDataDefineNode::WriteChildren(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
+                                         Pattern pPattern, std::string& strOut)
 {
-    std::string strText;
+    const size_t nMark = strOut.size();
     for (const auto& pChild : m_vChildren) {
-        strText += pChild->WriteNode(pSection, lRecord, pOk, pPattern);
-        if (!*pOk)
-            return std::string();
+        pChild->AppendNode(pSection, lRecord, pOk, pPattern, strOut);
+        if (!*pOk) {
+            strOut.resize(nMark);
+            return;
+        }
     }
-    return strText;
 }
 
-std::string CLCCbCDataDefineNode::WriteChildren2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk)
+void CLCCbCDataDefineNode::WriteChildren2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut)
 {
-    std::string strText;
+    const size_t nMark = strOut.size();
     for (const auto& pChild : m_vChildren) {
-        strText += pChild->WriteNode2(pSection, lRecord, pOk);
-        if (!*pOk)
-            return std::string();
+        pChild->AppendNode2(pSection, lRecord, pOk, strOut);
+        if (!*pOk) {
+            strOut.resize(nMark);
+            return;
+        }
     }
-    return strText;
 }
 
-std::string CLCCbCDataDefineNode::WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
-                                                       Pattern pPattern, std::string_view svInner,
-                                                       const char* szFixedValue)
+void CLCCbCDataDefineNode::WrapElement(std::string& strOut, size_t nMark, size_t nValue, std::string_view svHead,
+                                       std::string_view svTail)
 {
-    const std::string strChildren = WriteChildren(pSection, lRecord, pOk, pPattern);
+    // A leaf has no children to move; an inner element moves its own text
+    // once, never the document.
+    if (nValue != nMark)
+        std::rotate(strOut.begin() + static_cast<std::ptrdiff_t>(nMark),
+                    strOut.begin() + static_cast<std::ptrdiff_t>(nValue), strOut.end());
+    strOut.insert(nMark, svHead);
+    strOut.append(svTail);
+}
+
+void CLCCbCDataDefineNode::WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk,
+                                                Pattern pPattern, std::string_view svInner,
+                                                const char* szFixedValue, std::string& strOut)
+{
+    const size_t nMark = strOut.size();
+    WriteChildren(pSection, lRecord, pOk, pPattern, strOut);
     if (!*pOk)
-        return std::string();
-    const std::string strValue =
-        szFixedValue != nullptr ? std::string(szFixedValue) : MakeNodeValue(pSection, lRecord, pOk);
-    if (!*pOk)
-        return std::string();
-    if (strValue.empty() && strChildren.empty())
-        return std::string();
-    if (svInner.empty())
-        return Concat({"<", m_strId, ">", strValue, strChildren, "</", m_strId, ">"});
-    return Concat({"<", m_strId, "><", svInner, ">", strValue, strChildren, "</", svInner, "></", m_strId, ">"});
+        return;
+    const size_t nValue = strOut.size();
+    if (szFixedValue != nullptr)
+        strOut += szFixedValue;
+    else if (!MakeNodeValue(pSection, lRecord, pOk, strOut)) {
+        strOut.resize(nMark);
+        return;
+    }
+    if (strOut.size() == nMark)
+        return;
+    if (m_strCloseTag.empty()) {
+        m_strOpenTag = svInner.empty() ? Concat({"<", m_strId, ">"}) : Concat({"<", m_strId, "><", svInner, ">"});
+        m_strCloseTag = svInner.empty() ? Concat({"</", m_strId, ">"})
+                                        : Concat({"</", svInner, "></", m_strId, ">"});
+    }
+    WrapElement(strOut, nMark, nValue, m_strOpenTag, m_strCloseTag);
 }

@@ -50,12 +50,21 @@ public:
     virtual unsigned ValidateCsv(CLCCbCCsvFile* pCsv, long lRecord);
 
     // Appendix element of one record of the section; "" when the node writes
-    // nothing for it. The base writes nothing.
+    // nothing for it. The same text as AppendNode.
     virtual std::string WriteNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern);
     // Starts a new page: the per-page write counters return to 0.
     virtual void ResetCounter();
-    // CbC report element of one record of the section. The base writes nothing.
+    // CbC report element of one record of the section. The same text as
+    // AppendNode2.
     virtual std::string WriteNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+
+    // The writers proper: they append the element to strOut, so that a page
+    // or a document is built in one buffer instead of copied up level by
+    // level. A writer that fails clears the ok flag and leaves strOut as it
+    // was. The base writes nothing.
+    virtual void AppendNode(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                            std::string& strOut);
+    virtual void AppendNode2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut);
 
     // Appends the node as the last child (check definitions: a flat list).
     // Takes ownership when it answers true; false only for a null node.
@@ -73,22 +82,34 @@ public:
     static std::string Concat(std::initializer_list<std::string_view> parts);
     const std::string& GetId() const { return m_strId; }
 
-protected:
-    // The escaped value of the node's column in the record; "" without a
-    // column. A column the record lacks clears the ok flag (no row).
-    std::string MakeNodeValue(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk);
-    // As MakeNodeValue; without a column the fixed value, as it stands.
-    std::string MakeNodeValue2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+    // Appends a CSV value escaped. A character that XML 1.0 does not allow in
+    // a document (a control character other than TAB, LF and CR, U+FFFE,
+    // U+FFFF) cannot be written: HE60011E at the value's record (llLine) and
+    // 0-based column, ok cleared, false.
+    static bool AppendValue(const char* szValue, long long llLine, long lColumn, bool* pOk, std::string& strOut);
 
-    // The children's elements, concatenated; "" once the ok flag is cleared.
-    std::string WriteChildren(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern);
-    std::string WriteChildren2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk);
+protected:
+    // Appends the escaped value of the node's column in the record; nothing
+    // without a column. A column the record lacks clears the ok flag (no
+    // row); so does a value the document cannot hold (AppendValue).
+    bool MakeNodeValue(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, std::string& strOut);
+    // As MakeNodeValue; without a column the fixed value, as it stands.
+    bool MakeNodeValue2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut);
+
+    // The children's elements appended; nothing once the ok flag is cleared.
+    void WriteChildren(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                       std::string& strOut);
+    void WriteChildren2(CLCCbCCbCReport* pSection, long lRecord, bool* pOk, std::string& strOut);
+    // strOut holds the children from nMark to nValue and the value after them:
+    // they become head, value, children, tail.
+    static void WrapElement(std::string& strOut, size_t nMark, size_t nValue, std::string_view svHead,
+                            std::string_view svTail);
     // The shape every appendix-table element shares: children first, then the
     // value (szFixedValue when given, else the column's), nothing when both
     // are empty, else <id><inner>value children</inner></id> (no inner
     // element when svInner is empty).
-    std::string WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
-                                     std::string_view svInner, const char* szFixedValue = nullptr);
+    void WriteAppendixElement(CLCCbCAppendixTable* pSection, long lRecord, bool* pOk, Pattern pPattern,
+                              std::string_view svInner, const char* szFixedValue, std::string& strOut);
 
     // The fatal row and a log entry naming the function.
     static void RecordUnexpected(const char* szFunction);
@@ -110,6 +131,12 @@ protected:
     std::string m_strNameSpace;
     std::string m_strEmptyTag;
     long m_lAttrValueColumn = -1;   // 0-based; -1 = none
+    // The element's tags, made on the first write (the id never changes
+    // once the definition is built, and a node writes one family only), and room for a start tag that carries
+    // an attribute value.
+    std::string m_strOpenTag;
+    std::string m_strCloseTag;
+    std::string m_strHead;
 
 private:
     bool ReadRules(CLCXDom* pDom, bool bValidate);

@@ -207,12 +207,17 @@ bool CLCCbCDataManager::OutputFileConvData(const char* szPath, const char* szTex
             return false;
         }
         std::string strText(szText);
-        if (!CLCCbCCommon::WriteFileData(szPath != nullptr ? szPath : "", strText)) {
-            CLCValidResult::instance()->SetResult(HE60020E, 0, 0, -1);
-            return false;
-        }
-        return true;
+        return WriteOutput(szPath, strText);
     });
+}
+
+bool CLCCbCDataManager::WriteOutput(const char* szPath, std::string& strText)
+{
+    if (!CLCCbCCommon::WriteFileData(szPath != nullptr ? szPath : "", strText)) {
+        CLCValidResult::instance()->SetResult(HE60020E, 0, 0, -1);
+        return false;
+    }
+    return true;
 }
 
 std::string CLCCbCDataManager::GetErrorMsg()

@@ -5,6 +5,7 @@
 
 class CLCCbCCsvAppendixTable;
 class CLCCbCCsvCbCReport;
+class CLCCbCCsvFile;
 class CLCCbCDefinition;
 class CLCGIRCsvAppendixTable;
 
@@ -109,11 +110,22 @@ private:
     // Runs one step; an exception ends it as the logged fatal row (false).
     static bool Guarded(const char* szFunction, const std::function<bool()>& fnStep);
 
+    // OutputFileConvData's write of a text held in a string (no copy).
+    static bool WriteOutput(const char* szPath, std::string& strText);
+
     // The report steps (CLCCbCDataManagerReport.cpp).
     // The checks of a generated text shared by the three conversions: the
     // definition's flag, the size limit, well-formedness, the output file.
     // strXml receives the text, or is emptied with a row recorded.
     bool FinishXml(const char* szFunction, bool bOk, std::string& strXml);
+    // A conversion runs no field rules, so a value its writer cannot put into
+    // the document is first met there and recorded at its record and column
+    // (HE60011E, HE60009E). Each such row is replaced by the rows the road's
+    // check definition (made by fnBuild) gives for the same record and
+    // column, where it gives any, so that the user reads what the check
+    // says. Rows without a record, and all rows when the check cannot be
+    // made, stay as they are.
+    void ExplainRefusedValues(CLCCbCCsvFile* pCsv, const std::function<bool(CLCCbCDefinition&)>& fnBuild);
     // The cross checks of the CbC report CSV in their order (those of the
     // second schema only under 209). bCountriesOnly: only the checks that
     // keep every constituent entity in exactly one CbcReports element.

@@ -11,7 +11,10 @@
 #include "foundation/xml/CLCXSax.h"
 #include "gir/CLCGIRAppendixTable.h"
 #include "gir/CLCGIRCsvAppendixTable.h"
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 // The report roads of the data manager: loading a CSV with its definition,
 // the checks, the integrity checks and the conversions.
@@ -22,6 +25,11 @@ constexpr const char* kUnexpected = "想定しないエラーが発生しまし�
 
 // 19 MiB: the largest document a filing may carry.
 constexpr size_t kMaxXmlBytes = 0x1300000;
+
+constexpr long kArgumentLine = 9999;
+// The check definitions of the conversions' forms.
+constexpr unsigned short kAppendixCheckId = 203;
+constexpr unsigned short kGIRAppendixCheckId = 214;
 
 constexpr long kHojinNoColumn = 9;      // AIA120 corporate number
 constexpr long kGIRHojinNoColumn = 5;   // AIA540 corporate number
@@ -286,6 +294,61 @@ bool CLCCbCDataManager::CbCReportIntegrityCheck()
     });
 }
 
+namespace {
+
+// A row about one record of the CSV, not about an argument or the file.
+bool IsRecordRow(const _ResultTable& row)
+{
+    return row.line > 0 && row.line < kArgumentLine;
+}
+
+void Restore(const std::vector<_ResultTable>& vecRows)
+{
+    CLCValidResult* pResult = CLCValidResult::instance();
+    pResult->ClearResult();
+    for (const _ResultTable& row : vecRows)
+        pResult->SetResult(row.message, static_cast<long>(row.line), static_cast<long>(row.column),
+                           static_cast<long>(row.column2));
+}
+
+} // namespace
+
+void CLCCbCDataManager::ExplainRefusedValues(CLCCbCCsvFile* pCsv,
+                                             const std::function<bool(CLCCbCDefinition&)>& fnBuild)
+{
+    CLCValidResult* pResult = CLCValidResult::instance();
+    const std::vector<_ResultTable> vecRefused = pResult->Rows();
+    if (pCsv == nullptr || std::none_of(vecRefused.begin(), vecRefused.end(), IsRecordRow))
+        return;
+    try {
+        // The check records its rows on the collector like any check: they
+        // are gathered alone and then put in place of the writer's.
+        pResult->ClearResult();
+        CLCCbCDefinition check;
+        bool bTold = fnBuild(check);
+        for (const _ResultTable& row : vecRefused) {
+            if (bTold && IsRecordRow(row))
+                bTold = check.ValidateRecord(pCsv, static_cast<long>(row.line - 1)) != HE60000E;
+        }
+        const std::vector<_ResultTable> vecCheck = bTold ? pResult->Rows() : std::vector<_ResultTable>();
+        std::vector<_ResultTable> vecRows;
+        for (const _ResultTable& row : vecRefused) {
+            const size_t nBefore = vecRows.size();
+            if (IsRecordRow(row)) {
+                std::copy_if(vecCheck.begin(), vecCheck.end(), std::back_inserter(vecRows),
+                             [&](const _ResultTable& told) {
+                                 return told.line == row.line && told.column == row.column;
+                             });
+            }
+            if (vecRows.size() == nBefore)
+                vecRows.push_back(row);
+        }
+        Restore(vecRows);
+    } catch (...) {
+        Restore(vecRefused);
+    }
+}
+
 bool CLCCbCDataManager::FinishXml(const char* szFunction, bool bOk, std::string& strXml)
 {
     if (!bOk || strXml.empty()) {
@@ -299,10 +362,11 @@ bool CLCCbCDataManager::FinishXml(const char* szFunction, bool bOk, std::string&
         return false;
     }
 
-    const std::string strDocument = CLCCbCDataDefineNode::Concat(
-        {"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>", strXml, "</DATA>"});
     CLCXSax sax;
-    const bool bWellFormed = sax.Initialize() && sax.Parse(strDocument.c_str(), "CbC", "UTF-8");
+    const bool bWellFormed =
+        sax.Initialize()
+        && sax.Parse({"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>", strXml, "</DATA>"},
+                     "CbC", "UTF-8");
     sax.Terminate();
     if (!bWellFormed) {
         strXml.clear();
@@ -310,7 +374,8 @@ bool CLCCbCDataManager::FinishXml(const char* szFunction, bool bOk, std::string&
         return false;
     }
 
-    if (!m_strOutputPath.empty() && !OutputFileConvData(m_strOutputPath.c_str(), strXml.c_str())) {
+    const auto fnWrite = [&] { return WriteOutput(m_strOutputPath.c_str(), strXml); };
+    if (!m_strOutputPath.empty() && !Guarded("CLCCbCDataManager::OutputFileConvData", fnWrite)) {
         strXml.clear();
         return false;
     }
@@ -328,6 +393,12 @@ bool CLCCbCDataManager::MakeData(std::string& strXml)
         }
         bool bOk = true;
         strXml = pDefinition->MakeReportData(m_pCsvAppendixTable.get(), &bOk);
+        if (!bOk) {
+            ExplainRefusedValues(m_pCsvAppendixTable.get(), [&](CLCCbCDefinition& check) {
+                return check.CreateDefinition("AIA120", kAppendixCheckId, m_strSoftName.c_str(),
+                                              m_strSakuseiName.c_str(), true);
+            });
+        }
         return FinishXml(kFunction, bOk, strXml);
     });
     if (!bResult)
@@ -346,6 +417,12 @@ bool CLCCbCDataManager::MakeGIRApxTblData(std::string& strXml)
         }
         bool bOk = true;
         strXml = pDefinition->MakeGIRApxTblData(m_pGIRCsvAppendixTable.get(), &bOk);
+        if (!bOk) {
+            ExplainRefusedValues(m_pGIRCsvAppendixTable.get(), [&](CLCCbCDefinition& check) {
+                return check.CreateGIRApxTblDef("AIA540", kGIRAppendixCheckId, m_strSoftName.c_str(),
+                                                m_strSakuseiName.c_str(), true);
+            });
+        }
         return FinishXml(kFunction, bOk, strXml);
     });
     if (!bResult)
@@ -364,6 +441,12 @@ bool CLCCbCDataManager::MakeData2(std::string& strXml)
         }
         bool bOk = true;
         strXml = pDefinition->MakeReportData2(m_pCsvCbCReport.get(), &bOk);
+        if (!bOk) {
+            ExplainRefusedValues(m_pCsvCbCReport.get(), [&](CLCCbCDefinition& check) {
+                return check.CreateDefinition2("CBC_OECD", m_usDefinitionId == 208 ? 209 : 205,
+                                               m_pCsvCbCReport.get(), true);
+            });
+        }
         // The writer files the records into the sections first; a record
         // that these checks refuse would be dropped or written twice.
         if (bOk && !RunCrossChecks(true)) {

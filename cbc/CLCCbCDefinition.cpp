@@ -166,15 +166,24 @@ bool CLCCbCDefinition::CreateGIRApxTblDef(const char* szReportId, unsigned short
 
 unsigned CLCCbCDefinition::ValidateCsv(CLCCbCCsvFile* pCsv)
 {
+    if (!m_pReport) {
+        RecordUnexpected("CLCCbCDefinition::ValidateCsv");
+        return HE60000E;
+    }
+    return ValidateRecords("CLCCbCDefinition::ValidateCsv", pCsv);
+}
+
+unsigned CLCCbCDefinition::ValidateRecords(const char* szFunction, CLCCbCCsvFile* pCsv)
+{
     try {
-        if (pCsv == nullptr || !m_pReport) {
-            RecordUnexpected("CLCCbCDefinition::ValidateCsv");
+        if (pCsv == nullptr) {
+            RecordUnexpected(szFunction);
             return HE60000E;
         }
         unsigned uResult = 0;
         const long lCount = static_cast<long>(pCsv->GetRecordCount());
         for (long lRecord = 0; lRecord < lCount; ++lRecord) {
-            const unsigned uRecord = m_pReport->ValidateCsv(pCsv, lRecord);
+            const unsigned uRecord = ValidateRecord(pCsv, lRecord);
             if (uRecord == HE60000E)
                 return HE60000E;
             if (uRecord != 0) {
@@ -186,7 +195,7 @@ unsigned CLCCbCDefinition::ValidateCsv(CLCCbCCsvFile* pCsv)
         }
         return uResult;
     } catch (...) {
-        RecordUnexpected("CLCCbCDefinition::ValidateCsv");
+        RecordUnexpected(szFunction);
         return HE60000E;
     }
 }
@@ -221,10 +230,16 @@ std::string CLCCbCDefinition::MakeReportData(CLCCbCCsvFile* pCsv, bool* pOk)
         const long c2 = pCountry->GetRecordCount();
         const long c3 = pOverView->GetRecordCount();
         // Every record in the same sections: one report, the records' own flags.
-        if (c1 == n && ((c2 == n && c3 == n) || (c2 == n && c3 == 0) || (c2 == 0 && c3 == n)))
-            return m_pReport->WriteNode(pFinalParent, pOk, nullptr);
-        if (c1 == 0 && c2 == n && c3 == n)
-            return m_pReport->WriteNode(pCountry, pOk, nullptr);
+        std::string strText;
+        strText.reserve(DocumentRoom(pCsv->GetTextSize()));
+        if (c1 == n && ((c2 == n && c3 == n) || (c2 == n && c3 == 0) || (c2 == 0 && c3 == n))) {
+            m_pReport->AppendPages(pFinalParent, pOk, nullptr, strText);
+            return strText;
+        }
+        if (c1 == 0 && c2 == n && c3 == n) {
+            m_pReport->AppendPages(pCountry, pOk, nullptr, strText);
+            return strText;
+        }
 
         struct SPart {
             CLCCbCAppendixTable* pSection;
@@ -235,10 +250,9 @@ std::string CLCCbCDefinition::MakeReportData(CLCCbCCsvFile* pCsv, bool* pOk)
             {pCountry, ContentCountryReport},
             {pOverView, ContentBusinessOverView},
         };
-        std::string strText;
         for (const SPart& part : parts) {
             m_pReport->ResetCounter();
-            strText += m_pReport->WriteNode(part.pSection, pOk, part.pPattern);
+            m_pReport->AppendPages(part.pSection, pOk, part.pPattern, strText);
             if (!*pOk)
                 return std::string();
         }
@@ -260,7 +274,9 @@ std::string CLCCbCDefinition::MakeGIRApxTblData(CLCCbCCsvFile* pCsv, bool* pOk)
         CLCCbCAppendixTable* pSection = pCsv->GetGIRAppendixTable();
         if (pSection == nullptr)
             return FailWrite("MakeGIRApxTblData", pOk);
-        std::string strText = m_pReport->WriteNode(pSection, pOk, nullptr);
+        std::string strText;
+        strText.reserve(DocumentRoom(pCsv->GetTextSize()));
+        m_pReport->AppendPages(pSection, pOk, nullptr, strText);
         return *pOk ? strText : std::string();
     } catch (...) {
         return FailWrite("MakeGIRApxTblData", pOk);

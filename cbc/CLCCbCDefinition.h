@@ -44,6 +44,10 @@ public:
     unsigned ValidateCsv(CLCCbCCsvFile* pCsv);
     // As ValidateCsv, each record by the report of its kind (column 1).
     unsigned ValidateCsv2(CLCCbCCsvFile* pCsv);
+    // The rules of one record (0-based), by the report of its kind in a CbC
+    // report definition; nothing is filed. 0 passed, 1 fatal, else the last
+    // message the record's rules reported.
+    unsigned ValidateRecord(CLCCbCCsvFile* pCsv, long lRecord);
 
     // The XML fragment (no declaration) of a conversion; "" with the ok flag
     // cleared on failure. The ok flag is only ever cleared here.
@@ -65,6 +69,9 @@ private:
     static bool MoveToRoot(CLCXDom& dom);
     // Files every record into the CSV's sections; false after a row.
     static bool DistributeAll(CLCCbCCsvFile* pCsv);
+    // ValidateCsv and ValidateCsv2: every record's rules, a record that passes
+    // filed; szFunction names the caller in a log entry.
+    unsigned ValidateRecords(const char* szFunction, CLCCbCCsvFile* pCsv);
 
     std::unique_ptr<CLCCbCDataDefReport> m_pReport;   // appendix tables
     std::string m_strProcId;

@@ -4,12 +4,15 @@
 #include "cbc/CLCCbCCsvCbCReport.h"
 #include "cbc/CLCCbCDataDefReport.h"
 #include "cbc/CLCCbCDataDefineNode.h"
+#include "cbc/CLCCbCRecordData.h"
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDom.h"
 #include <climits>
+#include <string_view>
+#include <unordered_map>
 #include <cstring>
 #include <new>
 
@@ -97,32 +100,27 @@ bool CLCCbCDefinition::CreateDefinition2(const char* szRootName, unsigned short 
 
 unsigned CLCCbCDefinition::ValidateCsv2(CLCCbCCsvFile* pCsv)
 {
+    return ValidateRecords("CLCCbCDefinition::ValidateCsv2", pCsv);
+}
+
+unsigned CLCCbCDefinition::ValidateRecord(CLCCbCCsvFile* pCsv, long lRecord)
+{
     constexpr const char* kFunction = "CLCCbCDefinition::ValidateCsv2";
     try {
         if (pCsv == nullptr) {
             RecordUnexpected(kFunction);
             return HE60000E;
         }
-        unsigned uResult = 0;
-        const long lCount = static_cast<long>(pCsv->GetRecordCount());
-        for (long lRecord = 0; lRecord < lCount; ++lRecord) {
-            const char* szKind = pCsv->GetColumnValue(lRecord, 0);
-            const long long llKind = CLCCbCValidItem::DecimalValue(szKind != nullptr ? szKind : "");
-            if (llKind < 1 || static_cast<unsigned long long>(llKind) > m_vReports.size()) {
-                RecordUnexpected(kFunction);
-                return HE60000E;
-            }
-            const unsigned uRecord = m_vReports[static_cast<size_t>(llKind - 1)]->ValidateCsv(pCsv, lRecord);
-            if (uRecord == HE60000E)
-                return HE60000E;
-            if (uRecord != 0) {
-                uResult = uRecord;
-                continue;   // a failing record takes no part in the cross checks
-            }
-            if (!pCsv->DistributeRecord(lRecord))
-                return HE60000E;
+        if (m_pReport)
+            return m_pReport->ValidateCsv(pCsv, lRecord);
+        // A CbC report: the report of the record's kind (column 1).
+        const char* szKind = pCsv->GetColumnValue(lRecord, 0);
+        const long long llKind = CLCCbCValidItem::DecimalValue(szKind != nullptr ? szKind : "");
+        if (llKind < 1 || static_cast<unsigned long long>(llKind) > m_vReports.size()) {
+            RecordUnexpected(kFunction);
+            return HE60000E;
         }
-        return uResult;
+        return m_vReports[static_cast<size_t>(llKind - 1)]->ValidateCsv(pCsv, lRecord);
     } catch (...) {
         RecordUnexpected(kFunction);
         return HE60000E;
@@ -146,52 +144,71 @@ std::string CLCCbCDefinition::MakeReportData2(CLCCbCCsvFile* pCsvFile, bool* pOk
         CLCCbCCbCReport* pEntities = pCsv->GetCbCReportsConstEntities();
         CLCCbCCbCReport* pAdditionalInfo = pCsv->GetCbCAdditionalInfo();
 
-        std::string strBody = m_vReports[kMessageSpec]->WriteNode2(pMessageSpec, pOk);
-        if (pReportingEntity->GetRecordCount() == 0 && pSummary->GetRecordCount() == 0 &&
+        // The version is CSV text like any other value: escaped, so that it
+        // cannot end the attribute. It is written first but read last, so that
+        // a document that fails anyway reports its first failure.
+        const std::string strRoot = "cbc:" + m_strRootNode;
+        std::string strText;
+        strText.reserve(DocumentRoom(pCsv->GetTextSize()));
+        strText.append("<").append(strRoot).append(" version=\"");
+        const size_t nVersion = strText.size();
+
+        m_vReports[kMessageSpec]->AppendReports(pMessageSpec, pOk, strText);
+        if (*pOk && pReportingEntity->GetRecordCount() == 0 && pSummary->GetRecordCount() == 0 &&
             pEntities->GetRecordCount() == 0 && pAdditionalInfo->GetRecordCount() == 0) {
-            strBody += "<cbc:CbcBody/>";
-        } else {
-            strBody += "<cbc:CbcBody>";
-            strBody += m_vReports[kReportingEntity]->WriteNode2(pReportingEntity, pOk);
-            const long lSummaries = pSummary->GetRecordCount();
+            strText += "<cbc:CbcBody/>";
+        } else if (*pOk) {
+            strText += "<cbc:CbcBody>";
+            m_vReports[kReportingEntity]->AppendReports(pReportingEntity, pOk, strText);
+            // The entities of each country in file order, found once rather
+            // than by a scan of every entity per summary.
+            std::unordered_map<std::string_view, std::vector<long>> mapEntities;
             const long lEntities = pEntities->GetRecordCount();
+            for (long lEntity = 0; lEntity < lEntities; ++lEntity) {
+                if (const char* szCountry = pEntities->GetColumnValue(lEntity, kEntityCountryColumn))
+                    mapEntities[szCountry].push_back(lEntity);
+            }
+            const long lSummaries = pSummary->GetRecordCount();
             for (long lSummary = 0; lSummary < lSummaries && *pOk; ++lSummary) {
-                strBody += "<cbc:CbcReports>";
-                strBody += m_vReports[kSummary]->WriteNode2(pSummary, lSummary, pOk);
+                strText += "<cbc:CbcReports>";
+                m_vReports[kSummary]->AppendNode2(pSummary, lSummary, pOk, strText);
                 const char* szCountry = pSummary->GetColumnValue(lSummary, kSummaryCountryColumn);
                 if (szCountry == nullptr) {
                     *pOk = false;
                     break;
                 }
-                // The entities of the summary's country, in file order.
-                for (long lEntity = 0; lEntity < lEntities && *pOk; ++lEntity) {
-                    const char* szEntityCountry = pEntities->GetColumnValue(lEntity, kEntityCountryColumn);
-                    if (szEntityCountry != nullptr && std::strcmp(szEntityCountry, szCountry) == 0)
-                        strBody += m_vReports[kConstEntities]->WriteNode2(pEntities, lEntity, pOk);
+                const auto it = mapEntities.find(szCountry);
+                if (it != mapEntities.end()) {
+                    for (size_t i = 0; i < it->second.size() && *pOk; ++i)
+                        m_vReports[kConstEntities]->AppendNode2(pEntities, it->second[i], pOk, strText);
                 }
-                strBody += "</cbc:CbcReports>";
+                strText += "</cbc:CbcReports>";
             }
-            strBody += m_vReports[kAdditionalInfo]->WriteNode2(pAdditionalInfo, pOk);
-            strBody += "</cbc:CbcBody>";
+            if (*pOk)
+                m_vReports[kAdditionalInfo]->AppendReports(pAdditionalInfo, pOk, strText);
+            strText += "</cbc:CbcBody>";
         }
         if (!*pOk)
             return std::string();
 
-        // The version is CSV text like any other value: escaped, so that it
-        // cannot end the attribute.
-        const char* szVersion = pCsv->GetColumnValue(m_strAttrValueRec.c_str(), 0, m_lAttrValueColumn);
+        const CLCCbCRecordData* pVersionRecord = pCsv->GetNamedRecord(m_strAttrValueRec.c_str());
+        const char* szVersion = pVersionRecord != nullptr ? pVersionRecord->GetColumnValue(m_lAttrValueColumn)
+                                                          : nullptr;
         if (szVersion == nullptr) {
             *pOk = false;
             return std::string();
         }
         std::string strVersion;
-        CLCCbCCommon::ConvEntityRefs(szVersion, static_cast<unsigned long>(std::strlen(szVersion)), strVersion);
+        if (!CLCCbCDataDefineNode::AppendValue(szVersion, pVersionRecord->GetLineNo(), m_lAttrValueColumn, pOk,
+                                               strVersion))
+            return std::string();
         m_strAttr = strVersion;
-
-        const std::string strRoot = "cbc:" + m_strRootNode;
-        return CLCCbCDataDefineNode::Concat({"<", strRoot, " version=\"", strVersion, "\"",
-                                             m_nDefinitionId == 208 ? kNamespacesV2 : kNamespacesV1, ">", strBody,
-                                             "</", strRoot, ">"});
+        strVersion += '"';
+        strVersion += m_nDefinitionId == 208 ? kNamespacesV2 : kNamespacesV1;
+        strVersion += '>';
+        strText.insert(nVersion, strVersion);
+        strText.append("</").append(strRoot).append(">");
+        return strText;
     } catch (const std::bad_alloc&) {
         RecordUnexpected(kFunction, "メモリ確保に失敗しました。");
         if (pOk != nullptr)

@@ -41,6 +41,16 @@ inline std::string FailWrite(const char* szFunction, bool* pOk)
     return std::string();
 }
 
+// Room for a whole document before it is written, so that it is built in one
+// block instead of being copied as it grows: the XML of every shipped layout
+// is less than eight times its CSV text (tags and escapes included). Only the
+// pages written are ever touched.
+inline size_t DocumentRoom(size_t nCsvText)
+{
+    constexpr size_t kMaxRoom = size_t{1} << 25;   // beyond any document the size limit lets out
+    return nCsvText < kMaxRoom / 8 ? nCsvText * 8 + 4096 : kMaxRoom;
+}
+
 inline int ClampToInt(long long llValue)
 {
     if (llValue > INT_MAX)

@@ -1,24 +1,8 @@
 #include "cbc/CLCCbCRecordData.h"
+#include "cbc/CLCCbCCsvFile.h"
 
-#include <algorithm>
 #include <cstring>
 #include <stdexcept>
-
-namespace {
-// Layout of the buffer: the column count, then each column's start (offsets
-// from the buffer's beginning), all uint32_t, then the texts.
-uint32_t ReadUint32(const std::string& strData, size_t nAt)
-{
-    uint32_t u;
-    std::memcpy(&u, strData.data() + nAt, sizeof u);
-    return u;
-}
-
-void WriteUint32(char* pAt, uint32_t u)
-{
-    std::memcpy(pAt, &u, sizeof u);
-}
-} // namespace
 
 CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo)
     : CLCCbCRecordData(vecColumns.data(), vecColumns.size(), lLineNo)
@@ -28,33 +12,42 @@ CLCCbCRecordData::CLCCbCRecordData(const std::vector<std::string>& vecColumns, l
 CLCCbCRecordData::CLCCbCRecordData(const std::string* pColumns, size_t nColumns, long long lLineNo)
     : m_lLineNo(lLineNo)
 {
-    size_t nSize = sizeof(uint32_t) * (nColumns + 1);
+    const size_t nStarts = nColumns * sizeof(uint32_t);
+    size_t nSize = nStarts;
     for (size_t i = 0; i < nColumns; ++i)
-        nSize += pColumns[i].size() + 1;
+        nSize += std::strlen(pColumns[i].c_str()) + 1;
+    // A record is one line of a file the size limits keep far below 4 GiB.
     if (nSize > UINT32_MAX)
-        throw std::length_error("record too large");
-    // Always on the heap, even for the shortest record: a moved record keeps
-    // its texts where the pointers already handed out point.
-    m_strData.reserve(std::max<size_t>(nSize, sizeof(std::string)));
-    m_strData.resize(nSize);
-    char* pData = &m_strData[0];
-    WriteUint32(pData, static_cast<uint32_t>(nColumns));
-    size_t nStart = sizeof(uint32_t) * (nColumns + 1);
+        throw std::length_error("record too long");
+    m_pBlock = std::make_unique<char[]>(nSize);
+    m_nColumns = static_cast<uint32_t>(nColumns);
+    uint32_t nAt = static_cast<uint32_t>(nStarts);
     for (size_t i = 0; i < nColumns; ++i) {
-        WriteUint32(pData + sizeof(uint32_t) * (i + 1), static_cast<uint32_t>(nStart));
-        std::memcpy(pData + nStart, pColumns[i].c_str(), pColumns[i].size() + 1);
-        nStart += pColumns[i].size() + 1;
+        std::memcpy(m_pBlock.get() + i * sizeof(uint32_t), &nAt, sizeof nAt);
+        // A column ends at its first zero byte, as its c_str() does.
+        const size_t nLength = std::strlen(pColumns[i].c_str());
+        std::memcpy(m_pBlock.get() + nAt, pColumns[i].c_str(), nLength + 1);
+        nAt += static_cast<uint32_t>(nLength + 1);
     }
+}
+
+CLCCbCRecordData::CLCCbCRecordData(const CLCCbCCsvFile& file, long lIndex, long long lLineNo)
+    : m_pFile(&file), m_lIndex(lIndex), m_lLineNo(lLineNo)
+{
 }
 
 long CLCCbCRecordData::GetColumnNumber() const
 {
-    return static_cast<long>(ReadUint32(m_strData, 0));
+    return m_pFile != nullptr ? m_pFile->GetColumnCount(m_lIndex) : static_cast<long>(m_nColumns);
 }
 
 const char* CLCCbCRecordData::GetColumnValue(long lColumn) const
 {
-    if (lColumn < 0 || lColumn >= GetColumnNumber())
+    if (m_pFile != nullptr)
+        return m_pFile->GetItem(m_lIndex, lColumn);
+    if (lColumn < 0 || static_cast<unsigned long>(lColumn) >= m_nColumns)
         return nullptr;
-    return m_strData.data() + ReadUint32(m_strData, sizeof(uint32_t) * (static_cast<size_t>(lColumn) + 1));
+    uint32_t nAt = 0;
+    std::memcpy(&nAt, m_pBlock.get() + static_cast<size_t>(lColumn) * sizeof(uint32_t), sizeof nAt);
+    return m_pBlock.get() + nAt;
 }

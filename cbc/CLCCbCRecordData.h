@@ -1,19 +1,25 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class CLCCbCCsvFile;
 
 // One kept CSV record: its trimmed columns and its record number (the 1-based
 // position among the kept records of its file; blank lines are not counted).
 class CLCCbCRecordData {
 public:
+    // Keeps a copy of the columns.
     CLCCbCRecordData(const std::vector<std::string>& vecColumns, long long lLineNo);
-    // The first nColumns strings from pColumns.
+    // Keeps a copy of the first nColumns strings from pColumns.
     CLCCbCRecordData(const std::string* pColumns, size_t nColumns, long long lLineNo);
+    // Reads its columns from entry lIndex of the file's record table, which
+    // holds them already and outlives the record: the CSV file base keeps its
+    // records so, rather than twice.
+    CLCCbCRecordData(const CLCCbCCsvFile& file, long lIndex, long long lLineNo);
     virtual ~CLCCbCRecordData() = default;
-    CLCCbCRecordData(const CLCCbCRecordData&) = default;
-    CLCCbCRecordData& operator=(const CLCCbCRecordData&) = default;
     // A moved record keeps its texts where they were.
     CLCCbCRecordData(CLCCbCRecordData&&) noexcept = default;
     CLCCbCRecordData& operator=(CLCCbCRecordData&&) noexcept = default;
@@ -25,9 +31,11 @@ public:
     long GetColumnNumber() const;
 
 private:
-    // The columns in one buffer, behind a table of where each begins, each
-    // ended by a zero byte: one allocation per record, so the largest files
-    // are held at little more than their text.
-    std::string m_strData;
+    // A copy is one block: where each column starts, then the columns one
+    // after another, each ending in a zero byte.
+    std::unique_ptr<char[]> m_pBlock;
+    uint32_t m_nColumns = 0;
+    const CLCCbCCsvFile* m_pFile = nullptr;   // instead of the block: the row of its table
+    long m_lIndex = 0;
     long long m_lLineNo;
 };

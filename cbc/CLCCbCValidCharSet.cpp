@@ -1,5 +1,6 @@
 #include "cbc/CLCCbCValidCharSet.h"
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -33,6 +34,21 @@ constexpr SCharSet kCharSets[] = {
     {"latinString", kLatinString, sizeof(kLatinString) / sizeof(kLatinString[0])},
     {"fugoNumber", kFugoNumber, sizeof(kFugoNumber) / sizeof(kFugoNumber[0])},
 };
+
+// The ASCII part of each set, looked up at once: most values are all ASCII.
+struct SAsciiTable {
+    bool bIn[std::size(kCharSets)][128] = {};
+    constexpr SAsciiTable()
+    {
+        for (size_t s = 0; s < std::size(kCharSets); ++s) {
+            for (size_t r = 0; r < kCharSets[s].nRanges; ++r) {
+                for (char16_t c = kCharSets[s].pRanges[r].first; c <= kCharSets[s].pRanges[r].last && c < 128; ++c)
+                    bIn[s][c] = true;
+            }
+        }
+    }
+};
+constexpr SAsciiTable kAscii;
 
 bool InSet(const SCharSet& set, char16_t cUnit)
 {
@@ -102,8 +118,15 @@ CLCCbCMessage_t CLCCbCValidCharSet::_validate(const char* szValue)
         return LogFatal(__FILE__, __LINE__, "CLCCbCValidCharSet::_validate");
 
     // Judged per UTF-16 code unit, as the filing system sees the text.
+    const bool* const pAscii = kAscii.bIn[pSet - kCharSets];
     const unsigned char* p = reinterpret_cast<const unsigned char*>(szValue);
     while (*p != '\0') {
+        if (*p < 0x80) {
+            if (!pAscii[*p])
+                return HE60011E;
+            ++p;
+            continue;
+        }
         char32_t cPoint = 0;
         if (!DecodeUtf8(p, cPoint))
             return HE60011E;

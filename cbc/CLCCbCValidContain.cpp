@@ -7,13 +7,13 @@ CLCCbCValidContain::CLCCbCValidContain(long lColumn, CLCCbCMessage_t message)
 
 void CLCCbCValidContain::SetParam(const char* szValue)
 {
-    m_strParam = szValue != nullptr ? szValue : "";
+    m_vecWords = SplitWords(szValue != nullptr ? szValue : "");
 }
 
 CLCCbCMessage_t CLCCbCValidContain::_validate(const char* szValue)
 {
     return Guarded(__FILE__, __LINE__, "CLCCbCValidContain::_validate", [&]() {
-        std::vector<std::string> vecWords = SplitWords(m_strParam);
+        const std::vector<std::string>& vecWords = m_vecWords;
         if (vecWords.empty())
             return LogFatal(__FILE__, __LINE__, "CLCCbCValidContain::_validate");
         if (szValue != nullptr) {

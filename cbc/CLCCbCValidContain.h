@@ -1,6 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
+#include <vector>
 
 // "contain": the value must equal one of the listed words; else the message (default
 // HE60009E). An empty list is fatal.
@@ -11,6 +12,6 @@ public:
     CLCCbCMessage_t _validate(const char* szValue) override;
 
 private:
-    std::string m_strParam;
+    std::vector<std::string> m_vecWords;   // of the parameter, split once
     CLCCbCMessage_t m_message;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
+#include <vector>
 
 // "contain2": every "/"-separated part must be one of the listed words; a leading or
 // trailing "/" or "//" fails (HE60009E). An empty value passes.
@@ -11,5 +12,5 @@ public:
     CLCCbCMessage_t _validate(const char* szValue) override;
 
 private:
-    std::string m_strParam;
+    std::vector<std::string> m_vecWords;   // of the parameter, split once
 };

@@ -1,5 +1,17 @@
 #include "cbc/CLCCbCValidExistpath.h"
 #include "foundation/CLCCbCCommon.h"
+#include <filesystem>
+
+namespace {
+// The folder that would hold the file. A bare name has no folder part: it
+// names a file in the working folder, as it does for every program.
+bool FolderOfPathExists(const char* szPath)
+{
+    if (CLCCbCCommon::PathDirectoryExists(szPath))
+        return true;
+    return !std::filesystem::path(szPath).has_parent_path() && CLCCbCCommon::PathDirectoryExistsNoEdit(".");
+}
+} // namespace
 
 CLCCbCValidExistpath::CLCCbCValidExistpath(long lColumn, CLCCbCMessage_t message)
     : CLCCbCValidItem(lColumn, message)
@@ -26,7 +38,7 @@ CLCCbCMessage_t CLCCbCValidExistpath::_validate(const char* szValue)
             return CBC_MSG_NONE;
         }
         if (m_strParam == "dir")
-            return CLCCbCCommon::PathDirectoryExists(szValue) ? CBC_MSG_NONE : HE60019E;
+            return FolderOfPathExists(szValue) ? CBC_MSG_NONE : HE60019E;
         return LogFatal(__FILE__, __LINE__, "CLCCbCValidExistpath::_validate");
     });
 }

@@ -7,13 +7,13 @@ CLCCbCValidNotContain::CLCCbCValidNotContain(long lColumn, CLCCbCMessage_t messa
 
 void CLCCbCValidNotContain::SetParam(const char* szValue)
 {
-    m_strParam = szValue != nullptr ? szValue : "";
+    m_vecWords = SplitWords(szValue != nullptr ? szValue : "");
 }
 
 CLCCbCMessage_t CLCCbCValidNotContain::_validate(const char* szValue)
 {
     return Guarded(__FILE__, __LINE__, "CLCCbCValidNotContain::_validate", [&]() {
-        std::vector<std::string> vecWords = SplitWords(m_strParam);
+        const std::vector<std::string>& vecWords = m_vecWords;
         if (vecWords.empty())
             return LogFatal(__FILE__, __LINE__, "CLCCbCValidNotContain::_validate");
         if (szValue == nullptr)

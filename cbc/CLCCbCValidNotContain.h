@@ -1,6 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCValidItem.h"
 #include <string>
+#include <vector>
 
 // "notContain": the value must equal none of the listed words (HE60009E). An empty
 // list is fatal.
@@ -11,5 +12,5 @@ public:
     CLCCbCMessage_t _validate(const char* szValue) override;
 
 private:
-    std::string m_strParam;
+    std::vector<std::string> m_vecWords;   // of the parameter, split once
 };

@@ -9,24 +9,26 @@ namespace {
 // The build's trim set: whole UTF-8 sequences (Unicode spaces, or the Windows set).
 constexpr const auto& kTrimSet = CLCPlatformTraits::kTrimSet;
 
-// The bytes that begin, and that end, some entry of the set: any other byte at
-// an end settles at once that there is nothing to trim there.
-bool CanBeginSpace(unsigned char c)
-{
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xC2 || c == 0xE1 || c == 0xE2 || c == 0xE3;
-}
-
-bool CanEndSpace(unsigned char c)
-{
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || (c >= 0x80 && c <= 0x8A) || c == 0x9F || c == 0xA0 || c == 0xA8
-           || c == 0xA9 || c == 0xAF;
-}
+// The bytes a trimmed sequence can start or end with: any other byte at an end
+// stops the trim without a look at the table, as nearly every value's does.
+struct SEdgeBytes {
+    bool bFirst[256] = {};
+    bool bLast[256] = {};
+    constexpr SEdgeBytes()
+    {
+        for (std::string_view svSpace : kTrimSet) {
+            bFirst[static_cast<unsigned char>(svSpace.front())] = true;
+            bLast[static_cast<unsigned char>(svSpace.back())] = true;
+        }
+    }
+};
+constexpr SEdgeBytes kEdgeBytes;
 
 // Each entry is a whole UTF-8 sequence, so matching bytes at either end can
 // never split a character; bytes that are not valid UTF-8 simply stop the trim.
 size_t SpaceAtFront(std::string_view sv)
 {
-    if (sv.empty() || !CanBeginSpace(static_cast<unsigned char>(sv.front())))
+    if (sv.empty() || !kEdgeBytes.bFirst[static_cast<unsigned char>(sv.front())])
         return 0;
     for (std::string_view svSpace : kTrimSet) {
         if (sv.substr(0, svSpace.size()) == svSpace)
@@ -37,7 +39,7 @@ size_t SpaceAtFront(std::string_view sv)
 
 size_t SpaceAtBack(std::string_view sv)
 {
-    if (sv.empty() || !CanEndSpace(static_cast<unsigned char>(sv.back())))
+    if (sv.empty() || !kEdgeBytes.bLast[static_cast<unsigned char>(sv.back())])
         return 0;
     for (std::string_view svSpace : kTrimSet) {
         if (sv.size() >= svSpace.size() && sv.substr(sv.size() - svSpace.size()) == svSpace)
@@ -97,14 +99,22 @@ void CLCCbCCommon::ConvEntityRefs(const char* pData, unsigned long ulLength, std
     if (pData == nullptr)
         return;
     strOut.reserve(strOut.size() + ulLength);
-    for (unsigned long i = 0; i < ulLength; ++i) {
-        switch (pData[i]) {
+    const char* p = pData;
+    const char* const pEnd = pData + ulLength;
+    while (p != pEnd) {
+        // Runs without a special character are copied whole.
+        const char* pRun = p;
+        while (p != pEnd && *p != '"' && *p != '&' && *p != '\'' && *p != '<' && *p != '>')
+            ++p;
+        strOut.append(pRun, static_cast<size_t>(p - pRun));
+        if (p == pEnd)
+            break;
+        switch (*p++) {
         case '"': strOut += "&quot;"; break;
         case '&': strOut += "&amp;"; break;
         case '\'': strOut += "&apos;"; break;
         case '<': strOut += "&lt;"; break;
-        case '>': strOut += "&gt;"; break;
-        default: strOut += pData[i]; break;
+        default: strOut += "&gt;"; break;
         }
     }
 }

@@ -6,11 +6,11 @@
 // API's order and prints the result object as one JSON object whose keys are
 // the result's property names. Exit status: 0 "S_OK", 1 "E_FAIL", 3 "S_FALSE",
 // 2 for a usage error (usage text on standard error).
+#include "HostJson.h"
+
 #include "api/CLCCsvConvDataCbC.h"
 #include "api/CLCCsvConvResultCbC.h"
 #include "foundation/platform/CLCMacOSNative.h"
-
-#include <nlohmann/json.hpp>
 
 #include <cctype>
 #include <cerrno>
@@ -128,23 +128,6 @@ bool ParseLong(const char* szText, long& lValue)
     return true;
 }
 
-nlohmann::ordered_json ToJson(const CLCCsvConvResultCbC& result)
-{
-    nlohmann::ordered_json json;
-    json["Result"] = result.getResult();
-    json["DetailErrorInfo"] = result.getDetailErrorInfo();
-    json["AppendixTableData"] = result.getAppendixTableData();
-    json["CbCReportData"] = result.getCbCReportData();
-    json["XMLData"] = result.getXMLData();
-    json["GIRAppendixTableData"] = result.get_GIRAppendixTableData();
-    json["FolderPath"] = result.get_FolderPath();
-    json["FileName"] = result.get_FileName();
-    json["CsvData"] = result.get_CsvData();
-    json["CsvDataSize"] = result.get_CsvDataSize();
-    json["Base64Data"] = result.get_Base64Data();
-    return json;
-}
-
 int ExitStatus(const std::string& strResult)
 {
     if (strResult == "S_OK")
@@ -177,10 +160,9 @@ int main(int argc, char** argv)
     try {
         CLCCsvConvDataCbC api;
         const CLCCsvConvResultCbC* pResult = pOperation->pfnRun(api, args);
-        // Replace rather than throw on a text that is not UTF-8: the output
-        // must always be one complete JSON object.
-        std::cout << ToJson(*pResult).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                  << std::endl;
+        // One complete JSON object whatever the texts hold.
+        hostjson::WriteResult(std::cout, *pResult);
+        std::cout.flush();
         return ExitStatus(pResult->getResult());
     } catch (const std::exception& e) {
         std::cerr << "tesvant-host: " << e.what() << "\n";

@@ -44,11 +44,14 @@ std::string CLCMacOSNative::readFileSJIS(const char* szPath)
 
 bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText)
 {
-    // The text ends at its first zero byte, as a C string would.
-    const std::string strBytes(strText.c_str());
-    if (!IsValidUtf8(strBytes))
-        return false;
-    return CLCPlatformSystem::WriteFileSafely(szPath, strBytes);
+    // The text ends at its first zero byte, as a C string would; a document
+    // has none, and is then written without a copy.
+    const size_t nEnd = strText.find('\0');
+    if (nEnd != std::string::npos) {
+        const std::string strBytes(strText, 0, nEnd);
+        return IsValidUtf8(strBytes) && CLCPlatformSystem::WriteFileSafely(szPath, strBytes);
+    }
+    return IsValidUtf8(strText) && CLCPlatformSystem::WriteFileSafely(szPath, strText);
 }
 
 bool CLCMacOSNative::writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8)

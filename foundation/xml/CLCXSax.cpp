@@ -1,8 +1,12 @@
 #include "foundation/xml/CLCXSax.h"
 #include "foundation/xml/CLCXEntityGuard.h"
 #include "foundation/xml/CLCXTranscode.h"
+#include <algorithm>
 #include <cstring>
 #include <new>
+#include <vector>
+#include <xercesc/util/BinInputStream.hpp>
+#include <xercesc/sax/InputSource.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/sax2/DefaultHandler.hpp>
@@ -17,9 +21,56 @@ XERCES_CPP_NAMESPACE_USE
 namespace {
 constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 
+// Serves the pieces one after the other, as a memory source serves one text.
+class CPiecesStream : public BinInputStream {
+public:
+    explicit CPiecesStream(const std::vector<std::string_view>& vecPieces) : m_vecPieces(vecPieces) {}
+
+    XMLFilePos curPos() const override { return m_ullPos; }
+    const XMLCh* getContentType() const override { return nullptr; }
+    XMLSize_t readBytes(XMLByte* const pToFill, const XMLSize_t ulMaxToRead) override
+    {
+        XMLSize_t ulDone = 0;
+        while (ulDone < ulMaxToRead && m_nPiece < m_vecPieces.size()) {
+            const std::string_view piece = m_vecPieces[m_nPiece];
+            const size_t nCount = std::min<size_t>(piece.size() - m_nOffset, ulMaxToRead - ulDone);
+            std::memcpy(pToFill + ulDone, piece.data() + m_nOffset, nCount);
+            ulDone += nCount;
+            m_nOffset += nCount;
+            if (m_nOffset == piece.size()) {
+                ++m_nPiece;
+                m_nOffset = 0;
+            }
+        }
+        m_ullPos += ulDone;
+        return ulDone;
+    }
+
+private:
+    const std::vector<std::string_view>& m_vecPieces;
+    size_t m_nPiece = 0;
+    size_t m_nOffset = 0;
+    XMLFilePos m_ullPos = 0;
+};
+
+class CPiecesInputSource : public InputSource {
+public:
+    CPiecesInputSource(std::vector<std::string_view> vecPieces, const XMLCh* szBufferId)
+        : InputSource(szBufferId), m_vecPieces(std::move(vecPieces))
+    {
+    }
+    BinInputStream* makeStream() const override { return new CPiecesStream(m_vecPieces); }
+
+private:
+    std::vector<std::string_view> m_vecPieces;
+};
+
 void Configure(SAX2XMLReader& reader, bool bValidation)
 {
     reader.setFeature(XMLUni::fgSAX2CoreValidation, bValidation);
+    // Validation stays on, but only against a grammar the text brings: without
+    // one every element would cost a validity message that the handler drops.
+    reader.setFeature(XMLUni::fgXercesDynamic, bValidation);
     reader.setFeature(XMLUni::fgSAX2CoreNameSpaces, false);
     reader.setFeature(XMLUni::fgXercesLoadExternalDTD, bValidation);
 }
@@ -96,14 +147,47 @@ bool CLCXSax::Parse(const char* szData, const char* szBufferId, const char* szEn
         RecordFailure(__FILE__, __LINE__, "CLCXSax::Parse", kUnexpectedError);
         return false;
     }
+    try {
+        const CharToXMLCh bufferId(szBufferId);
+        MemBufInputSource source(reinterpret_cast<const XMLByte*>(szData), std::strlen(szData), bufferId.c_str(), false);
+        return ParseSource(source, szEncoding);
+    } catch (...) {
+        RecordFailure(__FILE__, __LINE__, "CLCXSax::Parse", kUnexpectedError);
+        return false;
+    }
+}
+
+bool CLCXSax::Parse(std::initializer_list<std::string_view> pieces, const char* szBufferId, const char* szEncoding)
+{
+    if (!m_pReader || szBufferId == nullptr || szEncoding == nullptr) {
+        RecordFailure(__FILE__, __LINE__, "CLCXSax::Parse", kUnexpectedError);
+        return false;
+    }
+    try {
+        std::vector<std::string_view> vecPieces;
+        for (std::string_view piece : pieces) {
+            const size_t nZero = piece.find('\0');
+            vecPieces.push_back(piece.substr(0, nZero));
+            if (nZero != std::string_view::npos)
+                break;
+        }
+        const CharToXMLCh bufferId(szBufferId);
+        CPiecesInputSource source(std::move(vecPieces), bufferId.c_str());
+        return ParseSource(source, szEncoding);
+    } catch (...) {
+        RecordFailure(__FILE__, __LINE__, "CLCXSax::Parse", kUnexpectedError);
+        return false;
+    }
+}
+
+bool CLCXSax::ParseSource(InputSource& source, const char* szEncoding)
+{
     // Ignores warnings and validity errors, throws on the first fatal error.
     DefaultHandler handler;
     m_pReader->setErrorHandler(&handler);
     bool bResult = false;
     try {
-        const CharToXMLCh bufferId(szBufferId);
         const CharToXMLCh encoding(szEncoding);
-        MemBufInputSource source(reinterpret_cast<const XMLByte*>(szData), std::strlen(szData), bufferId.c_str(), false);
         source.setEncoding(encoding.c_str());
         m_pReader->parse(source);
         bResult = true;

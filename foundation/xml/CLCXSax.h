@@ -1,9 +1,12 @@
 #pragma once
 #include "foundation/xml/CLCXParser.h"
+#include <initializer_list>
 #include <memory>
+#include <string_view>
 #include <xercesc/util/XercesDefs.hpp>
 
 XERCES_CPP_NAMESPACE_BEGIN
+class InputSource;
 class SAX2XMLReader;
 class SecurityManager;
 XERCES_CPP_NAMESPACE_END
@@ -27,9 +30,16 @@ public:
     // Parses the zero-terminated text from memory in the given encoding (which
     // overrides the XML declaration); true when it is well-formed.
     bool Parse(const char* szData, const char* szBufferId, const char* szEncoding) override;
+    // The same for a text given in pieces, read one after the other as one
+    // text, so that a wrapper around a large document needs no copy of it.
+    // As with one text, the text ends at its first zero byte.
+    bool Parse(std::initializer_list<std::string_view> pieces, const char* szBufferId, const char* szEncoding);
 
 private:
     bool CreateReader(bool bValidation);
+    // The parse of Parse: the reader, its arguments and the source checked by
+    // the caller.
+    bool ParseSource(XERCES_CPP_NAMESPACE::InputSource& source, const char* szEncoding);
 
     std::unique_ptr<XERCES_CPP_NAMESPACE::SecurityManager> m_pSecurity;   // outlives the reader
     std::unique_ptr<CLCXEntityGuard> m_pEntityGuard;                     // outlives the reader

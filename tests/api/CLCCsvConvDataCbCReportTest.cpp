@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -297,5 +299,99 @@ TEST_F(ApiReports, GIRAppendixTableConversionIntoAMissingFolderFails)
     EXPECT_EQ(pResult->getDetailErrorInfo(), "9999-00004-HE60019E");
     EXPECT_EQ(pResult->get_GIRAppendixTableData(), "");
 }
+
+// ---- Values a conversion cannot write
+
+// The conversions run no field rules; a value they cannot put into the
+// document is answered with the row the form's check gives for that field,
+// and nothing is written.
+enum class EForm { CbC1, CbC2, AIA120, AIA540 };
+
+struct SRefusedCase {
+    const char* szName;
+    EForm eForm;
+    const char* szFrom;
+    const char* szTo;
+    const char* szRows;
+};
+
+const SRefusedCase kRefusedCases[] = {
+    {"control character in a name", EForm::CbC2, "Sakura Holdings", "Sakura\x05Holdings", "0002-00007-HE60011E"},
+    {"control character in the first schema", EForm::CbC1, "Sakura Holdings", "Sakura\x1FHoldings",
+     "0002-00007-HE60011E"},
+    {"control character in a country code", EForm::CbC2, ",JP,850000000", ",J\x05,850000000",
+     "0003-00005-HE60011E"},
+    // The check judges the version's length before its characters.
+    {"control character in the version", EForm::CbC2, "1,2.0,", "1,2.\x03" "0,", "0001-00002-HE60007E"},
+    {"flag outside its list", EForm::AIA120, "1,1,1,1,", "3,1,1,1,", "0001-00001-HE60009E"},
+    {"flag that is no number", EForm::AIA120, "1,1,1,1,", "1,x,1,1,", "0001-00002-HE60008E"},
+    {"record in no section", EForm::AIA120, "2,2,1,1,", "2,2,2,1,", "0003-01:03-HE60009E"},
+    {"control character in a corporate number", EForm::AIA540, "4010001234567", "40100\x0e" "1234567",
+     "0001-00005-HE60008E"},
+};
+
+class RefusedValue : public ApiReports, public ::testing::WithParamInterface<SRefusedCase> {};
+
+TEST_P(RefusedValue, AnswersTheRowOfItsCheckAndWritesNothing)
+{
+    const SRefusedCase& c = GetParam();
+    static const char* const kExamples[] = {"cbc_report_v1.csv", "cbc_report_v2.csv", "appendix_aia120.csv",
+                                            "appendix_aia540.csv"};
+    const std::string strCsv = Broken(kExamples[static_cast<int>(c.eForm)], c.szFrom, c.szTo);
+    const std::string strOut = Path("out.xml");
+    CLCCsvConvDataCbC conversion;
+    CLCCsvConvDataCbC check;
+    const CLCCsvConvResultCbC* pConv = nullptr;
+    const CLCCsvConvResultCbC* pCheck = nullptr;
+    switch (c.eForm) {
+    case EForm::CbC1:
+        pConv = conversion.CsvConvCbCReportData(strCsv.c_str(), strOut.c_str());
+        pCheck = check.CbCReportCsvCheck(strCsv.c_str());
+        break;
+    case EForm::CbC2:
+        pConv = conversion.CsvConvCbCReportData2(strCsv.c_str(), strOut.c_str());
+        pCheck = check.CbCReportCsvCheck2(strCsv.c_str());
+        break;
+    case EForm::AIA120:
+        pConv = conversion.CsvConvAppendixTableData(strCsv.c_str(), kSoftName, kSakuseiName, strOut.c_str());
+        pCheck = check.AppendixTableCsvCheck(strCsv.c_str());
+        break;
+    case EForm::AIA540:
+        pConv = conversion.CsvConvGIRAppendixTableData(strCsv.c_str(), kSoftName, kSakuseiName, strOut.c_str());
+        pCheck = check.GIRAppendixTableCsvCheck(strCsv.c_str(), "1", "");
+        break;
+    }
+    EXPECT_EQ(pConv->getResult(), "E_FAIL");
+    EXPECT_EQ(pConv->getDetailErrorInfo(), c.szRows);
+    EXPECT_EQ(pConv->getCbCReportData() + pConv->getAppendixTableData() + pConv->get_GIRAppendixTableData(), "");
+    EXPECT_FALSE(fs::exists(strOut));
+    // The row is the check's own for that field.
+    EXPECT_NE(pCheck->getDetailErrorInfo().find(c.szRows), std::string::npos) << pCheck->getDetailErrorInfo();
+}
+
+// Without the check to tell it (here its definition is missing), the row the
+// writer recorded stands: still the field, never only the fatal row.
+TEST_F(ApiReports, RefusedValueWithoutItsCheckKeepsTheWritersRow)
+{
+    const std::string strDefinitions = Path("definitions");
+    fs::create_directories(strDefinitions);
+    fs::copy_file(std::string(TESVANT_SOURCE_DIR) + "/definitions/CbCDataConvDefine3.xml",
+                  strDefinitions + "/CbCDataConvDefine3.xml");
+    ::setenv("TESVANT_DEFINITION_DIR", strDefinitions.c_str(), 1);
+    const std::string strCsv = Broken("cbc_report_v2.csv", "2024-03-31,JPY", "2024-03-31,J\x7FY\x10");
+    CLCCsvConvDataCbC api;
+    const CLCCsvConvResultCbC* pResult = api.CsvConvCbCReportData2(strCsv.c_str(), "");
+    ::unsetenv("TESVANT_DEFINITION_DIR");
+    EXPECT_EQ(pResult->getResult(), "E_FAIL");
+    EXPECT_EQ(pResult->getDetailErrorInfo(), "0001-00008-HE60011E");
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, RefusedValue, ::testing::ValuesIn(kRefusedCases),
+                         [](const auto& info) {
+                             std::string strName = info.param.szName;
+                             for (char& ch : strName)
+                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return strName;
+                         });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cbc/CLCCsvTestSupport.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,15 +88,23 @@ TEST_F(AppendixTableCsv, DistributesByFlags)
     EXPECT_EQ(ErrorText(), "");
 }
 
-TEST_F(AppendixTableCsv, RecordInNoSectionIsFatal)
+// A conversion files records that no check has seen: a flag it cannot file
+// is the user's error at that record and column, as the check reports it.
+TEST_F(AppendixTableCsv, RecordInNoSectionIsReportedWhereItStands)
 {
-    for (const char* szFlags : {"222", "312", "1 2", "11x"}) {
+    const std::pair<const char*, const char*> kCases[] = {
+        {"222", "0002-01:03-HE60009E"},
+        {"312", "0002-00001-HE60009E"},
+        {"1 2", "0002-00002-HE60009E"},
+        {"11x", "0002-00003-HE60009E"},
+    };
+    for (const auto& [szFlags, szRows] : kCases) {
         SCOPED_TRACE(szFlags);
         CLCCbCCsvAppendixTable csv;
         ASSERT_TRUE(Read(csv, Record("111") + Record(szFlags)));
         EXPECT_TRUE(csv.DistributeRecord(0));
         EXPECT_FALSE(csv.DistributeRecord(1));
-        EXPECT_EQ(ErrorText(), "0000-00000-HE60000E");
+        EXPECT_EQ(ErrorText(), szRows);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCCsvCbCReport.h"
 #include "cbc/CLCCbCRecordData.h"
+#include "foundation/platform/CLCMacOSNative.h"
 #include "cbc/CLCCsvTestSupport.h"
 
 #include <memory>
@@ -174,6 +175,46 @@ TEST_F(CsvFile, LoadCsvTextTellsTheCausesApart)
     EXPECT_EQ(strText, "\xe6\x97\xa5");
 }
 
+// The file is decoded block by block: wherever a block ends, the text and the
+// cause must be those of one decode of the whole file.
+TEST_F(CsvFile, LoadCsvTextDecodesAcrossBlocks)
+{
+    constexpr size_t kBlock = 16384;
+    const std::string kKanji = "\x93\xfa";   // one character, two bytes
+    struct SCase {
+        const char* szName;
+        std::string strBytes;
+        CLCCbCCsvFile::CsvText eText;
+    };
+    const SCase kCases[] = {
+        {"lead byte last in a block", std::string(kBlock - 1, 'a') + kKanji + "b", CLCCbCCsvFile::CsvText::Ok},
+        {"character on the boundary", std::string(kBlock - 2, 'a') + kKanji + kKanji, CLCCbCCsvFile::CsvText::Ok},
+        {"kanji to the end", std::string(1, 'a') + [&] {
+             std::string str;
+             for (size_t i = 0; i < kBlock * 2; ++i)
+                 str += kKanji;
+             return str;
+         }(), CLCCbCCsvFile::CsvText::Ok},
+        {"exactly one block", std::string(kBlock, 'a'), CLCCbCCsvFile::CsvText::Ok},
+        {"lone lead byte at the end", std::string(kBlock, 'a') + "\x93", CLCCbCCsvFile::CsvText::NotShiftJis},
+        {"bad trail byte in the second block", std::string(kBlock + 5, 'a') + "\x81\x7f",
+         CLCCbCCsvFile::CsvText::NotShiftJis},
+        {"NUL after a bad byte", "\x81\x7f" + std::string(kBlock * 2, 'a') + std::string(1, '\0'),
+         CLCCbCCsvFile::CsvText::HasNul},
+        {"NUL as a trail byte", std::string(kBlock - 1, 'a') + "\x93" + std::string(1, '\0'),
+         CLCCbCCsvFile::CsvText::HasNul},
+    };
+    for (const SCase& c : kCases) {
+        std::string strText = "stale";
+        EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("blocks.csv", c.strBytes).c_str(), strText), c.eText)
+            << c.szName;
+        std::string strWhole;
+        if (c.eText == CLCCbCCsvFile::CsvText::Ok)
+            ASSERT_TRUE(CLCMacOSNative::SjisToUtf8(c.strBytes, strWhole)) << c.szName;
+        EXPECT_EQ(strText, strWhole) << c.szName;
+    }
+}
+
 TEST_F(CsvFile, NullTextIsFatal)
 {
     CollectingCsv csv;
@@ -209,6 +250,19 @@ TEST(CsvRecordData, KeepsEveryShapeOfRecordAndItsPointers)
         }
         EXPECT_EQ(moved.GetColumnValue(static_cast<long>(vecColumns.size())), nullptr);
     }
+}
+
+TEST(CsvRecordData, KeepsEveryColumnAsItsTextReadsIt)
+{
+    const std::vector<std::string> vecColumns = {"", "\xE6\x97\xA5\xE6\x9C\xAC", std::string("cut\0here", 8),
+                                                 std::string(70000, 'x'), ""};
+    const CLCCbCRecordData record(vecColumns, 1);
+    ASSERT_EQ(record.GetColumnNumber(), 5);
+    for (size_t i = 0; i < vecColumns.size(); ++i)
+        EXPECT_STREQ(record.GetColumnValue(static_cast<long>(i)), vecColumns[i].c_str()) << i;
+    const CLCCbCRecordData none({}, 2);
+    EXPECT_EQ(none.GetColumnNumber(), 0);
+    EXPECT_EQ(none.GetColumnValue(0), nullptr);
 }
 
 } // namespace

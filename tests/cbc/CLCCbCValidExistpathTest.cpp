@@ -37,6 +37,9 @@ TEST_F(ExistpathRule, DirNeedsTheContainingFolderOnly)
 {
     ExpectOutcome(RunRule("existPath", "dir", "", (m_folder / "out.xml").c_str()), "");
     ExpectOutcome(RunRule("existPath", "dir", "", (m_folder / "no/out.xml").c_str()), "9999-00001-HE60019E");
+    // A bare name is a file of the working folder; a relative folder must exist.
+    ExpectOutcome(RunRule("existPath", "dir", "", "out.xml"), "");
+    ExpectOutcome(RunRule("existPath", "dir", "", "no-such-folder/out.xml"), "9999-00001-HE60019E");
 }
 
 TEST_F(ExistpathRule, EmptyValuesPass)

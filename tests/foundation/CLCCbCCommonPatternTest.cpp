@@ -1,5 +1,6 @@
 #include "foundation/CLCCbCCommon.h"
 #include <gtest/gtest.h>
+#include <regex>
 #include <stdexcept>
 
 namespace {
@@ -40,6 +41,39 @@ TEST(PatternMatch, BrokenPatternThrowsEveryTime)
 TEST(PatternMatch, IsCaseSensitive)
 {
     EXPECT_FALSE(CLCCbCCommon::strPatternMatch("A.CSV", "a\\.csv"));
+}
+
+// Patterns of fixed characters, sets and counts are matched without the
+// library: the answer must be the library's own for every text.
+TEST(PatternMatch, SimplePatternsAnswerAsTheLibrary)
+{
+    const char* const kPatterns[] = {
+        "^[J][P][0-9][0-9][0-9][0-9][-][a-zA-Z0-9][a-zA-Z0-9][-][0-9]$",
+        "^[0-9][0-9][0-9][0-9][-][0-9][0-9][-][0-9][0-9]$",
+        "^[\\+\\-]?[0-9]+$",
+        "[A-Z0-9]{2,3}x*",
+        "\\d{1,4}\\.[a-c]+",
+        "ab?c{2}",
+        "^$",
+        "[-]",
+        "0\\.\\d{1,4}|1\\.0{1,4}|0|1",   // alternatives: left to the library
+        "[^a]b",
+    };
+    const char* const kTexts[] = {
+        "JP2024-a9-0", "JP2024-a9-", "JP2024-\xE3\x81\x82-0", "2024-03-31", "2024-3-31", "+12", "-", "+",
+        "12+", "0012", "AB", "ABC", "AB9xxx", "A", "ABCD", "1.a", "1234.cab", "12345.a", "1.", "ac", "acc",
+        "abcc", "abbcc", "-", "--", "0.1234", "1.0", "1.1", "0", "1", "bb", "ab", "\xFF" "b",
+    };
+    for (const char* szPattern : kPatterns) {
+        const std::regex re(szPattern, std::regex::ECMAScript);
+        for (const char* szText : kTexts)
+            EXPECT_EQ(CLCCbCCommon::strPatternMatch(szText, szPattern), std::regex_match(szText, re))
+                << szPattern << " / " << szText;
+        // Search always takes the library's answer.
+        EXPECT_EQ(CLCCbCCommon::StrPatternSearch("xx2024-03-31yy", szPattern),
+                  std::regex_search("xx2024-03-31yy", re))
+            << szPattern;
+    }
 }
 
 struct SHeadCase { const char* szName; long lValue; };

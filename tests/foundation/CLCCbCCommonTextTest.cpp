@@ -1,6 +1,7 @@
 #include "foundation/CLCCbCCommon.h"
 #include <gtest/gtest.h>
 #include <regex>
+#include <utility>
 
 namespace {
 
@@ -23,7 +24,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, StringTrim, ::testing::Values(
     STrimCase{"onlySpace", " \xE3\x80\x80\t", ""},
     STrimCase{"empty", "", ""},
     STrimCase{"zeroWidthSpaceIsNotSpace", "\xE2\x80\x8Bx", "\xE2\x80\x8Bx"},
-    STrimCase{"invalidUtf8Kept", " \xFF\xE3\x80 ", "\xFF\xE3\x80"}),
+    STrimCase{"invalidUtf8Kept", " \xFF\xE3\x80 ", "\xFF\xE3\x80"},
+    // Characters that share a first or last byte with a space are kept.
+    STrimCase{"hiraganaLikeIdeographicSpace", "\xE3\x81\x82x\xE3\x81\x82", "\xE3\x81\x82x\xE3\x81\x82"},
+    STrimCase{"bracketLikeIdeographicSpace", "\xE3\x80\x8Cx\xE3\x80\x8D", "\xE3\x80\x8Cx\xE3\x80\x8D"},
+    STrimCase{"hyphenLikeEnQuad", "\xE2\x80\x90x\xE2\x80\x90", "\xE2\x80\x90x\xE2\x80\x90"},
+    STrimCase{"kanjiEndingLikeEnQuad", "\xE6\x97\xA5\xE6\x80\x80", "\xE6\x97\xA5\xE6\x80\x80"},
+    STrimCase{"spaceAfterKanji", "\xE6\x97\xA5\xE2\x80\x83", "\xE6\x97\xA5"}),
     [](const auto& info) { return std::string(info.param.szName); });
 
 TEST(StringTrimNull, GivesEmpty)
@@ -59,6 +66,23 @@ TEST(ConvEntityRefs, EscapesTheFiveAndAppends)
     strOut.clear();
     CLCCbCCommon::ConvEntityRefs(kData, sizeof(kData), strOut);
     EXPECT_EQ(strOut, std::string("a&lt;b&amp;&quot;&apos;&gt;\0c", 29));
+}
+
+TEST(ConvEntityRefs, CopiesTheTextBetweenTheFiveWhole)
+{
+    const std::pair<std::string, std::string> kCases[] = {
+        {"", ""},
+        {"plain text of some length", "plain text of some length"},
+        {"<<", "&lt;&lt;"},
+        {"a>", "a&gt;"},
+        {"\xE6\x97\xA5&\xE6\x9C\xAC", "\xE6\x97\xA5&amp;\xE6\x9C\xAC"},
+        {"'quoted' \"both\"", "&apos;quoted&apos; &quot;both&quot;"},
+    };
+    for (const auto& [strIn, strOut] : kCases) {
+        std::string strText;
+        CLCCbCCommon::ConvEntityRefs(strIn.c_str(), static_cast<unsigned long>(strIn.size()), strText);
+        EXPECT_EQ(strText, strOut) << strIn;
+    }
 }
 
 TEST(IsNumber, AsciiDigitsOnly)

@@ -32,9 +32,10 @@ inline std::string ShellQuote(const std::string& strArg)
 inline SRun Run(const std::vector<std::string>& vecProgram, const std::vector<std::string>& vecArgs,
                 const CTestFolder& folder, const std::string& strTag = "run")
 {
-    std::string strCommand;
+    // Run in the test's folder, so that relative names land there.
+    std::string strCommand = "cd " + ShellQuote(folder.Path().string()) + " &&";
     for (const std::string& strWord : vecProgram)
-        strCommand += (strCommand.empty() ? "" : " ") + ShellQuote(strWord);
+        strCommand += " " + ShellQuote(strWord);
     for (const std::string& strArg : vecArgs)
         strCommand += " " + ShellQuote(strArg);
     const std::string strOut = folder / (strTag + ".stdout");

@@ -16,6 +16,7 @@ using hostrun::SRun;
 
 class TesvantHost : public ::testing::Test {
 protected:
+    // Runs the host in the test's folder.
     SRun Run(const std::vector<std::string>& vecArgs) const
     {
         return hostrun::Run({TESVANT_HOST_PATH}, vecArgs, m_folder);
@@ -135,6 +136,16 @@ TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
     const std::string strXml = json["CbCReportData"];
     EXPECT_NE(strXml.find("CBC_OECD"), std::string::npos);
     EXPECT_EQ(ReadBytes(strOut), strXml);
+}
+
+TEST_F(TesvantHost, BareOutputNameIsAFileInTheWorkingFolder)
+{
+    const SRun run = Run({"CsvConvCbCReportData", std::string(TESVANT_SOURCE_DIR) + "/examples/cbc_report_v1.csv",
+                          "out.xml"});
+    ASSERT_EQ(run.nExit, 0) << run.strOut << run.strErr;
+    const nlohmann::json json = nlohmann::json::parse(run.strOut);
+    EXPECT_EQ(json["DetailErrorInfo"], "");
+    EXPECT_EQ(ReadBytes(m_folder / "out.xml"), json["CbCReportData"]);
 }
 
 } // namespace

@@ -66,6 +66,20 @@ TEST_F(SjisRead, Utf8ReadRefusesInvalidText)
     }
 }
 
+// ASCII is passed over eight bytes at a time: a bad sequence must be found
+// wherever it stands against those steps.
+TEST(Utf8Check, FindsABadSequenceAtAnyOffset)
+{
+    for (size_t nAt = 0; nAt <= 17; ++nAt) {
+        for (const char* szBad : {"\xFF", "\xE3\x81", "\xED\xA0\x80", "\xC0\xAF"}) {
+            const std::string strText = std::string(nAt, 'a') + szBad + std::string(9, 'b');
+            EXPECT_FALSE(CLCMacOSNative::IsValidUtf8(strText)) << nAt;
+        }
+        EXPECT_TRUE(CLCMacOSNative::IsValidUtf8(std::string(nAt, 'a') + "\xE3\x81\x82" + std::string(nAt, 'b')));
+    }
+    EXPECT_FALSE(CLCMacOSNative::IsValidUtf8(std::string(16, 'a') + "\xE3"));
+}
+
 TEST_F(SjisRead, ConvertsBothWays)
 {
     std::string strSjis;

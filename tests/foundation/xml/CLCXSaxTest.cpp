@@ -2,6 +2,8 @@
 #include "foundation/xml/XmlTestSupport.h"
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
+#include <vector>
 #include <xercesc/framework/MemoryManager.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLUni.hpp>
@@ -187,6 +189,46 @@ TEST_F(XSaxReader, ParseWithoutReaderOrArgumentsRecordsTheFatalRow)
     sax.Terminate();
     EXPECT_FALSE(sax.Parse("<a/>", "CbC", "UTF-8"));
     EXPECT_EQ(Collected(), kFatalRow);
+}
+
+// A text in pieces is read as the one text they make, up to its first zero byte.
+TEST_F(XSaxReader, PiecesReadAsOneText)
+{
+    struct SPiecesCase {
+        const char* szName;
+        std::vector<std::string> vecPieces;
+        bool bWellFormed;
+    };
+    const std::string strLong(200000, 'x');
+    const SPiecesCase kCases[] = {
+        {"wrapped", {kHead + "<DATA>", "<a>b</a>", "</DATA>"}, true},
+        {"empty piece", {"<a>", "", "</a>"}, true},
+        {"tag across pieces", {"<a", "/>"}, true},
+        {"character across pieces", {"<a>\xE6\x97", "\xA5</a>"}, true},
+        {"longer than a read", {"<a>", strLong, strLong, "</a>"}, true},
+        {"unclosed", {"<a>", "b"}, false},
+        {"zero byte ends the text", {"<a/>", std::string("\0<b>", 4)}, true},
+        {"zero byte cuts the end tag", {std::string("<a>\0", 4), "</a>"}, false},
+    };
+    CLCXSax sax;
+    ASSERT_TRUE(sax.Initialize());
+    for (const SPiecesCase& c : kCases) {
+        std::vector<std::string_view> vecViews(c.vecPieces.begin(), c.vecPieces.end());
+        std::string strJoined;
+        for (const std::string& strPiece : c.vecPieces)
+            strJoined += strPiece;
+        // The pieces as separate arguments, as a caller wraps a document.
+        bool bPieces = false;
+        switch (vecViews.size()) {
+        case 2: bPieces = sax.Parse({vecViews[0], vecViews[1]}, "CbC", "UTF-8"); break;
+        case 3: bPieces = sax.Parse({vecViews[0], vecViews[1], vecViews[2]}, "CbC", "UTF-8"); break;
+        default: bPieces = sax.Parse({vecViews[0], vecViews[1], vecViews[2], vecViews[3]}, "CbC", "UTF-8"); break;
+        }
+        EXPECT_EQ(bPieces, c.bWellFormed) << c.szName;
+        EXPECT_EQ(Collected(), c.bWellFormed ? "" : kFatalRow) << c.szName;
+        EXPECT_EQ(sax.Parse(strJoined.c_str(), "CbC", "UTF-8"), c.bWellFormed) << c.szName;
+        Collected();
+    }
 }
 
 TEST_F(XSaxReader, OneReaderParsesManyTexts)

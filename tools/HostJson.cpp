@@ -1,6 +1,7 @@
 #include "HostJson.h"
 
 #include "api/CLCCsvConvResultCbC.h"
+#include "api/CLCCsvConvResultGIR.h"
 #include "foundation/platform/CLCMacOSNative.h"
 
 #include <nlohmann/json.hpp>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -119,5 +121,38 @@ void hostjson::WriteResult(std::ostream& out, const CLCCsvConvResultCbC& result)
         WriteString(out, (result.*property.second)());
         szSeparator = ",\n  \"";
     }
+    out << "\n}\n";
+}
+
+namespace {
+// An array of strings as the JSON library indents one inside an object.
+void WriteStrings(std::ostream& out, const std::vector<std::string>& vecValues)
+{
+    if (vecValues.empty()) {
+        out << "[]";
+        return;
+    }
+    const char* szSeparator = "[\n    ";
+    for (const std::string& strValue : vecValues) {
+        out << szSeparator;
+        hostjson::WriteString(out, strValue);
+        szSeparator = ",\n    ";
+    }
+    out << "\n  ]";
+}
+} // namespace
+
+void hostjson::WriteResult(std::ostream& out, const CLCCsvConvResultGIR& result)
+{
+    out << "{\n  \"Result\": ";
+    WriteString(out, result.get_Result());
+    out << ",\n  \"GIRData\": ";
+    WriteString(out, result.get_GIRData());
+    out << ",\n  \"FileName\": ";
+    WriteString(out, result.get_FileName());
+    out << ",\n  \"ErrInfoCount\": " << result.get_ErrInfoCount() << ",\n  \"ErrFileName\": ";
+    WriteStrings(out, result.GetErrFileName());
+    out << ",\n  \"DetailErrInfo\": ";
+    WriteStrings(out, result.GetDetailErrInfo());
     out << "\n}\n";
 }

@@ -10,6 +10,7 @@
 
 #include "api/CLCCsvConvDataCbC.h"
 #include "api/CLCCsvConvResultCbC.h"
+#include "api/CLCCsvConvResultGIR.h"
 #include "foundation/platform/CLCMacOSNative.h"
 
 #include <cctype>
@@ -36,12 +37,16 @@ struct SArgs {
 };
 
 using RunFn = CLCCsvConvResultCbC* (*)(CLCCsvConvDataCbC&, const SArgs&);
+using RunGIRFn = CLCCsvConvResultGIR* (*)(CLCCsvConvDataCbC&, const SArgs&);
 
+// Exactly one of the two runs is set: the GIR folder operations answer with
+// the GIR result.
 struct SOperation {
     std::string_view szName;
     int nArgs;
     const char* szArgs;   // for the usage text
     RunFn pfnRun;
+    RunGIRFn pfnRunGIR = nullptr;
 };
 
 // One row per operation, in the API's order.
@@ -71,6 +76,10 @@ const SOperation kOperations[] = {
      [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.CbCReportIntegrityCheck2(a.argv[0], a.argv[1]); }},
     {"CsvConvCbCReportData2", 2, "CSV_PATH OUTPUT_PATH",
      [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.CsvConvCbCReportData2(a.argv[0], a.argv[1]); }},
+    {"GIRCsvCheck", 2, "CSV_FOLDER HOJIN_NO", nullptr,
+     [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.GIRCsvCheck(a.argv[0], a.argv[1]); }},
+    {"CsvConvGIRData", 2, "CSV_FOLDER OUTPUT_PATH", nullptr,
+     [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.CsvConvGIRData(a.argv[0], a.argv[1]); }},
     {"GIRAppendixTableCsvCheck", 3, "CSV_PATH TEIKYOU_NO HOJIN_NO",
      [](CLCCsvConvDataCbC& api, const SArgs& a) {
          return api.GIRAppendixTableCsvCheck(a.argv[0], a.argv[1], a.argv[2]);
@@ -87,6 +96,8 @@ const SOperation kOperations[] = {
      [](CLCCsvConvDataCbC& api, const SArgs& a) {
          return api.CbCCsvWrite(a.argv[0], a.bSjisOk ? a.strSjis.c_str() : nullptr);
      }},
+    {"GIRFolderCheck", 1, "CSV_FOLDER", nullptr,
+     [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.GIRFolderCheck(a.argv[0]); }},
     {"ReadFile", 1, "FILE_PATH",
      [](CLCCsvConvDataCbC& api, const SArgs& a) { return api.ReadFile(a.argv[0]); }},
 };
@@ -159,11 +170,19 @@ int main(int argc, char** argv)
 
     try {
         CLCCsvConvDataCbC api;
-        const CLCCsvConvResultCbC* pResult = pOperation->pfnRun(api, args);
         // One complete JSON object whatever the texts hold.
-        hostjson::WriteResult(std::cout, *pResult);
+        std::string strResult;
+        if (pOperation->pfnRunGIR != nullptr) {
+            const CLCCsvConvResultGIR* pResult = pOperation->pfnRunGIR(api, args);
+            hostjson::WriteResult(std::cout, *pResult);
+            strResult = pResult->get_Result();
+        } else {
+            const CLCCsvConvResultCbC* pResult = pOperation->pfnRun(api, args);
+            hostjson::WriteResult(std::cout, *pResult);
+            strResult = pResult->getResult();
+        }
         std::cout.flush();
-        return ExitStatus(pResult->getResult());
+        return ExitStatus(strResult);
     } catch (const std::exception& e) {
         std::cerr << "tesvant-host: " << e.what() << "\n";
     } catch (...) {

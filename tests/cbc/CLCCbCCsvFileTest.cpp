@@ -209,8 +209,9 @@ TEST_F(CsvFile, LoadCsvTextDecodesAcrossBlocks)
         EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("blocks.csv", c.strBytes).c_str(), strText), c.eText)
             << c.szName;
         std::string strWhole;
-        if (c.eText == CLCCbCCsvFile::CsvText::Ok)
+        if (c.eText == CLCCbCCsvFile::CsvText::Ok) {
             ASSERT_TRUE(CLCMacOSNative::SjisToUtf8(c.strBytes, strWhole)) << c.szName;
+        }
         EXPECT_EQ(strText, strWhole) << c.szName;
     }
 }

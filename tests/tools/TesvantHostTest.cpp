@@ -63,6 +63,38 @@ TEST_F(TesvantHost, FailureExitsWithOneAndTheErrorText)
     EXPECT_EQ(json["DetailErrorInfo"], "9999-00001-HE60004E");
 }
 
+// The GIR operations print the GIR result, as the JSON library itself would.
+TEST_F(TesvantHost, GIRResultsAreOneObjectWithTwoPairedLists)
+{
+    const std::string strFolder = std::string(TESVANT_SOURCE_DIR) + "/examples/gir";
+    struct SCase {
+        std::vector<std::string> vecArgs;
+        int nExit;
+        long lCount;
+    } const kCases[] = {
+        {{"GIRCsvCheck", strFolder, "7000012050002"}, 0, 0},
+        {{"GIRCsvCheck", m_folder / "none", "123"}, 1, 1},
+        {{"CsvConvGIRData", strFolder, ""}, 0, 0},
+        {{"GIRFolderCheck", strFolder}, 0, 0},
+    };
+    for (const SCase& c : kCases) {
+        const SRun run = Run(c.vecArgs);
+        EXPECT_EQ(run.nExit, c.nExit) << c.vecArgs[0] << run.strErr;
+        const nlohmann::ordered_json json = nlohmann::ordered_json::parse(run.strOut);
+        EXPECT_EQ(run.strOut, json.dump(2) + "\n");
+        std::vector<std::string> vecKeys;
+        for (const auto& item : json.items())
+            vecKeys.push_back(item.key());
+        EXPECT_EQ(vecKeys, (std::vector<std::string>{"Result", "GIRData", "FileName", "ErrInfoCount", "ErrFileName",
+                                                      "DetailErrInfo"}));
+        EXPECT_EQ(json["ErrInfoCount"], c.lCount);
+        EXPECT_EQ(json["ErrFileName"].size(), static_cast<size_t>(c.lCount));
+        EXPECT_EQ(json["DetailErrInfo"].size(), static_cast<size_t>(c.lCount));
+    }
+    const SRun run = Run({"GIRCsvCheck", m_folder / "none", "123"});
+    EXPECT_EQ(nlohmann::json::parse(run.strOut)["DetailErrInfo"][0], "99999999-00001-HE60040E,99999999-00002-HE60007E");
+}
+
 TEST_F(TesvantHost, LimitSizeIsReadAsDecimal)
 {
     const std::string strXml = Write("in.xml", "<a>0123456789</a>");   // 17 bytes
@@ -116,7 +148,7 @@ TEST_P(TesvantHostUsage, ExitsWithTwoAndTheUsageText)
 INSTANTIATE_TEST_SUITE_P(Errors, TesvantHostUsage, ::testing::Values(
     SUsageCase{"noOperation", {}},
     SUsageCase{"unknownOperation", {"CsvConvCbcReportData2", "a.csv", ""}},
-    SUsageCase{"notYetOffered", {"GIRCsvCheck", "folder", ""}},
+    SUsageCase{"girTooMany", {"GIRFolderCheck", "folder", ""}},
     SUsageCase{"tooFewArguments", {"CsvConvCbCReportData2", "a.csv"}},
     SUsageCase{"tooManyArguments", {"ReadFile", "a", "b"}},
     SUsageCase{"limitNotDecimal", {"ReadXMLFile", "a.xml", "1k"}},

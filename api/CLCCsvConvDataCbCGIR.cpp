@@ -31,6 +31,19 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, const char* s
     }
     return pResult;
 }
+// Result first, so that a failure inside the transfer still leaves "E_FAIL";
+// success empties the lists, so S_OK never comes with an earlier call's rows.
+template <typename FnTransfer>
+void PutOutcome(CLCCsvConvResultGIR& result, bool bSucceeded, FnTransfer fnTransferDetails)
+{
+    if (bSucceeded) {
+        result.put_Result("S_OK");
+        result.clearDetailErrorInfo();
+        return;
+    }
+    result.put_Result("E_FAIL");
+    fnTransferDetails();
+}
 } // namespace
 
 CLCCsvConvResultGIR* CLCCsvConvDataCbC::ResultGIR()
@@ -68,13 +81,7 @@ CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRCsvCheck(const char* szCsvFolderPath,
                          && control.GIRValidXmlOccurs() && control.GIRValidExclusive()
                          && control.GIRValidSingleItem() && control.GIRValidCorrelation()
                          && control.GIRCsvFileIntegrityCheck();
-        if (bOk) {
-            result.put_Result("S_OK");
-            result.clearDetailErrorInfo();
-        } else {
-            result.put_Result("E_FAIL");
-            SetErrorDetailInfoGIR();
-        }
+        PutOutcome(result, bOk, [this] { SetErrorDetailInfoGIR(); });
         result.put_GIRData("");
     });
 }
@@ -88,16 +95,8 @@ CLCCsvConvResultGIR* CLCCsvConvDataCbC::CsvConvGIRData(const char* szCsvFolderPa
                          && control.GIRCsvDataStructCheck(szCsvFolderPath) && control.ConvertGIRStructure()
                          && control.GIRValidXmlOccurs() && control.GIRValidExclusive()
                          && control.GenarateXML(strXml);
-        if (bOk) {
-            result.put_Result("S_OK");
-            // S_OK never comes with the error details of an earlier call.
-            result.clearDetailErrorInfo();
-            result.put_GIRData(std::move(strXml));
-            return;
-        }
-        result.put_Result("E_FAIL");
-        SetErrorDetailInfoGIR();
-        result.put_GIRData("");
+        PutOutcome(result, bOk, [this] { SetErrorDetailInfoGIR(); });
+        result.put_GIRData(bOk ? std::move(strXml) : std::string());
     });
 }
 
@@ -108,14 +107,7 @@ CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRFolderCheck(const char* szCsvFolderPa
         const bool bOk = control.Initiarize() && control.InitForGIRFolderCheck(szCsvFolderPath)
                          && control.GIRCsvFileStructCheck(szCsvFolderPath) && control.CheckTotalFileSize()
                          && control.GetFileName(szCsvFolderPath, strNames);
-        if (bOk) {
-            result.put_Result("S_OK");
-            result.clearDetailErrorInfo();
-            result.put_FileName(std::move(strNames));
-            return;
-        }
-        result.put_Result("E_FAIL");
-        SetErrorDetailInfoGIR();
-        result.put_FileName("");
+        PutOutcome(result, bOk, [this] { SetErrorDetailInfoGIR(); });
+        result.put_FileName(bOk ? std::move(strNames) : std::string());
     });
 }

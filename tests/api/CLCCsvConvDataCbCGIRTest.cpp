@@ -2,6 +2,7 @@
 #include "api/CLCCsvConvResultGIR.h"
 
 #include "api/ApiTestSupport.h"
+#include "gir/GIRDetailText.h"
 #include "gir/GIRFolderBuilder.h"
 #include "gir/GIRTreeBuilder.h"
 #include "support/OecdSchema.h"
@@ -26,10 +27,7 @@ std::string Details(const CLCCsvConvResultGIR& result)
     const std::vector<std::string> vecTexts = result.GetDetailErrInfo();
     EXPECT_EQ(vecFiles.size(), vecTexts.size());
     EXPECT_EQ(result.get_ErrInfoCount(), static_cast<long>(vecFiles.size()));
-    std::string strText;
-    for (size_t i = 0; i < vecFiles.size() && i < vecTexts.size(); ++i)
-        strText += (i == 0 ? "" : "\n") + vecFiles[i] + "=" + vecTexts[i];
-    return strText;
+    return girtest::JoinDetails(vecFiles, vecTexts, "=");
 }
 
 // "" when valid against the GIR schema; the skip message when it is missing.

@@ -7,6 +7,7 @@
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRDataManager.h"
 #include "gir/CLCGIRPropertyManager.h"
+#include "gir/GIRDetailText.h"
 #include "gir/GIRFolderBuilder.h"
 #include "TestFolder.h"
 
@@ -23,12 +24,7 @@ inline std::string DetailTexts()
 {
     CLCValidResultGIR* pResult = CLCValidResultGIR::instance();
     pResult->MakeDetailErrorInfo();
-    const std::vector<std::string> vecFiles = pResult->getFileList();
-    const std::vector<std::string> vecTexts = pResult->getDetailErrorInfoList();
-    std::string strText;
-    for (size_t i = 0; i < vecFiles.size(); ++i)
-        strText += (i == 0 ? "" : "\n") + vecFiles[i] + "=" + vecTexts[i];
-    return strText;
+    return JoinDetails(pResult->getFileList(), pResult->getDetailErrorInfoList(), "=");
 }
 
 // The fatal row as the collector writes it.

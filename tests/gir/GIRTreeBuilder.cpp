@@ -1,4 +1,5 @@
 #include "gir/GIRTreeBuilder.h"
+#include "gir/GIRDetailText.h"
 
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
@@ -190,12 +191,7 @@ std::string ErrorText()
 {
     CLCValidResultGIR* pResult = CLCValidResultGIR::instance();
     pResult->MakeDetailErrorInfo();
-    const std::vector<std::string> vecFiles = pResult->getFileList();
-    const std::vector<std::string> vecTexts = pResult->getDetailErrorInfoList();
-    std::string strText;
-    for (size_t i = 0; i < vecFiles.size(); ++i)
-        strText += (i ? "\n" : "") + vecFiles[i] + ": " + vecTexts[i];
-    return strText;
+    return girtest::JoinDetails(pResult->getFileList(), pResult->getDetailErrorInfoList(), ": ");
 }
 
 // --- The clean folder ---------------------------------------------------------

@@ -1,0 +1,63 @@
+#pragma once
+// Shared builders of the COM server's checks: the two modes of the program,
+// the server's DLL, registry reads, GUID texts, the example paths and the
+// objects of the server, early bound.
+#include "WinTest.h"
+#include "TesvantLib.h"
+#include "windows/CLCBstr.h"
+#include "windows/CLCComPtr.h"
+#include <windows.h>
+#include <string>
+
+namespace comtest {
+
+// "tesvant_com_tests.exe unregistered" runs only the checks made after
+// "regsvr32 /u"; without an argument only the others run.
+bool UnregisteredMode();
+
+struct CModeRegistrar {
+    CModeRegistrar(bool bUnregistered, const char* szName, wintest::CaseFn pfnRun)
+    {
+        if (bUnregistered == UnregisteredMode())
+            wintest::Cases().push_back({szName, pfnRun});
+    }
+};
+
+// The server's DLL as wine names it (Z:\...).
+std::wstring DllPath();
+
+constexpr const char* kMissing = "(missing)";
+// The registry value under HKEY_CLASSES_ROOT as UTF-8: wszValue null for the
+// default value; kMissing when the key or the value is absent.
+std::string ClassesValue(const std::wstring& wstrKey, const wchar_t* wszValue = nullptr);
+bool ClassesKeyExists(const std::wstring& wstrKey);
+
+// "{XXXXXXXX-...}" in capitals, as the registration scripts write it.
+std::wstring GuidText(const GUID& guid);
+
+// A file or folder of the source tree's examples, with backslashes.
+std::string ExamplePath(const std::string& strName);
+
+// The server's objects by CLSID, early bound; null when creation fails.
+CLCComPtr<CLICsvConvDataCbC> NewApi();
+CLCComPtr<CLICsvConvResultCbC> NewCbCResult();
+CLCComPtr<CLICsvConvResultGIR> NewGIRResult();
+
+// A BSTR property or answer as UTF-8 ("" for null).
+inline std::string Utf8(const CLCBstr& b) { return b.Utf8(); }
+inline CLCBstr Bstr(const std::string& strUtf8) { return CLCBstr::FromUtf8(strUtf8.c_str()); }
+
+// The same COM identity (IUnknown) behind both pointers.
+bool SameObject(IUnknown* pA, IUnknown* pB);
+
+} // namespace comtest
+
+#define COM_TEST(name)                                                                    \
+    static void name();                                                                   \
+    static const comtest::CModeRegistrar name##Registrar(false, #name, &name);            \
+    static void name()
+
+#define COM_UNREGISTERED_TEST(name)                                                       \
+    static void name();                                                                   \
+    static const comtest::CModeRegistrar name##Registrar(true, #name, &name);             \
+    static void name()

@@ -39,6 +39,8 @@ bash scripts/windows.sh check
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TESVANT_WINDOWS_HOST="$PWD/build/win-x86_64/windows/tesvant-host.exe"
+export TESVANT_WINDOWS_COM_HOST="$PWD/build/win-x86_64/tests/windows/com/tesvant-com-host.exe"
+export TESVANT_WINDOWS_COM_DLL="$PWD/build/win-x86_64/windows/com/Tesvant.dll"
 export TESVANT_WINE="$PWD/windows/wine-run.sh"
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 

@@ -75,8 +75,9 @@ build_target() {
 # runtime (libstdc++, libgcc, winpthread), which is linked in.
 system_dlls='^(kernel32|user32|advapi32|ole32|oleaut32|shell32|shlwapi|crypt32|msvcrt|bcrypt|api-ms-win-[a-z0-9-]+)\.dll$'
 
+# exports: empty for a program, else the exact sorted list of undecorated names.
 check_pe() {
-  local file=$1 triple=$2 expected_format=$3
+  local file=$1 triple=$2 expected_format=$3 exports=${4:-}
   local dump
   dump=$("$triple-objdump" -p "$file")
   grep -q "file format $expected_format" <<< "$dump" || { echo "$file: not $expected_format" >&2; return 1; }
@@ -87,8 +88,16 @@ check_pe() {
     echo "$file imports DLLs that are not the system's:" $bad >&2
     return 1
   fi
-  # A program of the core exports nothing (the COM server's DLL brings its own list).
-  if grep -q "^The Export Tables" <<< "$dump"; then
+  if [ -n "$exports" ]; then
+    # The export table's name lines: "[ordinal] name", after the "[Ordinal/Name Pointer] Table" heading.
+    local names
+    names=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' <<< "$dump" | sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*//p' | sort | tr '\n' ' ')
+    if [ "$names" != "$exports " ]; then
+      echo "$file exports \"$names\", not \"$exports \"" >&2
+      return 1
+    fi
+  elif grep -q "^The Export Tables" <<< "$dump"; then
+    # A program of the core exports nothing.
     echo "$file exports symbols:" >&2
     sed -n '/^The Export Tables/,/^$/p' <<< "$dump" >&2
     return 1
@@ -123,6 +132,9 @@ check() {
   ctest --test-dir build/win-x86_64 --output-on-failure
   check_pe build/win-i686/windows/tesvant-host.exe i686-w64-mingw32 pei-i386
   check_pe build/win-x86_64/windows/tesvant-host.exe x86_64-w64-mingw32 pei-x86-64
+  local com_exports="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer"
+  check_pe build/win-i686/windows/com/Tesvant.dll i686-w64-mingw32 pei-i386 "$com_exports"
+  check_pe build/win-x86_64/windows/com/Tesvant.dll x86_64-w64-mingw32 pei-x86-64 "$com_exports"
 }
 
 case "${1:-}" in

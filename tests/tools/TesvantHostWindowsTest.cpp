@@ -3,7 +3,10 @@
 // two builds name are taken out (Base64's final CR LF). Both hosts run every
 // example and the end-to-end cases of the suite, with Windows paths (Z:\...)
 // for the Windows host. Skipped unless TESVANT_WINDOWS_HOST names the program
-// and TESVANT_WINE its launcher (scripts/windows.sh sets both).
+// and TESVANT_WINE its launcher (scripts/test.sh sets both). The same cases
+// run through the COM server, late bound, with tesvant-com-host.exe when
+// TESVANT_WINDOWS_COM_HOST names it; the server's DLL is registered first
+// (TESVANT_WINDOWS_COM_DLL, or the build's own beside the program).
 #include "api/ApiTestSupport.h"
 #include "tools/HostRunSupport.h"
 
@@ -63,12 +66,44 @@ std::string WithoutClock(std::string strText)
     return std::regex_replace(strText, reSakuseiDay, "sakuseiDay=\"(today)\"");
 }
 
+// The COM server's DLL: named, or where the x86_64 build puts it beside
+// tests/windows/com/tesvant-com-host.exe.
+std::string ComDllPath()
+{
+    if (const char* sz = Env("TESVANT_WINDOWS_COM_DLL"))
+        return sz;
+    const std::filesystem::path host(Env("TESVANT_WINDOWS_COM_HOST"));
+    return (host.parent_path().parent_path().parent_path().parent_path() / "windows" / "com" / "Tesvant.dll")
+        .string();
+}
+
+// Late binding needs the registration, in the wine prefix the launcher uses.
+// Every test runs in a process of its own, side by side: the first one that
+// finds the class unregistered registers it, under a lock, once.
+int RegisterComServer()
+{
+    static const char* const kScript = R"(
+prefix="${WINEPREFIX:-$(cd "$(dirname "$1")/.." && pwd)/build/wineprefix}"
+mkdir -p "$prefix"
+exec 9> "$prefix/.tesvant-com.lock"
+flock 9
+"$1" reg query 'HKCR\CLSID\{C2428FF4-A16B-4A2B-A05D-1DC79C52C56F}\InprocServer32' /ve < /dev/null 2> /dev/null \
+  | grep -qiF -- "$2" && exit 0
+"$1" regsvr32 /s "$2" < /dev/null
+)";
+    static const int s_nStatus = std::system(("bash -c " + hostrun::ShellQuote(kScript) + " register "
+                                              + hostrun::ShellQuote(Env("TESVANT_WINE")) + " "
+                                              + hostrun::ShellQuote(WindowsPath(ComDllPath())))
+                                                 .c_str());
+    return s_nStatus;
+}
+
 class TesvantHostWindows : public apitest::ApiTest, public ::testing::WithParamInterface<SDiffCase> {
 protected:
     void SetUp() override
     {
         if (Env("TESVANT_WINDOWS_HOST") == nullptr || Env("TESVANT_WINE") == nullptr)
-            GTEST_SKIP() << "TESVANT_WINDOWS_HOST and TESVANT_WINE are not set (scripts/windows.sh sets them)";
+            GTEST_SKIP() << "TESVANT_WINDOWS_HOST and TESVANT_WINE are not set (scripts/test.sh sets them)";
         for (const char* szExample : {"appendix_aia120.csv", "appendix_aia540.csv", "cbc_report_v1.csv",
                                       "cbc_report_v2.csv"})
             Example(szExample);
@@ -95,26 +130,30 @@ protected:
         WriteBytes(strHeader, strBytes + "Unknown,x,,,,6\r\n");
     }
 
-    std::vector<std::string> Arguments(bool bWindows) const
+    // strTag names the host's own output files ("linux" runs with Linux paths).
+    std::vector<std::string> Arguments(const std::string& strTag) const
     {
+        const bool bWindows = strTag != "linux";
         std::vector<std::string> vecArgs;
         for (const std::string& strArg : GetParam().vecArgs) {
             std::string strValue = strArg;
             if (!strArg.empty() && strArg[0] == '@')
                 strValue = Path(strArg.substr(1));
             else if (!strArg.empty() && strArg[0] == '=')
-                strValue = Path((bWindows ? "windows_" : "linux_") + strArg.substr(1));
+                strValue = Path(strTag + "_" + strArg.substr(1));
             vecArgs.push_back(bWindows && strValue != strArg ? WindowsPath(strValue) : strValue);
         }
         return vecArgs;
     }
+
+    // Runs the Windows program and the Linux host on the case and compares.
+    void ExpectTheLinuxAnswer(const char* szProgram, const std::string& strTag) const;
 };
 
-TEST_P(TesvantHostWindows, GivesTheSameAnswer)
+void TesvantHostWindows::ExpectTheLinuxAnswer(const char* szProgram, const std::string& strTag) const
 {
-    const SRun linux = hostrun::Run({TESVANT_HOST_PATH}, Arguments(false), m_folder, "linux");
-    const SRun windows =
-        hostrun::Run({Env("TESVANT_WINE"), Env("TESVANT_WINDOWS_HOST")}, Arguments(true), m_folder, "windows");
+    const SRun linux = hostrun::Run({TESVANT_HOST_PATH}, Arguments("linux"), m_folder, "linux");
+    const SRun windows = hostrun::Run({Env("TESVANT_WINE"), szProgram}, Arguments(strTag), m_folder, strTag);
     ASSERT_EQ(windows.nExit, linux.nExit) << windows.strOut << windows.strErr;
     ASSERT_FALSE(linux.strOut.empty()) << linux.strErr;
 
@@ -138,10 +177,23 @@ TEST_P(TesvantHostWindows, GivesTheSameAnswer)
     for (const std::string& strArg : GetParam().vecArgs) {
         if (strArg.empty() || strArg[0] != '=')
             continue;
-        EXPECT_EQ(WithoutClock(ReadBytes(Path("windows_" + strArg.substr(1)))),
+        EXPECT_EQ(WithoutClock(ReadBytes(Path(strTag + "_" + strArg.substr(1)))),
                   WithoutClock(ReadBytes(Path("linux_" + strArg.substr(1)))))
             << strArg;
     }
+}
+
+TEST_P(TesvantHostWindows, GivesTheSameAnswer)
+{
+    ExpectTheLinuxAnswer(Env("TESVANT_WINDOWS_HOST"), "windows");
+}
+
+TEST_P(TesvantHostWindows, GivesTheSameAnswerThroughCom)
+{
+    if (Env("TESVANT_WINDOWS_COM_HOST") == nullptr)
+        GTEST_SKIP() << "TESVANT_WINDOWS_COM_HOST is not set (scripts/test.sh sets it)";
+    ASSERT_EQ(RegisterComServer(), 0) << "regsvr32 " << WindowsPath(ComDllPath());
+    ExpectTheLinuxAnswer(Env("TESVANT_WINDOWS_COM_HOST"), "com");
 }
 
 INSTANTIATE_TEST_SUITE_P(EndToEnd, TesvantHostWindows, ::testing::Values(

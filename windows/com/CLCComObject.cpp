@@ -44,6 +44,8 @@ STDMETHODIMP_(ULONG) CLCComUnknown::CInner::Release()
 
 namespace {
 
+constexpr LCID kTypeLibLocale = 1033;
+
 struct SIidLess {
     bool operator()(const IID& a, const IID& b) const { return std::memcmp(&a, &b, sizeof(IID)) < 0; }
 };
@@ -94,7 +96,11 @@ HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, ITypeInfo** ppTypeInfo)
     auto it = infos.mapInfos.find(iid);
     if (it == infos.mapInfos.end()) {
         if (infos.pLib == nullptr) {
-            const HRESULT hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, lcid, &infos.pLib);
+            // Registered under its own locale 1033: a caller of another
+            // locale gets that one rather than no type information at all.
+            HRESULT hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, lcid, &infos.pLib);
+            if (FAILED(hr))
+                hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, kTypeLibLocale, &infos.pLib);
             if (FAILED(hr))
                 return hr;
         }

@@ -79,8 +79,10 @@ std::string OnSuccess(bool bSucceeded, std::string& strData)
 // result values (fnRun), Terminate. An exception ends the run without
 // Terminate and turns into E_FAIL with the log entry.
 template <typename FnRun>
-CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, const char* szFunction, Mode mode, FnRun fnRun)
+CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, bool& bFaulted, const char* szFunction, Mode mode,
+                                  FnRun fnRun)
 {
+    bFaulted = false;
     CLCCbCCommon::setExecMode(mode);
     try {
         CLCCbCDataManager manager;
@@ -88,6 +90,7 @@ CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, const char* szFu
         fnRun(manager, *pResult);
         manager.Terminate();
     } catch (...) {
+        bFaulted = true;
         PutUnexpected(*pResult, szFunction);
     }
     return pResult;
@@ -118,6 +121,11 @@ void CLCCsvConvDataCbC::RaiseFaultForTest(const char* szFunction)
     RaiseTestFault(szFunction);
 }
 
+bool CLCCsvConvDataCbC::LastOperationFaulted() const
+{
+    return m_bFaulted;
+}
+
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ResultCbC()
 {
     // Outside every guarded region: a failed allocation here leaves the operation.
@@ -135,7 +143,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::AppendixTableCsvCheck(const char* szCsvP
         PutOutcome(result, manager, bOk);
         result.putAppendixTableData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::AppendixTableCsvCheck", Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::AppendixTableCsvCheck",
+                        Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReportIntegrityCheck(const char* szCsvPath, const char* todokede,
@@ -152,7 +161,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReportIntegrityCheck(const char* szCsvPa
         PutOutcome(result, manager, bOk);
         result.putAppendixTableData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::ReportIntegrityCheck", Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::ReportIntegrityCheck",
+                        Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvAppendixTableData(const char* szCsvPath, const char* softName,
@@ -167,7 +177,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvAppendixTableData(const char* szC
         PutOutcome(result, manager, bOk);
         result.putAppendixTableData(OnSuccess(bOk, strXml));
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvAppendixTableData",
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CsvConvAppendixTableData",
                         Mode::EXEC_MODE_APPENDIX_TABLE, fnRun);
 }
 
@@ -180,7 +190,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportCsvCheck(const char* szCsvPath)
         PutOutcome(result, manager, bOk);
         result.putCbCReportData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportCsvCheck", Mode::EXEC_MODE_CBC_REPORT, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CbCReportCsvCheck",
+                        Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck(const char* szCsvPath, const char* hojinNo)
@@ -193,7 +204,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck(const char* szCs
         PutOutcome(result, manager, bOk);
         result.putCbCReportData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportIntegrityCheck", Mode::EXEC_MODE_CBC_REPORT, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CbCReportIntegrityCheck",
+                        Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData(const char* szCsvPath, const char* outputPathName)
@@ -206,7 +218,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData(const char* szCsvPa
         PutOutcome(result, manager, bOk);
         result.putCbCReportData(OnSuccess(bOk, strXml));
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvCbCReportData", Mode::EXEC_MODE_CBC_REPORT, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CsvConvCbCReportData",
+                        Mode::EXEC_MODE_CBC_REPORT, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadXMLFile(const char* szXmlPath, long limitSize)
@@ -219,7 +232,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadXMLFile(const char* szXmlPath, long 
         PutOutcome(result, manager, bOk);
         result.putXMLData(OnSuccess(bOk, strText));
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::ReadXMLFile", Mode::EXEC_MODE_FILE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::ReadXMLFile", Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportCsvCheck2(const char* szCsvPath)
@@ -231,7 +244,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportCsvCheck2(const char* szCsvPath
         PutOutcome(result, manager, bOk);
         result.putCbCReportData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportCsvCheck2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CbCReportCsvCheck2",
+                        Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck2(const char* szCsvPath, const char* hojinNo)
@@ -244,7 +258,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCReportIntegrityCheck2(const char* szC
         PutOutcome(result, manager, bOk);
         result.putCbCReportData("");
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CbCReportIntegrityCheck2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CbCReportIntegrityCheck2",
+                        Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData2(const char* szCsvPath, const char* outputPathName)
@@ -257,7 +272,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvCbCReportData2(const char* szCsvP
         PutOutcome(result, manager, bOk);
         result.putCbCReportData(OnSuccess(bOk, strXml));
     };
-    return RunOperation(ResultCbC(), "CLCCsvConvDataCbC::CsvConvCbCReportData2", Mode::EXEC_MODE_CBC_REPORT2, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, "CLCCsvConvDataCbC::CsvConvCbCReportData2",
+                        Mode::EXEC_MODE_CBC_REPORT2, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::GIRAppendixTableCsvCheck(const char* szCsvPath, const char* teikyouNo,
@@ -272,7 +288,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::GIRAppendixTableCsvCheck(const char* szC
         PutOutcome(result, manager, bOk);
         result.put_GIRAppendixTableData("");
     };
-    return RunOperation(ResultCbC(), "GIRAppendixTableCsvCheck", Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("GIRAppendixTableCsvCheck"),
+                        Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvGIRAppendixTableData(const char* szCsvPath, const char* softName,
@@ -288,7 +305,8 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CsvConvGIRAppendixTableData(const char* 
         PutOutcome(result, manager, bOk);
         result.put_GIRAppendixTableData(OnSuccess(bOk, strXml));
     };
-    return RunOperation(ResultCbC(), "CsvConvGIRAppendixTableData", Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("CsvConvGIRAppendixTableData"),
+                        Mode::EXEC_MODE_GIR_APPENDIX_TABLE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::GetFolderPath(const char* szInitialFolder)
@@ -310,7 +328,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::GetFolderPath(const char* szInitialFolde
             result.put_FileName("");
         }
     };
-    return RunOperation(ResultCbC(), "GetFolderPath", Mode::EXEC_MODE_FILE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("GetFolderPath"), Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadCSVFile(const char* szCsvPath)
@@ -324,7 +342,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadCSVFile(const char* szCsvPath)
         result.put_CsvData(OnSuccess(bOk, strCsv));
         result.put_CsvDataSize(OnSuccess(bOk, strSize));
     };
-    return RunOperation(ResultCbC(), "ReadCSVFile", Mode::EXEC_MODE_FILE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("ReadCSVFile"), Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCCsvWrite(const char* szCsvPath, const char* writeData)
@@ -334,7 +352,7 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::CbCCsvWrite(const char* szCsvPath, const
                          && manager.WriteFileData(writeData);
         PutOutcome(result, manager, bOk);
     };
-    return RunOperation(ResultCbC(), "CbCCsvWrite", Mode::EXEC_MODE_FILE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("CbCCsvWrite"), Mode::EXEC_MODE_FILE, fnRun);
 }
 
 CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadFile(const char* szFilePath)
@@ -346,5 +364,5 @@ CLCCsvConvResultCbC* CLCCsvConvDataCbC::ReadFile(const char* szFilePath)
         PutOutcome(result, manager, bOk);
         result.put_Base64Data(OnSuccess(bOk, strBase64));
     };
-    return RunOperation(ResultCbC(), "ReadFile", Mode::EXEC_MODE_FILE, fnRun);
+    return RunOperation(ResultCbC(), m_bFaulted, CLC_API_FUNCTION("ReadFile"), Mode::EXEC_MODE_FILE, fnRun);
 }

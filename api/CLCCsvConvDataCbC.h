@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/platform/CLCPlatformTraits.h"
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,11 @@ public:
     // Base64Data: the file as Base64 text.
     CLCCsvConvResultCbC* ReadFile(const char* szFilePath);
 
+    // Whether the latest operation on this object ended in its catch-all (an
+    // exception, logged and answered "E_FAIL"), for a binding that must tell
+    // that apart from a failed check.
+    bool LastOperationFaulted() const;
+
     // Tests only: called with the operation's function text inside the guarded
     // region, just before the first step, so a test can throw there. An empty
     // function removes it.
@@ -94,4 +100,9 @@ private:
 
     std::unique_ptr<CLCCsvConvResultCbC> m_pResultCbC;
     std::unique_ptr<CLCCsvConvResultGIR> m_pResultGIR;
+    bool m_bFaulted = false;
 };
+
+// The log's function text of operations 11 to 19: the bare name, or in the
+// Windows build the qualified one, as operations 1 to 10 always have it.
+#define CLC_API_FUNCTION(name) (CLCPlatformTraits::kQualifiedApiFunctions ? "CLCCsvConvDataCbC::" name : name)

@@ -4,6 +4,7 @@
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
+#include "foundation/platform/CLCPlatformTraits.h"
 #include "gir/CLCGIRControl.h"
 
 #include <stdexcept>
@@ -17,8 +18,10 @@ constexpr const char* kUnexpected = "想定しないエラーが発生しまし�
 // result values (fnRun), Terminate. An exception ends the run without
 // Terminate and turns into E_FAIL with the log entry.
 template <typename FnRun>
-CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, const char* szFunction, FnRun fnRun)
+CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulted, const char* szFunction,
+                                     FnRun fnRun)
 {
+    bFaulted = false;
     CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_GIR);
     try {
         CLCGIRControl control;
@@ -26,6 +29,7 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, const char* s
         fnRun(control, *pResult);
         control.Terminate();
     } catch (...) {
+        bFaulted = true;
         CLC_LOG(szFunction, kUnexpected);
         pResult->put_Result("E_FAIL");
     }
@@ -63,7 +67,7 @@ void CLCCsvConvDataCbC::SetErrorDetailInfoGIR()
     CLCCsvConvResultGIR* pResult = ResultGIR();
     pResult->clearDetailErrorInfo();
     if (vecFiles.size() != vecDetails.size()) {
-        CLC_LOG("SetErrorDetailInfoGIR", "ファイル名数と詳細エラー情報数が不一致。");
+        CLC_LOG(CLC_API_FUNCTION("SetErrorDetailInfoGIR"), "ファイル名数と詳細エラー情報数が不一致。");
         throw std::runtime_error("file and detail lists differ in length");
     }
     for (size_t i = 0; i < vecFiles.size(); ++i) {
@@ -74,7 +78,8 @@ void CLCCsvConvDataCbC::SetErrorDetailInfoGIR()
 
 CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRCsvCheck(const char* szCsvFolderPath, const char* hojinNo)
 {
-    return RunGIROperation(ResultGIR(), "GIRCsvCheck", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+    return RunGIROperation(ResultGIR(), m_bFaulted, CLC_API_FUNCTION("GIRCsvCheck"),
+                           [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
         const bool bOk = control.Initiarize() && control.InitForGIRCsvCheck(szCsvFolderPath, hojinNo)
                          && control.GIRCsvFileStructCheck(szCsvFolderPath)
                          && control.GIRCsvDataStructCheck(szCsvFolderPath) && control.ConvertGIRStructure()
@@ -88,7 +93,8 @@ CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRCsvCheck(const char* szCsvFolderPath,
 
 CLCCsvConvResultGIR* CLCCsvConvDataCbC::CsvConvGIRData(const char* szCsvFolderPath, const char* outputPathName)
 {
-    return RunGIROperation(ResultGIR(), "CsvConvGIRData", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+    return RunGIROperation(ResultGIR(), m_bFaulted, CLC_API_FUNCTION("CsvConvGIRData"),
+                           [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
         std::string strXml;
         const bool bOk = control.Initiarize() && control.InitForCsvConvGIRData(szCsvFolderPath, outputPathName)
                          && control.GIRCsvFileStructCheck(szCsvFolderPath)
@@ -102,7 +108,8 @@ CLCCsvConvResultGIR* CLCCsvConvDataCbC::CsvConvGIRData(const char* szCsvFolderPa
 
 CLCCsvConvResultGIR* CLCCsvConvDataCbC::GIRFolderCheck(const char* szCsvFolderPath)
 {
-    return RunGIROperation(ResultGIR(), "GIRFolderCheck", [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
+    return RunGIROperation(ResultGIR(), m_bFaulted, CLC_API_FUNCTION("GIRFolderCheck"),
+                           [&](CLCGIRControl& control, CLCCsvConvResultGIR& result) {
         std::string strNames;
         const bool bOk = control.Initiarize() && control.InitForGIRFolderCheck(szCsvFolderPath)
                          && control.GIRCsvFileStructCheck(szCsvFolderPath) && control.CheckTotalFileSize()

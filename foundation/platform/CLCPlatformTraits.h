@@ -56,6 +56,10 @@ inline constexpr bool kBase64RefusesEmpty = kWindowsBuild;
 // GetFolderPath's Result when the user cancelled the folder dialog.
 inline constexpr const char* kCancelledFolderResult = kWindowsBuild ? "S_OK" : "S_FALSE";
 
+// The log's function text of the API operations 11 to 19 carries the class
+// name in the Windows build, as that of operations 1 to 10 always does.
+inline constexpr bool kQualifiedApiFunctions = kWindowsBuild;
+
 // The debug log: its switch (presence alone counts) and whether it, and the
 // GIR container dump, lie in the temporary folder rather than the home folder.
 inline constexpr const char* kDebugSwitch = kWindowsBuild ? "TESVANT_OUTPUT" : "jp.tesvant.Tesvant.DebugOutput";

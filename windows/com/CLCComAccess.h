@@ -1,0 +1,17 @@
+#pragma once
+#include <windows.h>
+#include <oleauto.h>
+
+// The accessors' common shape: a null out-parameter is logged and answered
+// E_POINTER, an exception is logged and answered E_FAIL.
+namespace CLCComAccess {
+
+constexpr const char* kInvalidPointer = "無効なポインタが渡されました。";
+constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
+
+// *pVal = a copy of value (null stays null).
+HRESULT GetString(BSTR value, BSTR* pVal, const char* szFunction);
+// *pSlot = a copy of newVal, the old value freed.
+HRESULT PutString(BSTR& slot, BSTR newVal, const char* szFunction);
+
+} // namespace CLCComAccess

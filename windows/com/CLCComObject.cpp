@@ -1,0 +1,127 @@
+#include "windows/com/CLCComObject.h"
+#include "windows/com/CTesvantModule.h"
+
+#include "TesvantLib.h"
+
+#include <map>
+#include <cstring>
+
+CLCComUnknown::CLCComUnknown(IUnknown* pOuter) : m_inner(*this), m_pControlling(pOuter != nullptr ? pOuter : &m_inner)
+{
+    CTesvantModule::Instance().Lock();
+}
+
+CLCComUnknown::~CLCComUnknown()
+{
+    CTesvantModule::Instance().Unlock();
+}
+
+STDMETHODIMP CLCComUnknown::CInner::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    *ppv = nullptr;
+    IUnknown* pFound = IsEqualIID(riid, IID_IUnknown) ? this : static_cast<IUnknown*>(m_owner.FindInterface(riid));
+    if (pFound == nullptr)
+        return E_NOINTERFACE;
+    pFound->AddRef();
+    *ppv = pFound;
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) CLCComUnknown::CInner::AddRef()
+{
+    return static_cast<ULONG>(InterlockedIncrement(&m_owner.m_lRef));
+}
+
+STDMETHODIMP_(ULONG) CLCComUnknown::CInner::Release()
+{
+    const LONG lRef = InterlockedDecrement(&m_owner.m_lRef);
+    if (lRef == 0)
+        delete &m_owner;
+    return static_cast<ULONG>(lRef);
+}
+
+namespace {
+
+constexpr LCID kTypeLibLocale = 1033;
+
+struct SIidLess {
+    bool operator()(const IID& a, const IID& b) const { return std::memcmp(&a, &b, sizeof(IID)) < 0; }
+};
+
+struct STypeInfos {
+    ITypeLib* pLib = nullptr;
+    std::map<IID, ITypeInfo*, SIidLess> mapInfos;
+};
+
+STypeInfos& TypeInfos()
+{
+    static STypeInfos s_infos;
+    return s_infos;
+}
+
+
+// The dual interface's vtable type info: Invoke then calls the members
+// through the vtable rather than through a dispinterface description.
+HRESULT LoadVtableInfo(ITypeLib* pLib, REFIID iid, ITypeInfo** ppInfo)
+{
+    ITypeInfo* pInfo = nullptr;
+    HRESULT hr = pLib->GetTypeInfoOfGuid(iid, &pInfo);
+    if (FAILED(hr))
+        return hr;
+    TYPEATTR* pAttr = nullptr;
+    if (SUCCEEDED(pInfo->GetTypeAttr(&pAttr))) {
+        const bool bDispatch = pAttr->typekind == TKIND_DISPATCH;
+        pInfo->ReleaseTypeAttr(pAttr);
+        HREFTYPE hRef = 0;
+        ITypeInfo* pVtable = nullptr;
+        if (bDispatch && SUCCEEDED(pInfo->GetRefTypeOfImplType(-1, &hRef))
+            && SUCCEEDED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
+            pInfo->Release();
+            pInfo = pVtable;
+        }
+    }
+    *ppInfo = pInfo;
+    return S_OK;
+}
+
+} // namespace
+
+HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, ITypeInfo** ppTypeInfo)
+{
+    *ppTypeInfo = nullptr;
+    STypeInfos& infos = TypeInfos();
+    CLCComLock guard(CTesvantModule::Instance().TypeInfoLock());
+    auto it = infos.mapInfos.find(iid);
+    if (it == infos.mapInfos.end()) {
+        if (infos.pLib == nullptr) {
+            // Registered under its own locale 1033: a caller of another
+            // locale gets that one rather than no type information at all.
+            HRESULT hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, lcid, &infos.pLib);
+            if (FAILED(hr))
+                hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, kTypeLibLocale, &infos.pLib);
+            if (FAILED(hr))
+                return hr;
+        }
+        ITypeInfo* pInfo = nullptr;
+        const HRESULT hr = LoadVtableInfo(infos.pLib, iid, &pInfo);
+        if (FAILED(hr))
+            return hr;
+        it = infos.mapInfos.emplace(iid, pInfo).first;
+    }
+    it->second->AddRef();
+    *ppTypeInfo = it->second;
+    return S_OK;
+}
+
+void CLCComReleaseTypeInfos()
+{
+    STypeInfos& infos = TypeInfos();
+    for (auto& entry : infos.mapInfos)
+        entry.second->Release();
+    infos.mapInfos.clear();
+    if (infos.pLib != nullptr)
+        infos.pLib->Release();
+    infos.pLib = nullptr;
+}

@@ -28,6 +28,25 @@ struct SDoc {
     std::string strHelp;
 };
 
+// The library stores its help texts in code page 932; a reader whose ANSI
+// code page is another one (wine's here) widens the same bytes through that
+// page. Narrowed back through it they are the stored bytes again.
+std::string StoredText(const CLCBstr& b)
+{
+    if (GetACP() == 932 || b.Get() == nullptr)
+        return b.Utf8();
+    const std::wstring wstr(b.Get(), SysStringLen(b.Get()));
+    std::string strStored;
+    const int nBytes = WideCharToMultiByte(CP_ACP, 0, wstr.data(), static_cast<int>(wstr.size()), nullptr, 0, nullptr, nullptr);
+    strStored.resize(static_cast<std::size_t>(nBytes));
+    WideCharToMultiByte(CP_ACP, 0, wstr.data(), static_cast<int>(wstr.size()), strStored.data(), nBytes, nullptr, nullptr);
+    std::wstring wstrText;
+    std::string strUtf8;
+    if (!CLCWinText::Cp932ToWide(strStored, wstrText) || !CLCWinText::WideToUtf8(wstrText, strUtf8))
+        return "(not code page 932)";
+    return strUtf8;
+}
+
 template <typename T>
 SDoc Documentation(T* p, INT nIndexOrId)
 {
@@ -35,13 +54,16 @@ SDoc Documentation(T* p, INT nIndexOrId)
     CLCBstr help;
     if (FAILED(p->GetDocumentation(nIndexOrId, name.Put(), help.Put(), nullptr, nullptr)))
         return {"(failed)", "(failed)"};
-    return {name.Utf8(), help.Utf8()};
+    return {name.Utf8(), StoredText(help)};
 }
+
+// The library's own locale, under which registration files it.
+constexpr LCID kEnglishUS = 1033;
 
 CLCComPtr<ITypeLib> RegisteredTypeLib()
 {
     CLCComPtr<ITypeLib> pTypeLib;
-    CHECK_EQ(LoadRegTypeLib(LIBID_TesvantLib, 1, 0, LOCALE_NEUTRAL, pTypeLib.Put()), S_OK);
+    CHECK_EQ(LoadRegTypeLib(LIBID_TesvantLib, 1, 0, kEnglishUS, pTypeLib.Put()), S_OK);
     return pTypeLib;
 }
 
@@ -112,9 +134,19 @@ COM_TEST(InterfacesAreDualWithHiddenMembersAndHelpTexts)
         CHECK_EQ(pInfo->GetTypeAttr(&pAttr), S_OK);
         if (pAttr == nullptr)
             continue;
-        const WORD wWanted = TYPEFLAG_FDUAL | TYPEFLAG_FOLEAUTOMATION | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE;
+        // The dispatch side of a dual interface; its vtable side is the oleautomation one.
+        const WORD wWanted = TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE;
         CHECK_EQ(pAttr->wTypeFlags & wWanted, int(wWanted));
         pInfo->ReleaseTypeAttr(pAttr);
+        HREFTYPE hRef = 0;
+        CLCComPtr<ITypeInfo> pVtable;
+        CHECK_EQ(pInfo->GetRefTypeOfImplType(-1, &hRef), S_OK);
+        CHECK_EQ(pInfo->GetRefTypeInfo(hRef, pVtable.Put()), S_OK);
+        if (!pVtable || FAILED(pVtable->GetTypeAttr(&pAttr)))
+            continue;
+        CHECK_EQ(int(pAttr->typekind), int(TKIND_INTERFACE));
+        CHECK_EQ(pAttr->wTypeFlags & (wWanted | TYPEFLAG_FOLEAUTOMATION), int(wWanted | TYPEFLAG_FOLEAUTOMATION));
+        pVtable->ReleaseTypeAttr(pAttr);
     }
 
     CLCComPtr<ITypeInfo> pApi;

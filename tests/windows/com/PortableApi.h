@@ -13,5 +13,7 @@ struct SPortableAnswer {
 
 // CbCCsvWrite with the Shift_JIS text, or a null one.
 SPortableAnswer PortableCsvWrite(const std::string& strPath, const char* szSjis);
+// GetFolderPath, with the folder dialog of this process; the chosen folder in strDetail on success.
+SPortableAnswer PortableFolderPath(const std::string& strInitial);
 
 } // namespace comtest

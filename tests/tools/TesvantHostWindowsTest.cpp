@@ -248,6 +248,9 @@ INSTANTIATE_TEST_SUITE_P(EndToEnd, TesvantHostWindows, ::testing::Values(
     SDiffCase{"readXmlNonAscii", {"ReadXMLFile", "@non_ascii.xml", "-1"}},
     SDiffCase{"readXmlMalformed", {"ReadXMLFile", "@malformed.xml", "-1"}},
     SDiffCase{"csvWrite", {"CbCCsvWrite", "=written.csv", "名前,①㈱髙\\~\r\n1,2\r\n"}},
+    // No Shift_JIS form: the call fails and no file is written.
+    SDiffCase{"csvWriteNotShiftJis", {"CbCCsvWrite", "=unwritten.csv", "caf\xC3\xA9\r\n"}},
+    SDiffCase{"csvWriteEmoji", {"CbCCsvWrite", "=unwritten.csv", "a,\xF0\x9F\x98\x80\r\n"}},
     SDiffCase{"csvWriteMissingFolder", {"CbCCsvWrite", "@missing/out.csv", "a\r\n"}},
     SDiffCase{"readFileBase64", {"ReadFile", "@cbc_report_v1.csv"}},
     SDiffCase{"readFileBinary", {"ReadFile", "@bytes.bin"}},

@@ -195,12 +195,15 @@ TEST_F(GIROperations, OutputPathsAndFaults)
     pResult = m_api.CsvConvGIRData(strFolder.c_str(), Path("dir.xml").c_str());
     EXPECT_EQ(pResult->get_Result(), "E_FAIL");
     EXPECT_EQ(Details(*pResult), "その他=00000000-00000-HE60020E");
+    EXPECT_FALSE(m_api.LastOperationFaulted());   // a failed step is no fault
 
     CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("test fault"); });
     for (auto* pfn : {+[](CLCCsvConvDataCbC& api, const char* sz) { return api.GIRCsvCheck(sz, ""); },
                       +[](CLCCsvConvDataCbC& api, const char* sz) { return api.CsvConvGIRData(sz, ""); },
-                      +[](CLCCsvConvDataCbC& api, const char* sz) { return api.GIRFolderCheck(sz); }})
+                      +[](CLCCsvConvDataCbC& api, const char* sz) { return api.GIRFolderCheck(sz); }}) {
         EXPECT_EQ(pfn(m_api, strFolder.c_str())->get_Result(), "E_FAIL");
+        EXPECT_TRUE(m_api.LastOperationFaulted());
+    }
 }
 
 TEST_F(GIROperations, ShippedExamplePassesAndValidates)

@@ -309,6 +309,7 @@ TEST_P(ApiUnexpectedError, GivesEFailAndOneLogEntry)
     CLCCsvConvDataCbC::SetFaultHookForTest({});
 
     EXPECT_EQ(strSeen, c.szFunction);
+    EXPECT_TRUE(api.LastOperationFaulted());
     EXPECT_EQ(CLCCbCCommon::getExecMode(), c.mode);
     SResultTexts expected = before;
     expected.strResult = "E_FAIL";
@@ -321,6 +322,7 @@ TEST_P(ApiUnexpectedError, GivesEFailAndOneLogEntry)
 
     // The next call runs normally on the same object.
     EXPECT_EQ(api.ReadCSVFile(strCsv.c_str())->getResult(), "S_OK");
+    EXPECT_FALSE(api.LastOperationFaulted());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSixteen, ApiUnexpectedError, ::testing::Values(

@@ -1,4 +1,5 @@
 #pragma once
+#include "windows/CLCComPtr.h"
 #include <windows.h>
 #include <oaidl.h>
 #include <new>
@@ -75,29 +76,18 @@ public:
     }
     STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override
     {
-        if (!IsEqualIID(riid, IID_NULL))
-            return DISP_E_UNKNOWNINTERFACE;
-        ITypeInfo* pTypeInfo = nullptr;
-        const HRESULT hr = CLCComGetTypeInfo(__uuidof(TDual), lcid, &pTypeInfo);
-        if (FAILED(hr))
-            return hr;
-        const HRESULT hrNames = pTypeInfo->GetIDsOfNames(rgszNames, cNames, rgDispId);
-        pTypeInfo->Release();
-        return hrNames;
+        CLCComPtr<ITypeInfo> pTypeInfo;
+        const HRESULT hr = DispatchTypeInfo(riid, lcid, pTypeInfo);
+        return FAILED(hr) ? hr : pTypeInfo->GetIDsOfNames(rgszNames, cNames, rgDispId);
     }
     STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
                         VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override
     {
-        if (!IsEqualIID(riid, IID_NULL))
-            return DISP_E_UNKNOWNINTERFACE;
-        ITypeInfo* pTypeInfo = nullptr;
-        const HRESULT hr = CLCComGetTypeInfo(__uuidof(TDual), lcid, &pTypeInfo);
-        if (FAILED(hr))
-            return hr;
-        const HRESULT hrInvoke = pTypeInfo->Invoke(static_cast<TDual*>(this), dispIdMember, wFlags, pDispParams,
-                                                   pVarResult, pExcepInfo, puArgErr);
-        pTypeInfo->Release();
-        return hrInvoke;
+        CLCComPtr<ITypeInfo> pTypeInfo;
+        const HRESULT hr = DispatchTypeInfo(riid, lcid, pTypeInfo);
+        return FAILED(hr) ? hr
+                          : pTypeInfo->Invoke(static_cast<TDual*>(this), dispIdMember, wFlags, pDispParams, pVarResult,
+                                              pExcepInfo, puArgErr);
     }
 
     // No method sets an error object; the answer only names the interface
@@ -119,6 +109,14 @@ protected:
         return FindExtraInterface(riid);
     }
     virtual void* FindExtraInterface(REFIID /*riid*/) { return nullptr; }
+
+private:
+    static HRESULT DispatchTypeInfo(REFIID riid, LCID lcid, CLCComPtr<ITypeInfo>& pTypeInfo)
+    {
+        if (!IsEqualIID(riid, IID_NULL))
+            return DISP_E_UNKNOWNINTERFACE;
+        return CLCComGetTypeInfo(__uuidof(TDual), lcid, pTypeInfo.Put());
+    }
 };
 
 // The class factory's creator of T: alone or aggregated (the factory has

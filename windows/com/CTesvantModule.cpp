@@ -218,22 +218,17 @@ HRESULT CTesvantModule::GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
 
 HRESULT CTesvantModule::RegisterServer()
 {
-    CThreadLocale locale(LOCALE_SYSTEM_DEFAULT);
-    const std::wstring wstrModule = ModulePath(m_hInstance);
-    if (wstrModule.empty())
-        return HRESULT_FROM_WIN32(GetLastError());
-    const CLCComRegistrar registrar = MakeRegistrar(wstrModule);
-    HRESULT hr = RunScript(m_hInstance, registrar, kAppIdScript, true);
-    if (FAILED(hr))
-        return hr;
-    for (const SObjectEntry& entry : g_objectMap) {
-        if (FAILED(hr = RunScript(m_hInstance, registrar, entry.wScript, true)))
-            return hr;
-    }
-    return RegisterTypeLibrary(wstrModule);
+    return RunRegistration(true);
 }
 
 HRESULT CTesvantModule::UnregisterServer()
+{
+    return RunRegistration(false);
+}
+
+// Registration writes the AppID, the classes in map order, then the type
+// library; unregistration takes them back the other way round.
+HRESULT CTesvantModule::RunRegistration(bool bRegister)
 {
     CThreadLocale locale(LOCALE_SYSTEM_DEFAULT);
     const std::wstring wstrModule = ModulePath(m_hInstance);
@@ -241,10 +236,14 @@ HRESULT CTesvantModule::UnregisterServer()
         return HRESULT_FROM_WIN32(GetLastError());
     const CLCComRegistrar registrar = MakeRegistrar(wstrModule);
     HRESULT hr = S_OK;
+    if (bRegister && FAILED(hr = RunScript(m_hInstance, registrar, kAppIdScript, true)))
+        return hr;
     for (const SObjectEntry& entry : g_objectMap) {
-        if (FAILED(hr = RunScript(m_hInstance, registrar, entry.wScript, false)))
+        if (FAILED(hr = RunScript(m_hInstance, registrar, entry.wScript, bRegister)))
             return hr;
     }
+    if (bRegister)
+        return RegisterTypeLibrary(wstrModule);
     if (FAILED(hr = UnregisterTypeLibrary(wstrModule)))
         return hr;
     return RunScript(m_hInstance, registrar, kAppIdScript, false);

@@ -42,6 +42,8 @@ public:
     void Term();
 
 private:
+    HRESULT RunRegistration(bool bRegister);
+
     LONG m_lLocks = 0;
     bool m_bInitFailed = false;
     bool m_bFactoryLockMade = false;

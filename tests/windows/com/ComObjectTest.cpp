@@ -343,3 +343,34 @@ COM_TEST(GIRResultListsAreIndexChecked)
     CHECK_EQ(pGIR->get_ErrInfoCount(&lCount), S_OK);
     CHECK_EQ(lCount, LONG(0));
 }
+
+COM_TEST(DispatchDescribesItsOwnInterfaceForEveryLocale)
+{
+    for (const SClass& c : kClasses) {
+        CLCComPtr<IUnknown> pObject = NewObject(c);
+        CLCComPtr<IDispatch> pDispatch;
+        CHECK(pObject && SUCCEEDED(pObject->QueryInterface(IID_IDispatch, pDispatch.PutVoid())));
+        if (!pDispatch)
+            continue;
+        UINT nCount = 0;
+        CHECK_EQ(pDispatch->GetTypeInfoCount(&nCount), S_OK);
+        CHECK_EQ(nCount, UINT(1));
+        CHECK_EQ(pDispatch->GetTypeInfoCount(nullptr), E_POINTER);
+        // A Japanese caller, an English one and the neutral locale alike.
+        for (LCID lcid : {LCID(0x0411), LCID(0x0409), LCID(0)}) {
+            CLCComPtr<ITypeInfo> pInfo;
+            CHECK_EQ(pDispatch->GetTypeInfo(0, lcid, pInfo.Put()), S_OK);
+            TYPEATTR* pAttr = nullptr;
+            if (!pInfo || FAILED(pInfo->GetTypeAttr(&pAttr)))
+                continue;
+            CHECK(IsEqualGUID(pAttr->guid, *c.pIid));
+            pInfo->ReleaseTypeAttr(pAttr);
+            LPOLESTR pName = const_cast<LPOLESTR>(L"Result");
+            DISPID dispid = DISPID_UNKNOWN;
+            const HRESULT hr = pDispatch->GetIDsOfNames(IID_NULL, &pName, 1, lcid, &dispid);
+            CHECK_EQ(hr, c.pIid == &IID_CLICsvConvDataCbC ? DISP_E_UNKNOWNNAME : S_OK);
+        }
+        CLCComPtr<ITypeInfo> pNone;
+        CHECK_EQ(pDispatch->GetTypeInfo(1, 0, pNone.Put()), DISP_E_BADINDEX);
+    }
+}

@@ -1,0 +1,88 @@
+// The operations object made in this process from the server's own sources,
+// so that a fault can be injected into the API object it runs: the method
+// then fails, and the kept result holds "E_FAIL", the fatal row and no data
+// of an earlier call.
+#include "ComTestSupport.h"
+
+#include "api/CLCCsvConvDataCbC.h"
+#include "foundation/CLCCbCCommon.h"
+#include "windows/com/CLCCsvConvDataCbC.h"
+
+#include <stdexcept>
+
+namespace {
+
+using comtest::Bstr;
+
+CLCComPtr<CLICsvConvDataCbC> NewInProcess()
+{
+    CLCComPtr<CLICsvConvDataCbC> p;
+    auto* pObject = new tesvantcom::CLCCsvConvDataCbC(nullptr);
+    pObject->Inner()->QueryInterface(IID_CLICsvConvDataCbC, p.PutVoid());
+    return p;
+}
+
+} // namespace
+
+COM_TEST(FaultLeavesTheFatalRowAndNoEarlierData)
+{
+    CLCComPtr<CLICsvConvDataCbC> pApi = NewInProcess();
+    CLCBstr csv = Bstr(comtest::ExamplePath("cbc_report_v1.csv"));
+    CLCComPtr<IDispatch> pFirst;
+    CHECK_EQ(pApi->ReadCSVFile(csv.Get(), pFirst.Put()), S_OK);
+    CLCComPtr<CLICsvConvResultCbC> pResult;
+    CHECK(pFirst && SUCCEEDED(pFirst->QueryInterface(IID_CLICsvConvResultCbC, pResult.PutVoid())));
+    if (!pResult)
+        return;
+
+    ::CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("injected"); });
+    IDispatch* pOut = reinterpret_cast<IDispatch*>(1);
+    const HRESULT hr = pApi->ReadCSVFile(csv.Get(), &pOut);
+    ::CLCCsvConvDataCbC::SetFaultHookForTest({});
+    CHECK_EQ(hr, E_FAIL);
+    CHECK(pOut == nullptr);
+    for (auto pfnGet : {&CLICsvConvResultCbC::get_Result, &CLICsvConvResultCbC::get_DetailErrorInfo,
+                        &CLICsvConvResultCbC::get_CsvData, &CLICsvConvResultCbC::get_CsvDataSize}) {
+        CLCBstr value;
+        CHECK_EQ((pResult.Get()->*pfnGet)(value.Put()), S_OK);
+        const std::string strExpected = pfnGet == &CLICsvConvResultCbC::get_Result ? "E_FAIL"
+                                        : pfnGet == &CLICsvConvResultCbC::get_DetailErrorInfo ? "0000-00000-HE60000E"
+                                                                                              : "";
+        CHECK_EQ(comtest::Utf8(value), strExpected);
+    }
+
+    // A missing out-pointer ends the call before the mode is set.
+    CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_NONE);
+    CHECK_EQ(pApi->CbCReportCsvCheck(csv.Get(), nullptr), E_POINTER);
+    CHECK_EQ(CLCCbCCommon::getExecMode(), CLCCbCCommon::EXEC_MODE_NONE);
+}
+
+COM_TEST(GIRFaultLeavesOneFatalRow)
+{
+    CLCComPtr<CLICsvConvDataCbC> pApi = NewInProcess();
+    CLCBstr folder = Bstr(comtest::ExamplePath("gir"));
+    CLCComPtr<IDispatch> pFirst;
+    CHECK_EQ(pApi->GIRFolderCheck(folder.Get(), pFirst.Put()), S_OK);
+    CLCComPtr<CLICsvConvResultGIR> pResult;
+    CHECK(pFirst && SUCCEEDED(pFirst->QueryInterface(IID_CLICsvConvResultGIR, pResult.PutVoid())));
+    if (!pResult)
+        return;
+
+    ::CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("injected"); });
+    CLCComPtr<IDispatch> pOut;
+    const HRESULT hr = pApi->GIRFolderCheck(folder.Get(), pOut.Put());
+    ::CLCCsvConvDataCbC::SetFaultHookForTest({});
+    CHECK_EQ(hr, E_FAIL);
+    CLCBstr result, fileName, file, detail;
+    LONG lCount = -1;
+    pResult->get_Result(result.Put());
+    pResult->get_FileName(fileName.Put());
+    pResult->get_ErrInfoCount(&lCount);
+    pResult->GetErrFileName(0, file.Put());
+    pResult->GetDetailErrInfo(0, detail.Put());
+    CHECK_EQ(comtest::Utf8(result), "E_FAIL");
+    CHECK_EQ(comtest::Utf8(fileName), "");
+    CHECK_EQ(lCount, 1);
+    CHECK_EQ(comtest::Utf8(file), "その他");
+    CHECK_EQ(comtest::Utf8(detail), "00000000-00000-HE60000E");
+}

@@ -3,13 +3,16 @@
 
 #include "foundation/CLCDebugDump.h"
 
+void CLCComAccess::LogInvalidPointer(const char* szFunction)
+{
+    CLC_LOG(szFunction, kInvalidPointer);
+}
+
 HRESULT CLCComAccess::GetString(BSTR value, BSTR* pVal, const char* szFunction)
 {
     try {
-        if (pVal == nullptr) {
-            CLC_LOG(szFunction, kInvalidPointer);
+        if (!ClearOut(pVal, szFunction))
             return E_POINTER;
-        }
         *pVal = CLCComText::Copy(value);
         return S_OK;
     } catch (...) {

@@ -9,9 +9,26 @@ namespace CLCComAccess {
 constexpr const char* kInvalidPointer = "無効なポインタが渡されました。";
 constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
+// A null out-parameter is logged (false); any other is set to null first.
+template <typename T>
+bool ClearOut(T** ppOut, const char* szFunction);
+
 // *pVal = a copy of value (null stays null).
 HRESULT GetString(BSTR value, BSTR* pVal, const char* szFunction);
 // *pSlot = a copy of newVal, the old value freed.
 HRESULT PutString(BSTR& slot, BSTR newVal, const char* szFunction);
+
+void LogInvalidPointer(const char* szFunction);
+
+template <typename T>
+bool ClearOut(T** ppOut, const char* szFunction)
+{
+    if (ppOut == nullptr) {
+        LogInvalidPointer(szFunction);
+        return false;
+    }
+    *ppOut = nullptr;
+    return true;
+}
 
 } // namespace CLCComAccess

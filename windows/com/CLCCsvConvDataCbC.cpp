@@ -134,11 +134,8 @@ template <typename FnCall>
 HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, unsigned uData, FnCall fnCall)
 {
     try {
-        if (ppResult == nullptr) {
-            CLC_LOG(szFunction, CLCComAccess::kInvalidPointer);
+        if (!CLCComAccess::ClearOut(ppResult, szFunction))
             return E_POINTER;
-        }
-        *ppResult = nullptr;
         if (!EnsureResultCbC(szFunction))
             return E_FAIL;
         CLICsvConvResultCbC* pResult = m_pResultCbC.Get();
@@ -186,11 +183,8 @@ HRESULT CLCCsvConvDataCbC::RunGIR(const char* szFunction, IDispatch** ppResult, 
                                   FnCall fnCall)
 {
     try {
-        if (ppResult == nullptr) {
-            CLC_LOG(szFunction, CLCComAccess::kInvalidPointer);
+        if (!CLCComAccess::ClearOut(ppResult, szFunction))
             return E_POINTER;
-        }
-        *ppResult = nullptr;
         if (!EnsureResultGIR(szFunction))
             return E_FAIL;
         CLICsvConvResultGIR* pResult = m_pResultGIR.Get();

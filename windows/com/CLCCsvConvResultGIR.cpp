@@ -29,11 +29,8 @@ void CLCCsvConvResultGIR::FreeAll(std::vector<BSTR>& vecList)
 HRESULT CLCCsvConvResultGIR::GetEntry(const std::vector<BSTR>& vecList, LONG lIndex, BSTR* pVal,
                                       const char* szFunction)
 {
-    if (pVal == nullptr) {
-        CLC_LOG(szFunction, CLCComAccess::kInvalidPointer);
+    if (!CLCComAccess::ClearOut(pVal, szFunction))
         return E_POINTER;
-    }
-    *pVal = nullptr;
     if (lIndex < 0 || static_cast<size_t>(lIndex) >= vecList.size()) {
         CLC_LOG(szFunction, kInvalidIndex);
         return E_FAIL;
@@ -86,7 +83,7 @@ STDMETHODIMP CLCCsvConvResultGIR::put_FileName(BSTR newVal)
 STDMETHODIMP CLCCsvConvResultGIR::get_ErrInfoCount(LONG* pVal)
 {
     if (pVal == nullptr) {
-        CLC_LOG("CLCCsvConvResultGIR::get_ErrInfoCount", CLCComAccess::kInvalidPointer);
+        CLCComAccess::LogInvalidPointer("CLCCsvConvResultGIR::get_ErrInfoCount");
         return E_POINTER;
     }
     *pVal = static_cast<LONG>(m_vecFileNames.size());

@@ -16,6 +16,7 @@ using girtest::CGIRFolderBuilder;
 using girtest::DetailTexts;
 using girtest::Rows;
 using girtest::SGIRFolder;
+using girtest::WithFilingInfo;
 
 // One line per node, indented by depth: "level name[=value] [file:line] itemId".
 void AppendOutline(const CLCGIRContainer* pNode, size_t nDepth, std::string& strText)
@@ -50,17 +51,7 @@ SGIRFolder Folder(const Rows& header, const std::vector<std::pair<std::string, R
     return folder;
 }
 
-SGIRFolder WithFilingInfo(const Rows& rows)
-{
-    SGIRFolder folder = girtest::MinimalFolder();
-    folder.vecBodies[0].second = rows;
-    return folder;
-}
-
-const Rows kHeader = {{"6", "ReceivingCountry", "JP"},
-                      {"6", "MessageRefId", "JP20244010001234567001"},
-                      {"6", "MessageTypeIndic", "GIR101"},
-                      {"6", "ReportingPeriod", "2024-03-31"}};
+const Rows kHeader = girtest::MinimalFolder().messageSpec;
 
 class GIRDataManager : public girtest::GIRTest {
 protected:

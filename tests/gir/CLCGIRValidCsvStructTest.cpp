@@ -14,6 +14,8 @@ using girtest::CGIRFolderBuilder;
 using girtest::DetailTexts;
 using girtest::Rows;
 using girtest::SGIRFolder;
+using girtest::WithFilingInfo;
+using girtest::WithHeader;
 
 const std::string kOther = CLCValidResultGIR::kOtherFile;
 
@@ -49,21 +51,6 @@ protected:
 
     std::vector<CLCFileInfo_t> m_vecFileInfo;
 };
-
-// The minimal folder with one body file's rows replaced.
-SGIRFolder WithFilingInfo(const Rows& rows)
-{
-    SGIRFolder folder = girtest::MinimalFolder();
-    folder.vecBodies[0].second = rows;
-    return folder;
-}
-
-SGIRFolder WithHeader(const Rows& rows)
-{
-    SGIRFolder folder = girtest::MinimalFolder();
-    folder.messageSpec = rows;
-    return folder;
-}
 
 std::string FilingInfoText(const std::string& strCodes)
 {

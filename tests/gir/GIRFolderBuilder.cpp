@@ -116,4 +116,18 @@ SGIRFolder MinimalFolder()
     return folder;
 }
 
+SGIRFolder WithHeader(const Rows& rows)
+{
+    SGIRFolder folder = MinimalFolder();
+    folder.messageSpec = rows;
+    return folder;
+}
+
+SGIRFolder WithFilingInfo(const Rows& rows)
+{
+    SGIRFolder folder = MinimalFolder();
+    folder.vecBodies[0].second = rows;
+    return folder;
+}
+
 } // namespace girtest

@@ -76,5 +76,8 @@ private:
 // A folder that passes the folder, structure and tree steps: MessageSpec and
 // FilingInfo with their required elements, automatic items left to the system.
 SGIRFolder MinimalFolder();
+// The minimal folder with its MessageSpec rows, or its FilingInfo rows, replaced.
+SGIRFolder WithHeader(const Rows& rows);
+SGIRFolder WithFilingInfo(const Rows& rows);
 
 } // namespace girtest

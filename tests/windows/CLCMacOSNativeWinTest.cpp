@@ -4,6 +4,7 @@
 #include "WinTestSupport.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
+#include <iterator>
 #include <windows.h>
 
 namespace {
@@ -19,12 +20,8 @@ std::wstring WidePath(const std::string& strPath)
 // Every entry, those a listing leaves out included.
 size_t EntriesIn(const std::string& strFolder)
 {
-    size_t nEntries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::u8path(strFolder))) {
-        (void)entry;
-        ++nEntries;
-    }
-    return nEntries;
+    using std::filesystem::directory_iterator;
+    return static_cast<size_t>(std::distance(directory_iterator(std::filesystem::u8path(strFolder)), directory_iterator()));
 }
 
 WIN_TEST(FileTestsAndSizesSeeTheItem)

@@ -22,6 +22,16 @@ CLCComPtr<CLICsvConvDataCbC> NewInProcess()
     return p;
 }
 
+// The call with every step of the API object throwing.
+template <typename Call>
+HRESULT Faulted(Call call)
+{
+    ::CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("injected"); });
+    const HRESULT hr = call();
+    ::CLCCsvConvDataCbC::SetFaultHookForTest({});
+    return hr;
+}
+
 } // namespace
 
 COM_TEST(FaultLeavesTheFatalRowAndNoEarlierData)
@@ -30,16 +40,13 @@ COM_TEST(FaultLeavesTheFatalRowAndNoEarlierData)
     CLCBstr csv = Bstr(comtest::ExamplePath("cbc_report_v1.csv"));
     CLCComPtr<IDispatch> pFirst;
     CHECK_EQ(pApi->ReadCSVFile(csv.Get(), pFirst.Put()), S_OK);
-    CLCComPtr<CLICsvConvResultCbC> pResult;
-    CHECK(pFirst && SUCCEEDED(pFirst->QueryInterface(IID_CLICsvConvResultCbC, pResult.PutVoid())));
+    const auto pResult = comtest::Query<CLICsvConvResultCbC>(pFirst.Get(), IID_CLICsvConvResultCbC);
+    CHECK(pResult);
     if (!pResult)
         return;
 
-    ::CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("injected"); });
     IDispatch* pOut = reinterpret_cast<IDispatch*>(1);
-    const HRESULT hr = pApi->ReadCSVFile(csv.Get(), &pOut);
-    ::CLCCsvConvDataCbC::SetFaultHookForTest({});
-    CHECK_EQ(hr, E_FAIL);
+    CHECK_EQ(Faulted([&] { return pApi->ReadCSVFile(csv.Get(), &pOut); }), E_FAIL);
     CHECK(pOut == nullptr);
     for (auto pfnGet : {&CLICsvConvResultCbC::get_Result, &CLICsvConvResultCbC::get_DetailErrorInfo,
                         &CLICsvConvResultCbC::get_CsvData, &CLICsvConvResultCbC::get_CsvDataSize}) {
@@ -63,16 +70,13 @@ COM_TEST(GIRFaultLeavesOneFatalRow)
     CLCBstr folder = Bstr(comtest::ExamplePath("gir"));
     CLCComPtr<IDispatch> pFirst;
     CHECK_EQ(pApi->GIRFolderCheck(folder.Get(), pFirst.Put()), S_OK);
-    CLCComPtr<CLICsvConvResultGIR> pResult;
-    CHECK(pFirst && SUCCEEDED(pFirst->QueryInterface(IID_CLICsvConvResultGIR, pResult.PutVoid())));
+    const auto pResult = comtest::Query<CLICsvConvResultGIR>(pFirst.Get(), IID_CLICsvConvResultGIR);
+    CHECK(pResult);
     if (!pResult)
         return;
 
-    ::CLCCsvConvDataCbC::SetFaultHookForTest([](const char*) { throw std::runtime_error("injected"); });
     CLCComPtr<IDispatch> pOut;
-    const HRESULT hr = pApi->GIRFolderCheck(folder.Get(), pOut.Put());
-    ::CLCCsvConvDataCbC::SetFaultHookForTest({});
-    CHECK_EQ(hr, E_FAIL);
+    CHECK_EQ(Faulted([&] { return pApi->GIRFolderCheck(folder.Get(), pOut.Put()); }), E_FAIL);
     CLCBstr result, fileName, file, detail;
     LONG lCount = -1;
     pResult->get_Result(result.Put());

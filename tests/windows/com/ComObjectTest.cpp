@@ -7,18 +7,8 @@
 namespace {
 
 using comtest::Bstr;
-
-struct SClass {
-    const char* szName;
-    const CLSID* pClsid;
-    const IID* pIid;
-};
-
-const SClass kClasses[] = {
-    {"CLCCsvConvDataCbC", &CLSID_CLCCsvConvDataCbC, &IID_CLICsvConvDataCbC},
-    {"CLCCsvConvResultCbC", &CLSID_CLCCsvConvResultCbC, &IID_CLICsvConvResultCbC},
-    {"CLCCsvConvResultGIR", &CLSID_CLCCsvConvResultGIR, &IID_CLICsvConvResultGIR},
-};
+using comtest::kClasses;
+using comtest::SClass;
 
 // An outer object that answers only IUnknown and counts the queries the
 // inner object hands on to it.
@@ -40,13 +30,6 @@ public:
     int m_nQueries = 0;
     ULONG m_nRefs = 1;   // lives on the stack
 };
-
-CLCComPtr<IUnknown> NewObject(const SClass& c)
-{
-    CLCComPtr<IUnknown> p;
-    CoCreateInstance(*c.pClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, p.PutVoid());
-    return p;
-}
 
 using ApiCall = HRESULT (*)(CLICsvConvDataCbC*, IDispatch**);
 struct SApiCall {
@@ -87,13 +70,15 @@ const SApiCall kApiCalls[] = {
     {"ReadFile", [](CLICsvConvDataCbC* p, IDispatch** pp) { return p->ReadFile(nullptr, pp); }},
 };
 
-using CbCGetter = HRESULT (STDMETHODCALLTYPE CLICsvConvResultCbC::*)(BSTR*);
-using CbCPutter = HRESULT (STDMETHODCALLTYPE CLICsvConvResultCbC::*)(BSTR);
-struct SCbCAccessor {
+// A BSTR property of a result interface.
+template <typename I>
+struct SAccessor {
     const char* szName;
-    CbCGetter pfnGet;
-    CbCPutter pfnPut;
+    HRESULT (STDMETHODCALLTYPE I::*pfnGet)(BSTR*);
+    HRESULT (STDMETHODCALLTYPE I::*pfnPut)(BSTR);
 };
+using SCbCAccessor = SAccessor<CLICsvConvResultCbC>;
+using SGIRAccessor = SAccessor<CLICsvConvResultGIR>;
 
 const SCbCAccessor kCbCAccessors[] = {
     {"Result", &CLICsvConvResultCbC::get_Result, &CLICsvConvResultCbC::put_Result},
@@ -108,14 +93,6 @@ const SCbCAccessor kCbCAccessors[] = {
     {"CsvData", &CLICsvConvResultCbC::get_CsvData, &CLICsvConvResultCbC::put_CsvData},
     {"CsvDataSize", &CLICsvConvResultCbC::get_CsvDataSize, &CLICsvConvResultCbC::put_CsvDataSize},
     {"Base64Data", &CLICsvConvResultCbC::get_Base64Data, &CLICsvConvResultCbC::put_Base64Data},
-};
-
-using GIRGetter = HRESULT (STDMETHODCALLTYPE CLICsvConvResultGIR::*)(BSTR*);
-using GIRPutter = HRESULT (STDMETHODCALLTYPE CLICsvConvResultGIR::*)(BSTR);
-struct SGIRAccessor {
-    const char* szName;
-    GIRGetter pfnGet;
-    GIRPutter pfnPut;
 };
 
 const SGIRAccessor kGIRAccessors[] = {
@@ -165,9 +142,9 @@ COM_TEST(AggregationNeedsTheOuterToAskForIUnknown)
 COM_TEST(ErrorInfoIsSupportedForTheOwnInterfaceOnly)
 {
     for (const SClass& c : kClasses) {
-        CLCComPtr<IUnknown> pObject = NewObject(c);
-        CLCComPtr<ISupportErrorInfo> pErrorInfo;
-        CHECK(pObject && SUCCEEDED(pObject->QueryInterface(IID_ISupportErrorInfo, pErrorInfo.PutVoid())));
+        CLCComPtr<IUnknown> pObject = comtest::New<IUnknown>(*c.pClsid, IID_IUnknown);
+        auto pErrorInfo = comtest::Query<ISupportErrorInfo>(pObject.Get(), IID_ISupportErrorInfo);
+        CHECK(pErrorInfo);
         if (!pErrorInfo)
             continue;
         CHECK_EQ(pErrorInfo->InterfaceSupportsErrorInfo(*c.pIid), S_OK);
@@ -179,8 +156,8 @@ COM_TEST(ErrorInfoIsSupportedForTheOwnInterfaceOnly)
 COM_TEST(ObjectSafetyReportsAndKeepsItsOptions)
 {
     CLCComPtr<CLICsvConvDataCbC> pApi = comtest::NewApi();
-    CLCComPtr<IObjectSafety> pSafety;
-    CHECK(pApi && SUCCEEDED(pApi->QueryInterface(IID_IObjectSafety, pSafety.PutVoid())));
+    auto pSafety = comtest::Query<IObjectSafety>(pApi.Get(), IID_IObjectSafety);
+    CHECK(pSafety);
     if (!pSafety)
         return;
     DWORD dwSupported = 99;
@@ -213,7 +190,7 @@ COM_TEST(ObjectSafetyReportsAndKeepsItsOptions)
     CHECK_EQ(dwEnabled, DWORD(0));
     // The result objects offer none.
     for (const SClass& c : {kClasses[1], kClasses[2]}) {
-        CLCComPtr<IUnknown> pObject = NewObject(c);
+        CLCComPtr<IUnknown> pObject = comtest::New<IUnknown>(*c.pClsid, IID_IUnknown);
         CLCComPtr<IObjectSafety> pNone;
         CHECK(pObject && pObject->QueryInterface(IID_IObjectSafety, pNone.PutVoid()) == E_NOINTERFACE);
     }
@@ -347,9 +324,9 @@ COM_TEST(GIRResultListsAreIndexChecked)
 COM_TEST(DispatchDescribesItsOwnInterfaceForEveryLocale)
 {
     for (const SClass& c : kClasses) {
-        CLCComPtr<IUnknown> pObject = NewObject(c);
-        CLCComPtr<IDispatch> pDispatch;
-        CHECK(pObject && SUCCEEDED(pObject->QueryInterface(IID_IDispatch, pDispatch.PutVoid())));
+        CLCComPtr<IUnknown> pObject = comtest::New<IUnknown>(*c.pClsid, IID_IUnknown);
+        auto pDispatch = comtest::Query<IDispatch>(pObject.Get(), IID_IDispatch);
+        CHECK(pDispatch);
         if (!pDispatch)
             continue;
         UINT nCount = 0;

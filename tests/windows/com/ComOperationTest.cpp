@@ -54,6 +54,20 @@ LONG Count(const CLateBound& result)
     return l;
 }
 
+// GIRCsvCheck called early bound on a new object, and the GIR result it answers.
+CLCComPtr<CLICsvConvResultGIR> EarlyBoundGIRCheck(const std::string& strFolder, const char* szHojinNo)
+{
+    CLCComPtr<CLICsvConvDataCbC> pApi = comtest::NewApi();
+    CHECK(pApi);
+    if (!pApi)
+        return {};
+    CLCComPtr<IDispatch> pResult;
+    CHECK_EQ(pApi->GIRCsvCheck(comtest::Bstr(strFolder).Get(), comtest::Bstr(szHojinNo).Get(), pResult.Put()), S_OK);
+    auto pGIR = comtest::Query<CLICsvConvResultGIR>(pResult.Get(), IID_CLICsvConvResultGIR);
+    CHECK(pGIR);
+    return pGIR;
+}
+
 struct SNames {
     const wchar_t* wszProgID;
     std::vector<std::wstring> vecNames;   // dispatch identifiers 1, 2, ...
@@ -168,16 +182,7 @@ COM_TEST(EveryGIRCallStartsFromAnEmptiedResult)
 
 COM_TEST(SuccessfulGIRCheckHasNoErrorEntries)
 {
-    CLCComPtr<CLICsvConvDataCbC> pApi = comtest::NewApi();
-    CHECK(pApi);
-    if (!pApi)
-        return;
-    CLCComPtr<IDispatch> pResult;
-    CHECK_EQ(pApi->GIRCsvCheck(comtest::Bstr(comtest::ExamplePath("gir")).Get(), comtest::Bstr(kGIRHojinNo).Get(),
-                               pResult.Put()),
-             S_OK);
-    CLCComPtr<CLICsvConvResultGIR> pGIR;
-    CHECK(pResult && SUCCEEDED(pResult->QueryInterface(IID_CLICsvConvResultGIR, pGIR.PutVoid())));
+    const CLCComPtr<CLICsvConvResultGIR> pGIR = EarlyBoundGIRCheck(comtest::ExamplePath("gir"), kGIRHojinNo);
     if (!pGIR)
         return;
     CLCBstr b;
@@ -191,16 +196,7 @@ COM_TEST(SuccessfulGIRCheckHasNoErrorEntries)
 
 COM_TEST(FailedGIRCheckFillsBothListsPairwise)
 {
-    CLCComPtr<CLICsvConvDataCbC> pApi = comtest::NewApi();
-    CHECK(pApi);
-    if (!pApi)
-        return;
-    CLCComPtr<IDispatch> pResult;
-    CHECK_EQ(pApi->GIRCsvCheck(comtest::Bstr(comtest::ExamplePath("missing")).Get(), comtest::Bstr("123").Get(),
-                               pResult.Put()),
-             S_OK);
-    CLCComPtr<CLICsvConvResultGIR> pGIR;
-    CHECK(pResult && SUCCEEDED(pResult->QueryInterface(IID_CLICsvConvResultGIR, pGIR.PutVoid())));
+    const CLCComPtr<CLICsvConvResultGIR> pGIR = EarlyBoundGIRCheck(comtest::ExamplePath("missing"), "123");
     if (!pGIR)
         return;
     LONG lCount = 0;

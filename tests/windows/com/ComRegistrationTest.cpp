@@ -9,20 +9,10 @@
 using comtest::ClassesKeyExists;
 using comtest::ClassesValue;
 using comtest::GuidText;
+using comtest::kClasses;
+using comtest::SClass;
 
 namespace {
-
-struct SClass {
-    const wchar_t* wszName;
-    const CLSID* pClsid;
-    const IID* pIid;
-};
-
-const SClass kClasses[] = {
-    {L"CLCCsvConvDataCbC", &CLSID_CLCCsvConvDataCbC, &IID_CLICsvConvDataCbC},
-    {L"CLCCsvConvResultCbC", &CLSID_CLCCsvConvResultCbC, &IID_CLICsvConvResultCbC},
-    {L"CLCCsvConvResultGIR", &CLSID_CLCCsvConvResultGIR, &IID_CLICsvConvResultGIR},
-};
 
 const GUID kAppId = {0x3C69E75A, 0x49AE, 0x4BF3, {0xB2, 0x0D, 0x78, 0x7E, 0x1D, 0x28, 0xA5, 0x2C}};
 

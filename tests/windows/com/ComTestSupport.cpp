@@ -70,27 +70,6 @@ std::wstring comtest::GuidText(const GUID& guid)
     return wsz;
 }
 
-CLCComPtr<CLICsvConvDataCbC> comtest::NewApi()
-{
-    CLCComPtr<CLICsvConvDataCbC> p;
-    CoCreateInstance(CLSID_CLCCsvConvDataCbC, nullptr, CLSCTX_INPROC_SERVER, IID_CLICsvConvDataCbC, p.PutVoid());
-    return p;
-}
-
-CLCComPtr<CLICsvConvResultCbC> comtest::NewCbCResult()
-{
-    CLCComPtr<CLICsvConvResultCbC> p;
-    CoCreateInstance(CLSID_CLCCsvConvResultCbC, nullptr, CLSCTX_INPROC_SERVER, IID_CLICsvConvResultCbC, p.PutVoid());
-    return p;
-}
-
-CLCComPtr<CLICsvConvResultGIR> comtest::NewGIRResult()
-{
-    CLCComPtr<CLICsvConvResultGIR> p;
-    CoCreateInstance(CLSID_CLCCsvConvResultGIR, nullptr, CLSCTX_INPROC_SERVER, IID_CLICsvConvResultGIR, p.PutVoid());
-    return p;
-}
-
 bool comtest::SameObject(IUnknown* pA, IUnknown* pB)
 {
     if (pA == nullptr || pB == nullptr)

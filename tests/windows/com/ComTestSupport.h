@@ -7,6 +7,7 @@
 #include "windows/CLCBstr.h"
 #include "windows/CLCComPtr.h"
 #include <windows.h>
+#include <objbase.h>
 #include <string>
 
 namespace comtest {
@@ -38,10 +39,48 @@ std::wstring GuidText(const GUID& guid);
 // A file or folder of the source tree's examples, with backslashes.
 std::string ExamplePath(const std::string& strName);
 
-// The server's objects by CLSID, early bound; null when creation fails.
-CLCComPtr<CLICsvConvDataCbC> NewApi();
-CLCComPtr<CLICsvConvResultCbC> NewCbCResult();
-CLCComPtr<CLICsvConvResultGIR> NewGIRResult();
+// The server's three classes with their own interfaces.
+struct SClass {
+    const wchar_t* wszName;
+    const CLSID* pClsid;
+    const IID* pIid;
+};
+inline const SClass kClasses[] = {
+    {L"CLCCsvConvDataCbC", &CLSID_CLCCsvConvDataCbC, &IID_CLICsvConvDataCbC},
+    {L"CLCCsvConvResultCbC", &CLSID_CLCCsvConvResultCbC, &IID_CLICsvConvResultCbC},
+    {L"CLCCsvConvResultGIR", &CLSID_CLCCsvConvResultGIR, &IID_CLICsvConvResultGIR},
+};
+
+// A server object by CLSID, early bound; null when creation fails.
+template <typename I>
+CLCComPtr<I> New(REFCLSID clsid, REFIID riid)
+{
+    CLCComPtr<I> p;
+    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, riid, p.PutVoid());
+    return p;
+}
+inline CLCComPtr<CLICsvConvDataCbC> NewApi()
+{
+    return New<CLICsvConvDataCbC>(CLSID_CLCCsvConvDataCbC, IID_CLICsvConvDataCbC);
+}
+inline CLCComPtr<CLICsvConvResultCbC> NewCbCResult()
+{
+    return New<CLICsvConvResultCbC>(CLSID_CLCCsvConvResultCbC, IID_CLICsvConvResultCbC);
+}
+inline CLCComPtr<CLICsvConvResultGIR> NewGIRResult()
+{
+    return New<CLICsvConvResultGIR>(CLSID_CLCCsvConvResultGIR, IID_CLICsvConvResultGIR);
+}
+
+// The object's interface riid; null when p is null or lacks it.
+template <typename I>
+CLCComPtr<I> Query(IUnknown* p, REFIID riid)
+{
+    CLCComPtr<I> pInterface;
+    if (p != nullptr)
+        p->QueryInterface(riid, pInterface.PutVoid());
+    return pInterface;
+}
 
 // A BSTR property or answer as UTF-8 ("" for null).
 inline std::string Utf8(const CLCBstr& b) { return b.Utf8(); }

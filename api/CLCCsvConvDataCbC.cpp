@@ -1,4 +1,5 @@
 #include "api/CLCCsvConvDataCbC.h"
+#include "api/CLCApiFunction.h"
 #include "api/CLCCsvConvResultCbC.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "cbc/CLCCbCDataManager.h"

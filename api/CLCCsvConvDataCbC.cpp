@@ -1,4 +1,5 @@
 #include "api/CLCCsvConvDataCbC.h"
+#include "api/CLCApiFunction.h"
 #include "api/CLCCsvConvResultCbC.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "cbc/CLCCbCDataManager.h"
@@ -42,12 +43,6 @@ CLCCsvConvDataCbC::FaultHook& TestFaultHook()
     return s_fnHook;
 }
 
-void RaiseTestFault(const char* szFunction)
-{
-    if (TestFaultHook())
-        TestFaultHook()(szFunction);
-}
-
 // Result and DetailErrorInfo of a finished run, in that order; the operation
 // writes its data property next. Success writes the empty error text so that
 // none of an earlier call survives.
@@ -86,7 +81,7 @@ CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, bool& bFaulted, 
     CLCCbCCommon::setExecMode(mode);
     try {
         CLCCbCDataManager manager;
-        RaiseTestFault(szFunction);
+        CLCCsvConvDataCbC::RaiseFaultForTest(szFunction);
         fnRun(manager, *pResult);
         manager.Terminate();
     } catch (...) {
@@ -118,7 +113,8 @@ void CLCCsvConvDataCbC::SetFaultHookForTest(FaultHook fnHook)
 
 void CLCCsvConvDataCbC::RaiseFaultForTest(const char* szFunction)
 {
-    RaiseTestFault(szFunction);
+    if (TestFaultHook())
+        TestFaultHook()(szFunction);
 }
 
 bool CLCCsvConvDataCbC::LastOperationFaulted() const

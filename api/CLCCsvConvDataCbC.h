@@ -1,5 +1,4 @@
 #pragma once
-#include "foundation/platform/CLCPlatformTraits.h"
 #include <functional>
 #include <memory>
 
@@ -102,7 +101,3 @@ private:
     std::unique_ptr<CLCCsvConvResultGIR> m_pResultGIR;
     bool m_bFaulted = false;
 };
-
-// The log's function text of operations 11 to 19: the bare name, or in the
-// Windows build the qualified one, as operations 1 to 10 always have it.
-#define CLC_API_FUNCTION(name) (CLCPlatformTraits::kQualifiedApiFunctions ? "CLCCsvConvDataCbC::" name : name)

@@ -1,10 +1,10 @@
 // The three GIR folder operations: a CLCGIRControl per call in mode 4, the
 // errors handed over as one detail text per CSV file.
 #include "api/CLCCsvConvDataCbC.h"
+#include "api/CLCApiFunction.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
-#include "foundation/platform/CLCPlatformTraits.h"
 #include "gir/CLCGIRControl.h"
 
 #include <stdexcept>

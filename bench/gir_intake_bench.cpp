@@ -18,19 +18,18 @@
 #include "cbc/CLCCbCCsvFile.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCValidResult.h"
-#include "foundation/platform/CLCMacOSNative.h"
 #include "gir/CLCFileInfo.h"
 #include "gir/CLCGIRDataManager.h"
 #include "gir/CLCGIRPropertyManager.h"
 #include "gir/CLCGIRValidCsvStruct.h"
 #include "gir/CLCGIRValidFileStruct.h"
+#include "gir/GIRFolderBuilder.h"
 
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -40,52 +39,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using girtest::CGIRFolderBuilder;
+using girtest::Cp932;
+
 constexpr uint64_t kMaxBytes = 68157440;
-
-std::string Sjis(const std::string& strUtf8)
-{
-    std::string strBytes;
-    if (!CLCMacOSNative::Utf8ToSjis(strUtf8, strBytes))
-        throw std::runtime_error("no CP932 form");
-    return strBytes;
-}
-
-void WriteFile(const fs::path& path, const std::string& strBytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-}
 
 const std::string& HeaderBytes()
 {
-    static const std::string strHeader = Sjis("ReceivingCountry,JP,,,,6\r\n");
+    static const std::string strHeader = Cp932("ReceivingCountry,JP,,,,6\r\n");
     return strHeader;
 }
 
 // A header, a one-record FilingInfo and a GeneralSection of lRecords sibling
 // rows (RecJurCode repeats without bound): the widest tree a return can make.
-void MakeRecordsFolder(const fs::path& folder, long lRecords)
+fs::path MakeRecordsFolder(const CTestFolder& root, const std::string& strName, long lRecords)
 {
-    WriteFile(folder / "01_MessageSpec.csv", HeaderBytes());
-    WriteFile(folder / "02_GLOBEBody" / "01_FilingInfo.csv", Sjis("FilingCE,,,,,7\r\n"));
-    const std::string strRecord = Sjis("RecJurCode,JP,株式会社さくら商事,,,7\r\n");
+    CGIRFolderBuilder gir(root, strName);
+    gir.Bytes("01_MessageSpec.csv", HeaderBytes());
+    gir.Bytes("02_GLOBEBody/01_FilingInfo.csv", Cp932("FilingCE,,,,,7\r\n"));
+    const std::string strRecord = Cp932("RecJurCode,JP,株式会社さくら商事,,,7\r\n");
     std::string strBody;
     strBody.reserve(strRecord.size() * static_cast<size_t>(lRecords));
     for (long i = 0; i < lRecords; ++i)
         strBody += strRecord;
-    WriteFile(folder / "02_GLOBEBody" / "02_GeneralSection.csv", strBody);
+    gir.Bytes("02_GLOBEBody/02_GeneralSection.csv", strBody);
+    return gir.Path();
 }
 
 // Files of exactly kMaxBytes in all: the header, FilingInfo and summaries of
 // up to 8 MiB each, the last value padded to the byte.
-long MakeBytesFolder(const fs::path& folder)
+long MakeBytesFolder(CGIRFolderBuilder& gir)
 {
     const std::string strRecord =
-        Sjis("Name,グローバル・ミニマム課税に係る構成事業体の名称と所在地の記載例です（第二版）,,,,8\r\n");
+        Cp932("Name,グローバル・ミニマム課税に係る構成事業体の名称と所在地の記載例です（第二版）,,,,8\r\n");
     const size_t nPerFile = 8u << 20;
     uint64_t ullLeft = kMaxBytes - HeaderBytes().size();
-    WriteFile(folder / "01_MessageSpec.csv", HeaderBytes());
+    gir.Bytes("01_MessageSpec.csv", HeaderBytes());
     long lRecords = 1;
     for (int nFile = 0; ullLeft > 0; ++nFile) {
         const size_t nSize = static_cast<size_t>(std::min<uint64_t>(ullLeft, nPerFile));
@@ -105,7 +94,7 @@ long MakeBytesFolder(const fs::path& folder)
         ullLeft -= strBody.size();
         const std::string strName =
             nFile == 0 ? "01_FilingInfo.csv" : "03_Summary_" + std::to_string(nFile) + ".csv";
-        WriteFile(folder / "02_GLOBEBody" / strName, strBody);
+        gir.Bytes("02_GLOBEBody/" + strName, strBody);
     }
     return lRecords;
 }
@@ -205,23 +194,19 @@ int main(int argc, char** argv)
             || !pProperty->LoadElementList(212))
             throw std::runtime_error("definitions 210 to 212 not found");
 
-        std::string strTemplate = (fs::temp_directory_path() / "tesvant_gir_bench_XXXXXX").string();
-        if (mkdtemp(strTemplate.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        const fs::path root = strTemplate;
-
+        const CTestFolder root;
         const long lMaxRows = CLCGIRValidCsvStruct::kMaxTotalRecords - 3;   // beside header and FilingInfo
-        MakeRecordsFolder(root / "quarter", lMaxRows / 4);
-        MakeRecordsFolder(root / "records", lMaxRows);
-        const long lBytesRecords = MakeBytesFolder(root / "bytes");
+        const fs::path quarter = MakeRecordsFolder(root, "quarter", lMaxRows / 4);
+        const fs::path records = MakeRecordsFolder(root, "records", lMaxRows);
+        CGIRFolderBuilder bytes(root, "bytes");
+        const long lBytesRecords = MakeBytesFolder(bytes);
 
-        Report("records, a quarter", root / "quarter", lMaxRows / 4 + 2, nRuns, true);
-        Report("records, the limit", root / "records", lMaxRows + 2, nRuns, true);
-        Report("bytes, the limit", root / "bytes", lBytesRecords, nRuns, false);
+        Report("records, a quarter", quarter, lMaxRows / 4 + 2, nRuns, true);
+        Report("records, the limit", records, lMaxRows + 2, nRuns, true);
+        Report("bytes, the limit", bytes.Path(), lBytesRecords, nRuns, false);
 
         CLCGIRPropertyManager::destroy();
         CLCValidResultGIR::destroy();
-        fs::remove_all(root);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gir_intake_bench: %s\n", e.what());

@@ -2,18 +2,11 @@
 # Installs what Tesvant needs from Debian, builds it (Release) and converts a shipped example.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 
 PACKAGES=(build-essential cmake pkg-config libxerces-c-dev libxml2-dev libxml2-utils
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3)
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+install_missing "${PACKAGES[@]}"
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTESVANT_BUILD_TESTS=OFF
 cmake --build build/release -j"$(nproc)"

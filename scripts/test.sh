@@ -4,17 +4,13 @@
 # and the differential test of the suite compares its tesvant-host.exe with this host.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 
 # The Objective-C binding's compilers and Foundation; CMake builds and tests the
 # binding where they are, and the core alone where they cannot be installed.
 OBJC_PACKAGES=(gobjc++ libgnustep-base-dev gnustep-make)
-installed=$(dpkg-query -W -f='${Status}\n' "${OBJC_PACKAGES[@]}" 2>/dev/null | grep -c "install ok installed" || true)
-if [ "$installed" -ne "${#OBJC_PACKAGES[@]}" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  { apt-get update -o DPkg::Lock::Timeout=600 \
-      && apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${OBJC_PACKAGES[@]}"; } \
-    || echo "warning: could not install ${OBJC_PACKAGES[*]}: the Objective-C binding is not built" >&2
-fi
+install_missing "${OBJC_PACKAGES[@]}" \
+  || echo "warning: could not install ${OBJC_PACKAGES[*]}: the Objective-C binding is not built" >&2
 mkdir -p build
 
 # Its own process group, so that a failure here stops all of it.
@@ -47,10 +43,5 @@ ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 # ---- Fuzz targets: each runs 20 seconds on its corpus, four side by side,
 # with AddressSanitizer and UndefinedBehaviorSanitizer (scripts/fuzz.sh).
 fuzz_packages=(clang libclang-rt-14-dev)
-if [ "$(dpkg-query -W -f='${Status}\n' "${fuzz_packages[@]}" 2>/dev/null | grep -c 'install ok installed')" \
-     -ne "${#fuzz_packages[@]}" ]; then
-  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update
-  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends \
-    "${fuzz_packages[@]}"
-fi
+install_missing "${fuzz_packages[@]}"
 bash scripts/fuzz.sh 20 4

@@ -10,6 +10,7 @@
 # sources are never changed; no 32-bit wine is needed or installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
 root=$PWD
 deps=$root/build/win-deps
 targets=(x86_64 i686)
@@ -18,15 +19,7 @@ jobs=$(nproc)
 install_packages() {
   local packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine64 libwine-dev ninja-build
                   dpkg-dev xz-utils)
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  if [ "${#missing[@]}" -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get -o DPkg::Lock::Timeout=600 update
-    apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
-  fi
+  install_missing "${packages[@]}"
 }
 
 # Debian's xerces-c source package, through a source list of our own under

@@ -59,9 +59,9 @@ bool InSet(const SCharSet& set, char16_t cUnit)
     return false;
 }
 
-// Strict UTF-8 decoding of one code point (no overlong forms, no surrogates,
-// nothing above U+10FFFF). Answers false for invalid input.
-bool DecodeUtf8(const unsigned char*& p, char32_t& cPoint)
+} // namespace
+
+bool CLCCbCValidCharSet::DecodeUtf8(const unsigned char*& p, char32_t& cPoint)
 {
     unsigned char c = *p;
     int nMore = 0;
@@ -94,7 +94,6 @@ bool DecodeUtf8(const unsigned char*& p, char32_t& cPoint)
     }
     return cPoint >= cMin && cPoint <= 0x10FFFF && (cPoint < 0xD800 || cPoint > 0xDFFF);
 }
-} // namespace
 
 CLCCbCValidCharSet::CLCCbCValidCharSet(long lColumn, CLCCbCMessage_t message) : CLCCbCValidItem(lColumn, message)
 {

@@ -95,11 +95,7 @@ const TKind* FindKind(const TKind (&kinds)[N], const std::string& strKind)
 }
 } // namespace
 
-CLCGIRValidItem::~CLCGIRValidItem()
-{
-    while (!m_vecOuterItems.empty())
-        m_vecOuterItems.pop_back();
-}
+CLCGIRValidItem::~CLCGIRValidItem() = default;
 
 void CLCGIRValidItem::AddOuterItem(CLCGIRValidItem* pOuter)
 {

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRXmlGenerator.h"
 
+#include "cbc/CLCCbCValidCharSet.h"
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
@@ -29,46 +30,14 @@ bool Fatal(const char* szFunction)
     return false;
 }
 
-// One code point of UTF-8 at nPos; false for a byte sequence that is not one.
-bool NextCodePoint(const std::string& strText, size_t& nPos, char32_t& cPoint)
-{
-    const auto byteAt = [&strText](size_t i) { return static_cast<unsigned char>(strText[i]); };
-    const unsigned char cLead = byteAt(nPos);
-    size_t nMore = 0;
-    if (cLead < 0x80) {
-        cPoint = cLead;
-    } else if (cLead >= 0xC2 && cLead <= 0xDF) {
-        cPoint = cLead & 0x1F;
-        nMore = 1;
-    } else if (cLead >= 0xE0 && cLead <= 0xEF) {
-        cPoint = cLead & 0x0F;
-        nMore = 2;
-    } else if (cLead >= 0xF0 && cLead <= 0xF4) {
-        cPoint = cLead & 0x07;
-        nMore = 3;
-    } else {
-        return false;
-    }
-    if (nPos + nMore >= strText.size())
-        return false;
-    for (size_t i = 1; i <= nMore; ++i) {
-        if ((byteAt(nPos + i) & 0xC0) != 0x80)
-            return false;
-        cPoint = (cPoint << 6) | (byteAt(nPos + i) & 0x3F);
-    }
-    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-    if (cPoint < kLeast[nMore] || cPoint > 0x10FFFF)
-        return false;
-    nPos += nMore + 1;
-    return true;
-}
-
 // The Char production of XML 1.0.
 bool IsXmlText(const std::string& strText)
 {
-    for (size_t nPos = 0; nPos < strText.size();) {
+    const auto* p = reinterpret_cast<const unsigned char*>(strText.c_str());
+    const unsigned char* const pEnd = p + strText.size();
+    while (p < pEnd) {
         char32_t c = 0;
-        if (!NextCodePoint(strText, nPos, c))
+        if (!CLCCbCValidCharSet::DecodeUtf8(p, c))
             return false;
         const bool bChar = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
                            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000;

@@ -42,6 +42,11 @@ NodePtr ElementFrom(NodePtr pNode)
     return pNode;
 }
 
+NodePtr NextElement(IXMLDOMNode* pNode)
+{
+    return ElementFrom(NextSibling(pNode));
+}
+
 NodePtr FirstElementChild(IXMLDOMNode* pNode)
 {
     NodePtr pChild;
@@ -233,7 +238,7 @@ long CLCXDomMsxml::MoveNextSibling()
     return Guarded("CLCXDomMsxml::MoveNextSibling", [&]() -> long {
         if (!m_pCurrent)
             return -1;
-        NodePtr pSibling = ElementFrom(NextSibling(m_pCurrent.Get()));
+        NodePtr pSibling = NextElement(m_pCurrent.Get());
         if (!pSibling)
             return -1;
         m_pCurrent = std::move(pSibling);
@@ -291,8 +296,7 @@ std::vector<std::string> CLCXDomMsxml::GetChildAttributes(const char* szName)
 {
     return Guarded("CLCXDomMsxml::GetChildAttributes", [&]() {
         std::vector<std::string> vecValues;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get())))
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get()))
             vecValues.push_back(AttributeValue(pChild.Get(), szName));
         return vecValues;
     });
@@ -302,8 +306,7 @@ std::vector<std::string> CLCXDomMsxml::GetChildNodeNames()
 {
     return Guarded("CLCXDomMsxml::GetChildNodeNames", [&]() {
         std::vector<std::string> vecNames;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get())))
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get()))
             vecNames.push_back(NodeName(pChild.Get()));
         return vecNames;
     });
@@ -314,8 +317,7 @@ long CLCXDomMsxml::MoveChildAttribute(const char* szName, const char* szValue)
     return Guarded("CLCXDomMsxml::MoveChildAttribute", [&]() -> long {
         if (szName == nullptr || szValue == nullptr)
             return -1;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get()))) {
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get())) {
             // A missing attribute matches nothing, not even "".
             std::string strValue;
             if (FindAttribute(pChild.Get(), szName, strValue) && strValue == szValue) {
@@ -332,8 +334,7 @@ long CLCXDomMsxml::MoveChildNodeName(const char* szName)
     return Guarded("CLCXDomMsxml::MoveChildNodeName", [&]() -> long {
         if (szName == nullptr)
             return -1;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get()))) {
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get())) {
             if (NodeName(pChild.Get()) == szName) {
                 m_pCurrent = std::move(pChild);
                 return 0;

@@ -47,6 +47,15 @@ NodePtr NextElement(IXMLDOMNode* pNode)
     return ElementFrom(NextSibling(pNode));
 }
 
+// The cursor onto pNode: 0; -1 with the cursor unchanged when there is none.
+long MoveTo(NodePtr& pCurrent, NodePtr pNode)
+{
+    if (!pNode)
+        return -1;
+    pCurrent = std::move(pNode);
+    return 0;
+}
+
 NodePtr FirstElementChild(IXMLDOMNode* pNode)
 {
     NodePtr pChild;
@@ -225,24 +234,14 @@ bool CLCXDomMsxml::HasChild()
 long CLCXDomMsxml::MoveFirstChild()
 {
     return Guarded("CLCXDomMsxml::MoveFirstChild", [&]() -> long {
-        NodePtr pChild = FirstElementChild(m_pCurrent.Get());
-        if (!pChild)
-            return -1;
-        m_pCurrent = std::move(pChild);
-        return 0;
+        return MoveTo(m_pCurrent, FirstElementChild(m_pCurrent.Get()));
     });
 }
 
 long CLCXDomMsxml::MoveNextSibling()
 {
     return Guarded("CLCXDomMsxml::MoveNextSibling", [&]() -> long {
-        if (!m_pCurrent)
-            return -1;
-        NodePtr pSibling = NextElement(m_pCurrent.Get());
-        if (!pSibling)
-            return -1;
-        m_pCurrent = std::move(pSibling);
-        return 0;
+        return m_pCurrent ? MoveTo(m_pCurrent, NextElement(m_pCurrent.Get())) : -1;
     });
 }
 
@@ -250,10 +249,9 @@ long CLCXDomMsxml::MoveParent()
 {
     return Guarded("CLCXDomMsxml::MoveParent", [&]() -> long {
         NodePtr pParent;
-        if (!m_pCurrent || m_pCurrent->get_parentNode(pParent.Put()) != S_OK || !pParent)
+        if (!m_pCurrent || m_pCurrent->get_parentNode(pParent.Put()) != S_OK)
             return -1;
-        m_pCurrent = std::move(pParent);
-        return 0;
+        return MoveTo(m_pCurrent, std::move(pParent));
     });
 }
 
@@ -285,10 +283,9 @@ long CLCXDomMsxml::MoveNode(const char* szXPath, long lIndex)
         if (lIndex < 0 || lIndex >= Length(pList.Get()))
             return -1;
         NodePtr pNode;
-        if (pList->get_item(lIndex, pNode.Put()) != S_OK || !pNode)
+        if (pList->get_item(lIndex, pNode.Put()) != S_OK)
             return -1;
-        m_pCurrent = std::move(pNode);
-        return 0;
+        return MoveTo(m_pCurrent, std::move(pNode));
     });
 }
 

@@ -15,22 +15,16 @@ namespace {
 
 using CLCWinText::Wide;
 
-bool IsEmpty(const char* sz)
-{
-    return sz == nullptr || *sz == '\0';
-}
-
 template <typename Char>
 bool IsSeparator(Char ch)
 {
     return ch == Char('\\') || ch == Char('/');
 }
 
-// Attributes of the item at the path; false when there is none.
+// Attributes of the item at the path; false when there is none. Wide answers
+// "" for a null, empty or unconvertible path, which names nothing.
 bool Attributes(const char* szPath, WIN32_FILE_ATTRIBUTE_DATA& data)
 {
-    if (IsEmpty(szPath))
-        return false;
     const std::wstring wstrPath = Wide(szPath);
     return !wstrPath.empty() && GetFileAttributesExW(wstrPath.c_str(), GetFileExInfoStandard, &data) != 0;
 }
@@ -59,21 +53,27 @@ size_t RootLength(const String& str)
     return !str.empty() && IsSeparator(str[0]) ? 1 : 0;
 }
 
+// Drops the separators that end the path, never those of its root.
+template <typename String>
+void TrimTrailingSeparators(String& str, size_t nRoot)
+{
+    while (str.size() > nRoot && IsSeparator(str.back()))
+        str.pop_back();
+}
+
 // The path without its last component, as a path library removes it: trailing
 // separators are ignored, "C:\x" gives "C:\", a bare name gives "".
 std::wstring ParentOf(std::wstring wstrPath)
 {
     const size_t nRoot = RootLength(wstrPath);
-    while (wstrPath.size() > nRoot && IsSeparator(wstrPath.back()))
-        wstrPath.pop_back();
+    TrimTrailingSeparators(wstrPath, nRoot);
     if (wstrPath.size() <= nRoot)
         return std::wstring();
     const size_t nSeparator = wstrPath.find_last_of(L"\\/");
     if (nSeparator == std::wstring::npos || nSeparator < nRoot)
         return wstrPath.substr(0, nRoot);
     wstrPath.resize(nSeparator);
-    while (wstrPath.size() > nRoot && IsSeparator(wstrPath.back()))
-        wstrPath.pop_back();
+    TrimTrailingSeparators(wstrPath, nRoot);
     return wstrPath;
 }
 
@@ -192,8 +192,6 @@ bool CLCMacOSNative::pathFileExists(const char* szPath)
 
 bool CLCMacOSNative::pathDirectoryExists(const char* szPath)
 {
-    if (IsEmpty(szPath))
-        return false;
     const std::wstring wstrParent = ParentOf(Wide(szPath));
     return !wstrParent.empty() && IsFolder(wstrParent);
 }
@@ -206,8 +204,6 @@ bool CLCMacOSNative::pathDirectoryExistsNoEdit(const char* szPath)
 
 bool CLCMacOSNative::pathFileIsRead(const char* szPath)
 {
-    if (IsEmpty(szPath))
-        return false;
     const std::wstring wstrPath = Wide(szPath);
     if (wstrPath.empty())
         return false;
@@ -241,13 +237,10 @@ std::string CLCMacOSNative::appendFilePath(const char* szBase, const char* szNam
         return std::string();
     std::string strBase = szBase;
     std::string strName = szName == nullptr ? std::string() : std::string(szName);
-    const size_t nRoot = RootLength(strBase);
-    while (strBase.size() > nRoot && IsSeparator(strBase.back()))
-        strBase.pop_back();
+    TrimTrailingSeparators(strBase, RootLength(strBase));
     while (!strName.empty() && IsSeparator(strName.front()))
         strName.erase(0, 1);
-    while (!strName.empty() && IsSeparator(strName.back()))
-        strName.pop_back();
+    TrimTrailingSeparators(strName, 0);
     if (strName.empty())
         return strBase;
     if (strBase.empty())
@@ -259,8 +252,6 @@ std::string CLCMacOSNative::appendFilePath(const char* szBase, const char* szNam
 
 bool CLCPlatformSystem::ReadWholeFile(const char* szPath, std::string& strData)
 {
-    if (IsEmpty(szPath))
-        return false;
     const std::wstring wstrPath = Wide(szPath);
     if (wstrPath.empty())
         return false;
@@ -285,8 +276,6 @@ bool CLCPlatformSystem::ReadWholeFile(const char* szPath, std::string& strData)
 // An existing file keeps its attributes and must not be read-only.
 bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes)
 {
-    if (IsEmpty(szPath))
-        return false;
     const std::wstring wstrTarget = Wide(szPath);
     if (wstrTarget.empty())
         return false;
@@ -316,8 +305,7 @@ bool CLCPlatformSystem::ListFolder(const std::string& strFolder, std::vector<SFo
     std::wstring wstrPattern = Wide(strFolder.c_str());
     if (wstrPattern.empty())
         return false;
-    while (wstrPattern.size() > RootLength(wstrPattern) && IsSeparator(wstrPattern.back()))
-        wstrPattern.pop_back();
+    TrimTrailingSeparators(wstrPattern, RootLength(wstrPattern));
     if (!IsSeparator(wstrPattern.back()))
         wstrPattern += L'\\';
     wstrPattern += L'*';

@@ -42,6 +42,20 @@ NodePtr ElementFrom(NodePtr pNode)
     return pNode;
 }
 
+NodePtr NextElement(IXMLDOMNode* pNode)
+{
+    return ElementFrom(NextSibling(pNode));
+}
+
+// The cursor onto pNode: 0; -1 with the cursor unchanged when there is none.
+long MoveTo(NodePtr& pCurrent, NodePtr pNode)
+{
+    if (!pNode)
+        return -1;
+    pCurrent = std::move(pNode);
+    return 0;
+}
+
 NodePtr FirstElementChild(IXMLDOMNode* pNode)
 {
     NodePtr pChild;
@@ -220,24 +234,14 @@ bool CLCXDomMsxml::HasChild()
 long CLCXDomMsxml::MoveFirstChild()
 {
     return Guarded("CLCXDomMsxml::MoveFirstChild", [&]() -> long {
-        NodePtr pChild = FirstElementChild(m_pCurrent.Get());
-        if (!pChild)
-            return -1;
-        m_pCurrent = std::move(pChild);
-        return 0;
+        return MoveTo(m_pCurrent, FirstElementChild(m_pCurrent.Get()));
     });
 }
 
 long CLCXDomMsxml::MoveNextSibling()
 {
     return Guarded("CLCXDomMsxml::MoveNextSibling", [&]() -> long {
-        if (!m_pCurrent)
-            return -1;
-        NodePtr pSibling = ElementFrom(NextSibling(m_pCurrent.Get()));
-        if (!pSibling)
-            return -1;
-        m_pCurrent = std::move(pSibling);
-        return 0;
+        return m_pCurrent ? MoveTo(m_pCurrent, NextElement(m_pCurrent.Get())) : -1;
     });
 }
 
@@ -245,10 +249,9 @@ long CLCXDomMsxml::MoveParent()
 {
     return Guarded("CLCXDomMsxml::MoveParent", [&]() -> long {
         NodePtr pParent;
-        if (!m_pCurrent || m_pCurrent->get_parentNode(pParent.Put()) != S_OK || !pParent)
+        if (!m_pCurrent || m_pCurrent->get_parentNode(pParent.Put()) != S_OK)
             return -1;
-        m_pCurrent = std::move(pParent);
-        return 0;
+        return MoveTo(m_pCurrent, std::move(pParent));
     });
 }
 
@@ -280,10 +283,9 @@ long CLCXDomMsxml::MoveNode(const char* szXPath, long lIndex)
         if (lIndex < 0 || lIndex >= Length(pList.Get()))
             return -1;
         NodePtr pNode;
-        if (pList->get_item(lIndex, pNode.Put()) != S_OK || !pNode)
+        if (pList->get_item(lIndex, pNode.Put()) != S_OK)
             return -1;
-        m_pCurrent = std::move(pNode);
-        return 0;
+        return MoveTo(m_pCurrent, std::move(pNode));
     });
 }
 
@@ -291,8 +293,7 @@ std::vector<std::string> CLCXDomMsxml::GetChildAttributes(const char* szName)
 {
     return Guarded("CLCXDomMsxml::GetChildAttributes", [&]() {
         std::vector<std::string> vecValues;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get())))
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get()))
             vecValues.push_back(AttributeValue(pChild.Get(), szName));
         return vecValues;
     });
@@ -302,8 +303,7 @@ std::vector<std::string> CLCXDomMsxml::GetChildNodeNames()
 {
     return Guarded("CLCXDomMsxml::GetChildNodeNames", [&]() {
         std::vector<std::string> vecNames;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get())))
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get()))
             vecNames.push_back(NodeName(pChild.Get()));
         return vecNames;
     });
@@ -314,8 +314,7 @@ long CLCXDomMsxml::MoveChildAttribute(const char* szName, const char* szValue)
     return Guarded("CLCXDomMsxml::MoveChildAttribute", [&]() -> long {
         if (szName == nullptr || szValue == nullptr)
             return -1;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get()))) {
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get())) {
             // A missing attribute matches nothing, not even "".
             std::string strValue;
             if (FindAttribute(pChild.Get(), szName, strValue) && strValue == szValue) {
@@ -332,8 +331,7 @@ long CLCXDomMsxml::MoveChildNodeName(const char* szName)
     return Guarded("CLCXDomMsxml::MoveChildNodeName", [&]() -> long {
         if (szName == nullptr)
             return -1;
-        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild;
-             pChild = ElementFrom(NextSibling(pChild.Get()))) {
+        for (NodePtr pChild = FirstElementChild(m_pCurrent.Get()); pChild; pChild = NextElement(pChild.Get())) {
             if (NodeName(pChild.Get()) == szName) {
                 m_pCurrent = std::move(pChild);
                 return 0;

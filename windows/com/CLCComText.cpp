@@ -1,6 +1,7 @@
 #include "windows/com/CLCComText.h"
 #include "windows/CLCWinText.h"
 
+#include <limits>
 #include <new>
 
 namespace {
@@ -12,6 +13,9 @@ std::wstring Wide(BSTR bstr)
 
 BSTR Allocate(const wchar_t* pText, size_t nLength)
 {
+    // A BSTR's length is 32 bits: a longer text must fail, never come out cut.
+    if (nLength > std::numeric_limits<UINT>::max() / sizeof(wchar_t))
+        throw std::bad_alloc();
     BSTR bstr = SysAllocStringLen(pText, static_cast<UINT>(nLength));
     if (bstr == nullptr)
         throw std::bad_alloc();

@@ -44,5 +44,5 @@ bool CLCComText::ToUtf8(BSTR bstr, std::string& strOut)
 
 bool CLCComText::ToCp932(BSTR bstr, std::string& strOut)
 {
-    return CLCWinText::WideToCp932(Wide(bstr), strOut);
+    return CLCWinText::WStringToString(Wide(bstr), strOut);
 }

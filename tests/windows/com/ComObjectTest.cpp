@@ -333,19 +333,30 @@ COM_TEST(DispatchDescribesItsOwnInterfaceForEveryLocale)
         CHECK_EQ(pDispatch->GetTypeInfoCount(&nCount), S_OK);
         CHECK_EQ(nCount, UINT(1));
         CHECK_EQ(pDispatch->GetTypeInfoCount(nullptr), E_POINTER);
-        // A Japanese caller, an English one and the neutral locale alike.
-        for (LCID lcid : {LCID(0x0411), LCID(0x0409), LCID(0)}) {
+        // A Japanese caller, English ones and the neutral locale alike; the
+        // description handed out is the dispatch one that member lists read.
+        for (LCID lcid : {LCID(0x0411), LCID(0x0409), LCID(LOCALE_SYSTEM_DEFAULT), LCID(0)}) {
             CLCComPtr<ITypeInfo> pInfo;
             CHECK_EQ(pDispatch->GetTypeInfo(0, lcid, pInfo.Put()), S_OK);
             TYPEATTR* pAttr = nullptr;
             if (!pInfo || FAILED(pInfo->GetTypeAttr(&pAttr)))
                 continue;
             CHECK(IsEqualGUID(pAttr->guid, *c.pIid));
+            CHECK_EQ(pAttr->typekind, TKIND_DISPATCH);
             pInfo->ReleaseTypeAttr(pAttr);
             LPOLESTR pName = const_cast<LPOLESTR>(L"Result");
             DISPID dispid = DISPID_UNKNOWN;
             const HRESULT hr = pDispatch->GetIDsOfNames(IID_NULL, &pName, 1, lcid, &dispid);
             CHECK_EQ(hr, c.pIid == &IID_CLICsvConvDataCbC ? DISP_E_UNKNOWNNAME : S_OK);
+            if (FAILED(hr))
+                continue;
+            DISPPARAMS none = {};
+            VARIANT value;
+            VariantInit(&value);
+            CHECK_EQ(pDispatch->Invoke(dispid, IID_NULL, lcid, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr),
+                     S_OK);
+            CHECK_EQ(value.vt, VARTYPE(VT_BSTR));
+            VariantClear(&value);
         }
         CLCComPtr<ITypeInfo> pNone;
         CHECK_EQ(pDispatch->GetTypeInfo(1, 0, pNone.Put()), DISP_E_BADINDEX);

@@ -137,9 +137,10 @@ bool CLCBindingCall::Run(CLIBindingOperation eOp, const char* const* pArgs, long
     }
 }
 
-const char* CLCBindingCall::Text(CLIBindingField eField) const noexcept
+const std::string& CLCBindingCall::Text(CLIBindingField eField) const noexcept
 {
-    return eField < CLIFieldCount ? m_copy.aTexts[eField].c_str() : "";
+    static const std::string s_strNone;
+    return eField < CLIFieldCount ? m_copy.aTexts[eField] : s_strNone;
 }
 
 const std::vector<std::string>* CLCBindingCall::List(CLIBindingField eField) const noexcept

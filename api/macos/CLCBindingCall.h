@@ -41,7 +41,7 @@ public:
 
     // After Run: a text field of the API result ("" for one the result kind
     // lacks), and the entries of the two list fields.
-    const char* Text(CLIBindingField eField) const noexcept;
+    const std::string& Text(CLIBindingField eField) const noexcept;
     size_t ListSize(CLIBindingField eField) const noexcept;
     const char* ListEntry(CLIBindingField eField, size_t nIndex) const noexcept;
 

@@ -84,7 +84,8 @@ HRESULT LoadDualInfo(ITypeLib* pLib, REFIID iid, SDualInfo& info)
     pInfo->ReleaseTypeAttr(pAttr);
     HREFTYPE hRef = 0;
     ITypeInfo* pVtable = nullptr;
-    if (!bDispatch || FAILED(pInfo->GetRefTypeOfImplType(-1, &hRef)) || FAILED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
+    if (!bDispatch || FAILED(pInfo->GetRefTypeOfImplType(-1, &hRef))
+        || FAILED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
         pVtable = pInfo;
         pVtable->AddRef();
     }

@@ -16,35 +16,29 @@
 #include <stdexcept>
 
 namespace {
-
 std::atomic<long long> g_llLiveBytes{0};
-constexpr std::size_t kHeader = 16;   // the block's size, keeping malloc's alignment
-
 } // namespace
 
+// Each block keeps its size in front, in malloc's alignment.
 void* operator new(std::size_t nSize)
 {
-    void* pBlock = std::malloc(nSize + kHeader);
+    auto* pBlock = static_cast<std::size_t*>(std::malloc(nSize + 16));
     if (pBlock == nullptr)
         throw std::bad_alloc();
-    *static_cast<std::size_t*>(pBlock) = nSize;
+    *pBlock = nSize;
     g_llLiveBytes += static_cast<long long>(nSize);
-    return static_cast<char*>(pBlock) + kHeader;
+    return reinterpret_cast<char*>(pBlock) + 16;
 }
 
 void operator delete(void* p) noexcept
 {
-    if (p == nullptr)
-        return;
-    char* pBlock = static_cast<char*>(p) - kHeader;
-    g_llLiveBytes -= static_cast<long long>(*reinterpret_cast<std::size_t*>(pBlock));
+    auto* pBlock = p == nullptr ? nullptr : reinterpret_cast<std::size_t*>(static_cast<char*>(p) - 16);
+    if (pBlock != nullptr)
+        g_llLiveBytes -= static_cast<long long>(*pBlock);
     std::free(pBlock);
 }
 
-void operator delete(void* p, std::size_t) noexcept
-{
-    operator delete(p);
-}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 

@@ -304,6 +304,71 @@ static void ResultHoldsMutableCopies(void)
     [result.DetailErrorInfoList addObject:@"c.csv"];
 }
 
+// Every property, the conversions' time stamp left out, for comparing whole answers.
+static NSString *Summary(CLICsvConvResultCbC *r)
+{
+    NSMutableString *summary = [NSMutableString string];
+    for (int i = pResult; i <= pErrFile; ++i)
+        [summary appendFormat:@"%@|", PropertyAt(r, i)];
+    NSRange stamp = [summary rangeOfString:@"Timestamp>"];
+    if (stamp.location != NSNotFound) {
+        const NSUInteger nFrom = NSMaxRange(stamp);
+        NSRange end = [summary rangeOfString:@"<" options:0 range:NSMakeRange(nFrom, [summary length] - nFrom)];
+        [summary deleteCharactersInRange:NSMakeRange(nFrom, end.location - nFrom)];
+    }
+    return summary;
+}
+
+enum { kThreads = 3, kRounds = 2 };
+static NSArray *g_expected;
+static NSConditionLock *g_running;   // condition: threads still running
+static unsigned g_nWrong;
+
+// One host thread: a binding object of its own, every case from its own start.
+@interface BindingThread : NSObject
+- (void)run:(NSNumber *)start;
+@end
+
+@implementation BindingThread
+- (void)run:(NSNumber *)start
+{
+    NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];
+    CLICsvConvDataCbC *binding = [[[CLICsvConvDataCbC alloc] init] autorelease];
+    unsigned nWrong = 0;
+    for (unsigned n = 0; n < kRounds * kCaseCount; ++n) {
+        NSAutoreleasePool *callPool = [[NSAutoreleasePool alloc] init];
+        const unsigned i = (n + [start unsignedIntValue]) % kCaseCount;
+        if (![Summary(Send(binding, &kCases[i])) isEqual:[g_expected objectAtIndex:i]])
+            ++nWrong;
+        [callPool release];
+    }
+    [g_running lock];
+    g_nWrong += nWrong;
+    [g_running unlockWithCondition:[g_running condition] - 1];
+    [pool release];
+}
+@end
+
+// Host threads calling at once get the answers of one thread.
+static void ThreadsGetTheAnswersOfOneThread(void)
+{
+    CLICsvConvDataCbC *binding = [[[CLICsvConvDataCbC alloc] init] autorelease];
+    NSMutableArray *expected = [NSMutableArray array];
+    TestChooseOfferedFolder();
+    for (unsigned i = 0; i < kCaseCount; ++i)
+        [expected addObject:Summary(Send(binding, &kCases[i]))];
+    g_expected = expected;
+    g_nWrong = 0;
+    g_running = [[NSConditionLock alloc] initWithCondition:kThreads];
+    BindingThread *runner = [[[BindingThread alloc] init] autorelease];
+    for (unsigned t = 0; t < kThreads; ++t)
+        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner withObject:[NSNumber numberWithUnsignedInt:t * 7]];
+    [g_running lockWhenCondition:0];
+    [g_running unlock];
+    [g_running release];
+    CHECK(g_nWrong == 0);
+}
+
 static void VersionSymbols(void)
 {
     CHECK(TesvantVersionNumber == 3.0);
@@ -319,6 +384,7 @@ int main(void)
         {"GIRRowsCopyTheApiResult", GIRRowsCopyTheApiResult},
         {"GIRSelectorsOnTheShippedFolder", GIRSelectorsOnTheShippedFolder},
         {"ResultHoldsMutableCopies", ResultHoldsMutableCopies},
+        {"ThreadsGetTheAnswersOfOneThread", ThreadsGetTheAnswersOfOneThread},
         {"VersionSymbols", VersionSymbols}};
     for (unsigned i = 0; i < sizeof(kTests) / sizeof(kTests[0]); ++i) {
         NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];

@@ -304,69 +304,46 @@ static void ResultHoldsMutableCopies(void)
     [result.DetailErrorInfoList addObject:@"c.csv"];
 }
 
-// Every property, the conversions' time stamp left out, for comparing whole answers.
-static NSString *Summary(CLICsvConvResultCbC *r)
-{
-    NSMutableString *summary = [NSMutableString string];
-    for (int i = pResult; i <= pErrFile; ++i)
-        [summary appendFormat:@"%@|", PropertyAt(r, i)];
-    NSRange stamp = [summary rangeOfString:@"Timestamp>"];
-    if (stamp.location != NSNotFound) {
-        const NSUInteger nFrom = NSMaxRange(stamp);
-        NSRange end = [summary rangeOfString:@"<" options:0 range:NSMakeRange(nFrom, [summary length] - nFrom)];
-        [summary deleteCharactersInRange:NSMakeRange(nFrom, end.location - nFrom)];
-    }
-    return summary;
-}
-
+// Results of host threads calling at once, compared with those of one thread.
 enum { kThreads = 3, kRounds = 2 };
-static NSArray *g_expected;
+static NSMutableArray *g_answers[kThreads + 1];
 static NSConditionLock *g_running;   // condition: threads still running
-static unsigned g_nWrong;
 
-// One host thread: a binding object of its own, every case from its own start.
 @interface BindingThread : NSObject
-- (void)run:(NSNumber *)start;
 @end
 
 @implementation BindingThread
-- (void)run:(NSNumber *)start
+- (void)run:(NSNumber *)thread
 {
     NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];
-    CLICsvConvDataCbC *binding = [[[CLICsvConvDataCbC alloc] init] autorelease];
-    unsigned nWrong = 0;
-    for (unsigned n = 0; n < kRounds * kCaseCount; ++n) {
-        NSAutoreleasePool *callPool = [[NSAutoreleasePool alloc] init];
-        const unsigned i = (n + [start unsignedIntValue]) % kCaseCount;
-        if (![Summary(Send(binding, &kCases[i])) isEqual:[g_expected objectAtIndex:i]])
-            ++nWrong;
-        [callPool release];
+    const unsigned t = [thread unsignedIntValue];
+    for (unsigned n = 0; n < (t < kThreads ? kRounds : 1) * kCaseCount; ++n) {
+        CLICsvConvResultCbC *r = Send([[[CLICsvConvDataCbC alloc] init] autorelease], &kCases[n % kCaseCount]);
+        [g_answers[t] addObject:[NSString stringWithFormat:@"%@|%@|%@|%@|%@", r.Result, r.DetailErrorInfo, r.CsvData,
+                                                           r.FileName, r.Base64Data]];
     }
     [g_running lock];
-    g_nWrong += nWrong;
     [g_running unlockWithCondition:[g_running condition] - 1];
     [pool release];
 }
 @end
 
-// Host threads calling at once get the answers of one thread.
 static void ThreadsGetTheAnswersOfOneThread(void)
 {
-    CLICsvConvDataCbC *binding = [[[CLICsvConvDataCbC alloc] init] autorelease];
-    NSMutableArray *expected = [NSMutableArray array];
-    TestChooseOfferedFolder();
-    for (unsigned i = 0; i < kCaseCount; ++i)
-        [expected addObject:Summary(Send(binding, &kCases[i]))];
-    g_expected = expected;
-    g_nWrong = 0;
-    g_running = [[NSConditionLock alloc] initWithCondition:kThreads];
     BindingThread *runner = [[[BindingThread alloc] init] autorelease];
+    TestChooseOfferedFolder();
+    g_running = [[NSConditionLock alloc] initWithCondition:kThreads + 1];
+    for (unsigned t = 0; t <= kThreads; ++t)
+        g_answers[t] = [NSMutableArray array];
+    [runner run:[NSNumber numberWithUnsignedInt:kThreads]];   // one thread alone first
     for (unsigned t = 0; t < kThreads; ++t)
-        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner withObject:[NSNumber numberWithUnsignedInt:t * 7]];
+        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner withObject:[NSNumber numberWithUnsignedInt:t]];
     [g_running lockWhenCondition:0];
     [g_running unlock];
     [g_running release];
-    CHECK(g_nWrong == 0);
+    NSArray *alone = [g_answers[kThreads] arrayByAddingObjectsFromArray:g_answers[kThreads]];
+    for (unsigned t = 0; t < kThreads; ++t)
+        CHECK([g_answers[t] isEqual:alone]);
 }
 
 static void VersionSymbols(void)

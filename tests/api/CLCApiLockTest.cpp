@@ -75,11 +75,11 @@ TEST_F(ApiLock, CallFromInsideARunningOperationGetsTheFatalRow)
     const std::string strFile = Write("any.bin", "abc"), strFolder = Path("");
     CLCCsvConvDataCbC api, other;
     ASSERT_EQ(other.ReadFile(strFile.c_str())->get_Base64Data(), "YWJj");
-    const std::string kFatalGIR = "E_FAIL|1|00000000-00000-HE60000E";
+    const std::string kFatalCbC = "E_FAIL|0000-00000-HE60000E|", kFatalGIR = "E_FAIL|1|00000000-00000-HE60000E";
     const std::vector<std::pair<Call, std::string>> vecInner = {
-        {[&](CLCCsvConvDataCbC&) { return Answer(other.ReadFile(strFile.c_str())); }, "E_FAIL|0000-00000-HE60000E|YWJj"},
+        {[&](CLCCsvConvDataCbC&) { return Answer(other.ReadFile(strFile.c_str())); }, kFatalCbC + "YWJj"},
         {[&](CLCCsvConvDataCbC&) { return Answer(other.GIRFolderCheck(strFolder.c_str())); }, kFatalGIR},
-        {[&](CLCCsvConvDataCbC&) { return Answer(api.ReadFile(strFile.c_str())); }, "E_FAIL|0000-00000-HE60000E|"},
+        {[&](CLCCsvConvDataCbC&) { return Answer(api.ReadFile(strFile.c_str())); }, kFatalCbC},
         {[&](CLCCsvConvDataCbC& fresh) { return Answer(fresh.GIRCsvCheck(strFolder.c_str(), "")); }, kFatalGIR},
     };
     std::vector<std::string> vecGot;

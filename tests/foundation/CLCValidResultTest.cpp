@@ -113,7 +113,6 @@ TEST_F(ValidResult, FatalErrorReplacesEverythingCollected)
     pResult->SetFatalError();
     pResult->SetFatalError();
     EXPECT_EQ(pResult->MakeResult(), "0000-00000-HE60000E");
-    EXPECT_STREQ(CLCValidResult::kFatalText, "0000-00000-HE60000E");
 }
 
 TEST_F(ValidResult, ClearResultDropsTheRows)
@@ -213,15 +212,6 @@ TEST_F(ValidResultGIR, FormatsEachFileWithItsOwnRows)
         "5000000000-123456-HE60064E",
         "00000005-02:04-HE60015E,00000012-00003-HE60009E",
         "00000000-00000-HE60000E,99999999-00002-HE60001E"}));
-}
-
-TEST_F(ValidResultGIR, FatalRowAloneIsTheFatalText)
-{
-    CLCValidResultGIR* pResult = CLCValidResultGIR::instance();
-    pResult->SetFatalError();
-    pResult->MakeDetailErrorInfo();
-    EXPECT_EQ(pResult->getFileList(), std::vector<std::string>{kOther});
-    EXPECT_EQ(pResult->getDetailErrorInfoList(), std::vector<std::string>{CLCValidResultGIR::kFatalTextGIR});
 }
 
 TEST_F(ValidResultGIR, RowsWithoutAFileNameAreFiledUnderOther)

@@ -337,7 +337,8 @@ static void ThreadsGetTheAnswersOfOneThread(void)
         g_answers[t] = [NSMutableArray array];
     [runner run:[NSNumber numberWithUnsignedInt:kThreads]];   // one thread alone first
     for (unsigned t = 0; t < kThreads; ++t)
-        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner withObject:[NSNumber numberWithUnsignedInt:t]];
+        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner
+                               withObject:[NSNumber numberWithUnsignedInt:t]];
     [g_running lockWhenCondition:0];
     [g_running unlock];
     [g_running release];

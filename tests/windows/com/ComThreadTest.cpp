@@ -3,6 +3,7 @@
 #include "ComTestSupport.h"
 #include "LateBound.h"
 #include "WinTestSupport.h"
+#include "foundation/CLCCbCCommon.h"
 #include "foundation/platform/CLCMacOSNative.h"
 #include "windows/CLCWinText.h"
 
@@ -105,17 +106,12 @@ COM_TEST(DebugLogKeepsEveryEntryWhileThreadsComeAndGo)
     bWriting = false;
     churn.join();
 
+    const std::string strLog = strFolder + "\\" + CLCCbCCommon::Now("'_OVK_TESVANT_'yyyyMMdd'.log'", nullptr);
+    const std::string strEntries = wintest::ReadBytes(strLog), strHead = "get_Result--\n";
     size_t nEntries = 0;
-    WIN32_FIND_DATAA found;
-    const HANDLE hFind = FindFirstFileA((strFolder + "\\*.log").c_str(), &found);
-    for (BOOL bMore = hFind != INVALID_HANDLE_VALUE; bMore; bMore = FindNextFileA(hFind, &found)) {
-        const std::string strPath = strFolder + "\\" + found.cFileName, strLog = wintest::ReadBytes(strPath);
-        for (size_t nAt = strLog.find("get_Result--\n"); nAt != std::string::npos; nAt = strLog.find("get_Result--\n", nAt + 1))
-            ++nEntries;
-        DeleteFileA(strPath.c_str());
-    }
-    if (hFind != INVALID_HANDLE_VALUE)
-        FindClose(hFind);
+    for (size_t nAt = strEntries.find(strHead); nAt != std::string::npos; nAt = strEntries.find(strHead, nAt + 1))
+        ++nEntries;
+    DeleteFileA(strLog.c_str());
     RemoveDirectoryA(strFolder.c_str());
     CHECK_EQ(nEntries, kEntries * kWriters);
 }

@@ -1,10 +1,12 @@
 #include "api/CLCCsvConvDataCbC.h"
 #include "api/CLCApiFunction.h"
+#include "api/CLCApiLock.h"
 #include "api/CLCCsvConvResultCbC.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "cbc/CLCCbCDataManager.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCPlatformTraits.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
@@ -70,14 +72,24 @@ std::string OnSuccess(bool bSucceeded, std::string& strData)
     return bSucceeded ? std::move(strData) : std::string();
 }
 
-// One operation: the mode first, then the pipeline on the stack, its steps and
-// result values (fnRun), Terminate. An exception ends the run without
-// Terminate and turns into E_FAIL with the log entry.
+// One operation, under the API lock: the mode first, then the pipeline on
+// the stack, its steps and result values (fnRun), Terminate. An exception
+// ends the run without Terminate and turns into E_FAIL with the log entry.
+// A call that re-enters the thread's running operation is answered as a fault
+// with the fatal row, touching nothing the running one uses; the fault flag
+// is written last, so that such a call on the same object leaves it alone.
 template <typename FnRun>
 CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, bool& bFaulted, const char* szFunction, Mode mode,
                                   FnRun fnRun)
 {
-    bFaulted = false;
+    const CLCApiLock lock(CLCApiLock::Kind::Operation);
+    if (!lock.Entered()) {
+        PutUnexpected(*pResult, szFunction);
+        pResult->putDetailErrorInfo(CLCValidResult::kFatalText);
+        bFaulted = true;
+        return pResult;
+    }
+    bool bFault = false;
     CLCCbCCommon::setExecMode(mode);
     try {
         CLCCbCDataManager manager;
@@ -85,9 +97,10 @@ CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, bool& bFaulted, 
         fnRun(manager, *pResult);
         manager.Terminate();
     } catch (...) {
-        bFaulted = true;
+        bFault = true;
         PutUnexpected(*pResult, szFunction);
     }
+    bFaulted = bFault;
     return pResult;
 }
 
@@ -95,13 +108,17 @@ CLCCsvConvResultCbC* RunOperation(CLCCsvConvResultCbC* pResult, bool& bFaulted, 
 
 CLCCsvConvDataCbC::CLCCsvConvDataCbC()
 {
+    const CLCApiLock lock(CLCApiLock::Kind::Lifetime);
     CLCDebugDump::InitDebugDump();
     XMLPlatformUtils::Initialize(XMLUni::fgXercescDefaultLocale, nullptr, nullptr, nullptr);
 }
 
 CLCCsvConvDataCbC::~CLCCsvConvDataCbC()
 {
-    XMLPlatformUtils::Terminate();
+    {
+        const CLCApiLock lock(CLCApiLock::Kind::Lifetime);
+        XMLPlatformUtils::Terminate();
+    }
     m_pResultCbC.reset();
     m_pResultGIR.reset();
 }

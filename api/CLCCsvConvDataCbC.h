@@ -22,8 +22,16 @@ class CLCCsvConvResultGIR;
 // answered with Result "E_FAIL".
 //
 // The XML library is initialised by the constructor (which throws when it
-// cannot be) and terminated by the destructor, once per API object. Operations
-// on any API objects must not overlap: they share process-wide state.
+// cannot be) and terminated by the destructor, once per API object.
+//
+// Threads: operations on any API objects share process-wide state, so each
+// operation, constructor and destructor holds one process-wide lock from
+// start to end; calls from other threads wait. An operation called on a
+// thread whose operation is still running (a message loop inside it) is
+// answered at once as a fault: logged, Result "E_FAIL" and the fatal row
+// (DetailErrorInfo "0000-00000-HE60000E"; for the GIR result the lists hold
+// "その他" with "00000000-00000-HE60000E" alone), other properties untouched.
+// One API object serves one thread at a time: its results are refilled.
 class CLCCsvConvDataCbC {
 public:
     CLCCsvConvDataCbC();

@@ -2,9 +2,11 @@
 // errors handed over as one detail text per CSV file.
 #include "api/CLCCsvConvDataCbC.h"
 #include "api/CLCApiFunction.h"
+#include "api/CLCApiLock.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
 #include "foundation/CLCDebugDump.h"
+#include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRControl.h"
 
 #include <stdexcept>
@@ -14,14 +16,26 @@
 namespace {
 constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
-// One GIR operation: mode 4, the controller on the stack, its steps and
-// result values (fnRun), Terminate. An exception ends the run without
-// Terminate and turns into E_FAIL with the log entry.
+// One GIR operation, under the API lock: mode 4, the controller on the
+// stack, its steps and result values (fnRun), Terminate. An exception ends
+// the run without Terminate and turns into E_FAIL with the log entry. A call
+// that re-enters the thread's running operation is a fault at once, its lists
+// holding the fatal row alone (as RunOperation for the other operations).
 template <typename FnRun>
 CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulted, const char* szFunction,
                                      FnRun fnRun)
 {
-    bFaulted = false;
+    const CLCApiLock lock(CLCApiLock::Kind::Operation);
+    if (!lock.Entered()) {
+        CLC_LOG(szFunction, kUnexpected);
+        pResult->put_Result("E_FAIL");
+        pResult->clearDetailErrorInfo();
+        pResult->addFileName(CLCValidResultGIR::kOtherFile);
+        pResult->addDetailErrorInfo(CLCValidResultGIR::kFatalTextGIR);
+        bFaulted = true;
+        return pResult;
+    }
+    bool bFault = false;
     CLCCbCCommon::setExecMode(CLCCbCCommon::EXEC_MODE_GIR);
     try {
         CLCGIRControl control;
@@ -29,10 +43,11 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulte
         fnRun(control, *pResult);
         control.Terminate();
     } catch (...) {
-        bFaulted = true;
+        bFault = true;
         CLC_LOG(szFunction, kUnexpected);
         pResult->put_Result("E_FAIL");
     }
+    bFaulted = bFault;
     return pResult;
 }
 // Result first, so that a failure inside the transfer still leaves "E_FAIL";

@@ -5,11 +5,17 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <string>
 
 namespace {
 
+// Threads of the host log at the same time (the Windows build's object
+// layer logs outside the API lock): the switch, the path and each append are
+// taken under mtx, so no entry is lost or torn and the path never changes
+// under a reader.
 struct SLogState {
+    std::mutex mtx;
     bool bOutput = false;
     std::string strOutputPath;
 };
@@ -27,20 +33,21 @@ void CLCDebugDump::InitDebugDump()
     try {
         if (std::getenv(kDebugSwitch) == nullptr)
             return;
-        SLogState& state = State();
-        state.bOutput = true;
         // The date of the latest call names the file, so a long-running host
         // moves to the new day's file at its next call.
         const std::string strName = CLCCbCCommon::Now("'_OVK_TESVANT_'yyyyMMdd'.log'", nullptr);
-        state.strOutputPath = CLCMacOSNative::appendFilePath(LogFolder().c_str(), strName.c_str());
+        std::string strPath = CLCMacOSNative::appendFilePath(LogFolder().c_str(), strName.c_str());
+        SLogState& state = State();
+        const std::lock_guard<std::mutex> lock(state.mtx);
+        state.bOutput = true;
+        state.strOutputPath = std::move(strPath);
     } catch (...) {
     }
 }
 
 void CLCDebugDump::OutputLog(const char* szSourceFile, int nLine, const char* szFunction, const char* szMessage)
 {
-    const SLogState& state = State();
-    if (szSourceFile == nullptr || szFunction == nullptr || !state.bOutput)
+    if (szSourceFile == nullptr || szFunction == nullptr || !IsOutput())
         return;
     try {
         // Built whole, never cut: a long function name or path still gives a
@@ -51,6 +58,8 @@ void CLCDebugDump::OutputLog(const char* szSourceFile, int nLine, const char* sz
         strEntry.append("[File:").append(szSourceFile).append(" Line:").append(std::to_string(nLine)).append("]\n");
         strEntry += "\n";
 
+        SLogState& state = State();
+        const std::lock_guard<std::mutex> lock(state.mtx);
         std::ofstream out(std::filesystem::u8path(state.strOutputPath), std::ios::binary | std::ios::app);
         if (!out)
             return;
@@ -83,7 +92,9 @@ std::string CLCDebugDump::DumpLabel(DumpStage stage)
 
 bool CLCDebugDump::IsOutput()
 {
-    return State().bOutput;
+    SLogState& state = State();
+    const std::lock_guard<std::mutex> lock(state.mtx);
+    return state.bOutput;
 }
 
 const char* CLCDebugDump::OutputPath()

@@ -17,6 +17,9 @@ struct _ResultTable {
 // mode needs (exact type), replacing a collector of the wrong kind.
 class CLCValidResult {
 public:
+    // The error text of a run that met an unexpected failure.
+    static constexpr const char* kFatalText = "0000-00000-HE60000E";
+
     static CLCValidResult* instance();
     static void destroy();
 
@@ -48,6 +51,8 @@ class CLCValidResultGIR : public CLCValidResult {
 public:
     // File name of rows about no particular CSV file (arguments, folder, fatal).
     static constexpr const char* kOtherFile = "その他";
+    // The detail text of the fatal row, filed under kOtherFile.
+    static constexpr const char* kFatalTextGIR = "00000000-00000-HE60000E";
 
     // Always a GIR collector: one of any other kind is deleted and replaced,
     // whatever the execution mode.

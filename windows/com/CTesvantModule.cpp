@@ -273,7 +273,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID pRese
 {
     CTesvantModule& module = CTesvantModule::Instance();
     module.SetModuleHandle(hInstance);
-    CLCDebugDump::InitDebugDump();
+    // The switch is read once, at load: threads attach and detach while other
+    // threads log, and the log's state must not change under them.
+    if (dwReason == DLL_PROCESS_ATTACH)
+        CLCDebugDump::InitDebugDump();
     if (dwReason == DLL_PROCESS_ATTACH && module.InitFailed())
         return FALSE;
     // At process exit other DLLs may be gone already: only an unload by

@@ -314,6 +314,49 @@ static void ResultHoldsMutableCopies(void)
     [result.DetailErrorInfoList addObject:@"c.csv"];
 }
 
+// Results of host threads calling at once, compared with those of one thread.
+enum { kThreads = 3, kRounds = 2 };
+static NSMutableArray *g_answers[kThreads + 1];
+static NSConditionLock *g_running;   // condition: threads still running
+
+@interface BindingThread : NSObject
+@end
+
+@implementation BindingThread
+- (void)run:(NSNumber *)thread
+{
+    NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];
+    const unsigned t = [thread unsignedIntValue];
+    for (unsigned n = 0; n < (t < kThreads ? kRounds : 1) * kCaseCount; ++n) {
+        CLICsvConvResultCbC *r = Send([[[CLICsvConvDataCbC alloc] init] autorelease], &kCases[n % kCaseCount]);
+        [g_answers[t] addObject:[NSString stringWithFormat:@"%@|%@|%@|%@|%@", r.Result, r.DetailErrorInfo, r.CsvData,
+                                                           r.FileName, r.Base64Data]];
+    }
+    [g_running lock];
+    [g_running unlockWithCondition:[g_running condition] - 1];
+    [pool release];
+}
+@end
+
+static void ThreadsGetTheAnswersOfOneThread(void)
+{
+    BindingThread *runner = [[[BindingThread alloc] init] autorelease];
+    TestChooseOfferedFolder();
+    g_running = [[NSConditionLock alloc] initWithCondition:kThreads + 1];
+    for (unsigned t = 0; t <= kThreads; ++t)
+        g_answers[t] = [NSMutableArray array];
+    [runner run:[NSNumber numberWithUnsignedInt:kThreads]];   // one thread alone first
+    for (unsigned t = 0; t < kThreads; ++t)
+        [NSThread detachNewThreadSelector:@selector(run:) toTarget:runner
+                               withObject:[NSNumber numberWithUnsignedInt:t]];
+    [g_running lockWhenCondition:0];
+    [g_running unlock];
+    [g_running release];
+    NSArray *alone = [g_answers[kThreads] arrayByAddingObjectsFromArray:g_answers[kThreads]];
+    for (unsigned t = 0; t < kThreads; ++t)
+        CHECK([g_answers[t] isEqual:alone]);
+}
+
 static void VersionSymbols(void)
 {
     CHECK(TesvantVersionNumber == 3.0);
@@ -330,6 +373,7 @@ int main(void)
         {"GIRRowsCopyTheApiResult", GIRRowsCopyTheApiResult},
         {"GIRSelectorsOnTheShippedFolder", GIRSelectorsOnTheShippedFolder},
         {"ResultHoldsMutableCopies", ResultHoldsMutableCopies},
+        {"ThreadsGetTheAnswersOfOneThread", ThreadsGetTheAnswersOfOneThread},
         {"VersionSymbols", VersionSymbols}};
     for (unsigned i = 0; i < sizeof(kTests) / sizeof(kTests[0]); ++i) {
         NSAutoreleasePool *pool = [[NSAutoreleasePool alloc] init];

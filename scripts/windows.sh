@@ -22,15 +22,71 @@ install_packages() {
   install_missing "${packages[@]}"
 }
 
-# Debian's xerces-c source package, through a source list of our own under
-# build/ (the machine's lists stay as they are), unpacked with its patches.
+# The machine's configured sources as source entries: every "deb" entry of its
+# one-line list and its parts folder (".list" one-line, ".sources" deb822,
+# as APT reads them) as the same entry of type "deb-src", into a list and a
+# parts folder of our own under $1. Fails when the machine has no "deb" entry.
+derive_source_lists() {
+  local dest=$1 list parts file
+  eval "$(apt-config shell list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
+  mkdir -p "$dest/sources.list.d"
+  : > "$dest/sources.list"
+  rm -f "$dest"/sources.list.d/*
+  for file in "$list" "$parts"*.list; do
+    [ -f "$file" ] || continue
+    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >> "$dest/sources.list"
+  done
+  for file in "$parts"*.sources; do
+    [ -f "$file" ] || continue
+    deb822_to_source "$file" > "$dest/sources.list.d/$(basename "$file")"
+  done
+  if ! grep -qs '' "$dest/sources.list" "$dest"/sources.list.d/*.sources; then
+    echo "no \"deb\" entry in the machine's package sources ($list, $parts) to take xerces-c's source from" >&2
+    return 1
+  fi
+}
+
+# The stanzas of a deb822 file whose Types hold "deb" and that are not
+# disabled, with Types "deb-src"; comments dropped.
+deb822_to_source() {
+  awk '
+    function flush() {
+      if (n > 0 && deb && enabled) { for (i = 1; i <= n; i++) print lines[i]; print "" }
+      n = 0; deb = 0; enabled = 1
+    }
+    BEGIN { n = 0; deb = 0; enabled = 1 }
+    /^[[:space:]]*$/ { flush(); next }
+    /^#/ { next }
+    {
+      line = $0
+      if (tolower($1) == "types:") {
+        for (i = 2; i <= NF; i++) if ($i == "deb") deb = 1
+        line = "Types: deb-src"
+      } else if (tolower($1) == "enabled:" && tolower($2) == "no") {
+        enabled = 0
+      }
+      lines[++n] = line
+    }
+    END { flush() }
+  ' "$1"
+}
+
+# Debian's xerces-c source package, through source lists of our own under
+# build/ made from the machine's (which stay as they are), unpacked with its
+# patches.
 fetch_xerces_source() {
   [ -f "$deps/src/CMakeLists.txt" ] && return 0
   mkdir -p "$deps/apt/lists/partial"
-  echo 'deb-src http://deb.debian.org/debian bookworm main' > "$deps/apt/sources.list"
-  local apt_opts=(-o Dir::Etc::SourceList="$deps/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+  derive_source_lists "$deps/apt"
+  local apt_opts=(-o Dir::Etc::SourceList="$deps/apt/sources.list" -o Dir::Etc::SourceParts="$deps/apt/sources.list.d"
                   -o Dir::State::Lists="$deps/apt/lists" -o Debug::NoLocking=1)
-  apt-get "${apt_opts[@]}" update > "$deps/apt.log" 2>&1
+  # A source that fails to update leaves the others usable; the check below tells.
+  apt-get "${apt_opts[@]}" update > "$deps/apt.log" 2>&1 || true
+  if ! apt-cache "${apt_opts[@]}" showsrc xerces-c 2>> "$deps/apt.log" | grep -q '^Package: xerces-c$'; then
+    echo "none of the machine's package sources serves xerces-c's source package" \
+         "(the source entries tried are in $deps/apt; apt's output in $deps/apt.log)" >&2
+    return 1
+  fi
   (cd "$deps" && apt-get "${apt_opts[@]}" source --download-only xerces-c >> "$deps/apt.log" 2>&1)
   rm -rf "$deps/src"
   (cd "$deps" && dpkg-source --no-check -x xerces-c_*.dsc src >> "$deps/apt.log" 2>&1)

@@ -1,5 +1,6 @@
 #include "foundation/xml/CLCXSax.h"
 #include "foundation/xml/CLCXEntityGuard.h"
+#include "foundation/xml/CLCXReaderMemory.h"
 #include "foundation/xml/CLCXTranscode.h"
 #include <algorithm>
 #include <cstring>
@@ -111,15 +112,17 @@ bool CLCXSax::CreateReader(bool bValidation)
         return false;
     }
     try {
+        auto pMemory = std::make_unique<CLCXReaderMemory>();
         auto pSecurity = CLCXEntityGuard::CreateSecurityManager();
         auto pGuard = std::make_unique<CLCXEntityGuard>();
-        std::unique_ptr<SAX2XMLReader> pReader(XMLReaderFactory::createXMLReader());
+        std::unique_ptr<SAX2XMLReader> pReader(XMLReaderFactory::createXMLReader(pMemory.get()));
         Configure(*pReader, bValidation);
         // Caller-chosen text must not reach files or the network, nor expand without bound.
         pReader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
         pReader->setProperty(XMLUni::fgXercesSecurityManager, pSecurity.get());
         pReader->setDeclarationHandler(pGuard.get());
         pReader->setContentHandler(pGuard.get());   // for its locator only
+        m_pMemory = std::move(pMemory);
         m_pSecurity = std::move(pSecurity);
         m_pEntityGuard = std::move(pGuard);
         m_pReader = std::move(pReader);
@@ -138,6 +141,7 @@ void CLCXSax::Terminate()
     m_pReader.reset();
     m_pEntityGuard.reset();
     m_pSecurity.reset();
+    m_pMemory.reset();
     XMLPlatformUtils::Terminate();
 }
 

@@ -4,6 +4,7 @@
 #include "api/CLCApiFunction.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "gir/CLCGIRControl.h"
 
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
 // One GIR operation: mode 4, the controller on the stack, its steps and
 // result values (fnRun), Terminate. An exception ends the run without
 // Terminate and turns into E_FAIL with the log entry.
@@ -30,7 +29,7 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulte
         control.Terminate();
     } catch (...) {
         bFaulted = true;
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         pResult->put_Result("E_FAIL");
     }
     return pResult;

@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCUtf8.h"
 #include "foundation/CLCValidResult.h"
@@ -17,7 +18,6 @@
 #include <vector>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNodeFailed = "ノード生成に失敗しました。";
 constexpr const char* kTagType = "tag_Type";
 constexpr const char* kTimeStampType = "timeStamp_Type";
@@ -25,7 +25,7 @@ constexpr long kValueColumn = 2;
 
 bool Fatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
     return false;
 }

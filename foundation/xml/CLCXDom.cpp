@@ -1,4 +1,5 @@
 #include "foundation/xml/CLCXDom.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/xml/CLCXEntityGuard.h"
 #include "foundation/xml/CLCXReaderMemory.h"
 #include "foundation/xml/CLCXTranscode.h"
@@ -19,7 +20,6 @@
 XERCES_CPP_NAMESPACE_USE
 
 namespace {
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
 
 DOMNode* FirstElement(DOMNode* pNode)

@@ -1,4 +1,5 @@
 #include "foundation/xml/CLCXSax.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/xml/CLCXEntityGuard.h"
 #include "foundation/xml/CLCXReaderMemory.h"
 #include "foundation/xml/CLCXTranscode.h"
@@ -20,8 +21,6 @@
 XERCES_CPP_NAMESPACE_USE
 
 namespace {
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
-
 // Serves the pieces one after the other, as a memory source serves one text.
 class CPiecesStream : public BinInputStream {
 public:

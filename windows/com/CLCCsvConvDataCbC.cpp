@@ -152,7 +152,7 @@ HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, 
         HandOut(pResult, ppResult);
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, CLCComAccess::kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }
@@ -208,7 +208,7 @@ HRESULT CLCCsvConvDataCbC::RunGIR(const char* szFunction, IDispatch** ppResult, 
         HandOut(pResult, ppResult);
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, CLCComAccess::kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }

@@ -8,6 +8,7 @@
 #include <objbase.h>
 #include <shobjidl.h>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -20,6 +21,13 @@ void LogHResult(const char* szText, HRESULT hr)
     std::snprintf(szCode, sizeof(szCode), "0x%.08lX", static_cast<unsigned long>(hr));
     const std::string strLog = std::string(szText) + " hr = " + szCode + ";";
     CLC_LOG(kFunction, strLog.c_str());
+}
+
+// A dialog that cannot do its work: the operation's catch reports it.
+[[noreturn]] void Fail(const char* szText, HRESULT hr)
+{
+    LogHResult(szText, hr);
+    throw std::runtime_error("the folder dialog failed");
 }
 
 class CTaskText {
@@ -39,10 +47,8 @@ int CLCPlatformSystem::ChooseFolder(const char* szInitialFolder, std::string& st
     CLCComPtr<IFileOpenDialog> pDialog;
     HRESULT hr = CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
                                   pDialog.PutVoid());
-    if (FAILED(hr)) {
-        LogHResult("CLSID_FileOpenDialog の作成に失敗しました。", hr);
-        return -1;
-    }
+    if (FAILED(hr))
+        Fail("CLSID_FileOpenDialog の作成に失敗しました。", hr);
     FILEOPENDIALOGOPTIONS options = 0;
     if (SUCCEEDED(pDialog->GetOptions(&options)))
         pDialog->SetOptions(options | FOS_PICKFOLDERS);
@@ -58,20 +64,16 @@ int CLCPlatformSystem::ChooseFolder(const char* szInitialFolder, std::string& st
     }
 
     hr = pDialog->Show(nullptr);
-    // Only the user's cancel is a cancel; a dialog that could not be shown is
-    // a failure, never a silent "nothing chosen".
+    // Only the user's cancel is a cancel; a dialog that could not be shown
+    // fails, never a silent "nothing chosen".
     if (hr == HRESULT_FROM_WIN32(ERROR_CANCELLED))
         return 0;
-    if (FAILED(hr)) {
-        LogHResult("フォルダ選択ダイアログの表示に失敗しました。", hr);
-        return -1;
-    }
+    if (FAILED(hr))
+        Fail("フォルダ選択ダイアログの表示に失敗しました。", hr);
     CLCComPtr<IShellItem> pResult;
     hr = pDialog->GetResult(pResult.Put());
-    if (FAILED(hr)) {
-        LogHResult("GetResult関数処理失敗。", hr);
-        return -1;
-    }
+    if (FAILED(hr))
+        Fail("GetResult関数処理失敗。", hr);
     CTaskText path;
     hr = pResult->GetDisplayName(SIGDN_FILESYSPATH, path.Put());
     if (FAILED(hr)) {

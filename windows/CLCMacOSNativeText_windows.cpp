@@ -5,11 +5,11 @@
 bool CLCMacOSNative::SjisToUtf8(const std::string& strSjis, std::string& strUtf8)
 {
     std::wstring wstr;
-    return CLCWinText::Cp932ToWide(strSjis, wstr) && CLCWinText::WideToUtf8(wstr, strUtf8);
+    return CLCWinText::StringToWString(strSjis, wstr) && CLCWinText::WideToUtf8(wstr, strUtf8);
 }
 
 bool CLCMacOSNative::Utf8ToSjis(const std::string& strUtf8, std::string& strSjis)
 {
     std::wstring wstr;
-    return CLCWinText::Utf8ToWide(strUtf8, wstr) && CLCWinText::WideToCp932(wstr, strSjis);
+    return CLCWinText::Utf8ToWide(strUtf8, wstr) && CLCWinText::WStringToString(wstr, strSjis);
 }

@@ -66,12 +66,12 @@ bool CLCWinText::WideToUtf8(const std::wstring& wstrWide, std::string& strOut)
     return FromWide(CP_UTF8, wstrWide, strOut);
 }
 
-bool CLCWinText::Cp932ToWide(const std::string& strSjis, std::wstring& wstrOut)
+bool CLCWinText::StringToWString(const std::string& strSjis, std::wstring& wstrOut)
 {
     return ToWide(kShiftJisCodePage, strSjis, wstrOut);
 }
 
-bool CLCWinText::WideToCp932(const std::wstring& wstrWide, std::string& strOut)
+bool CLCWinText::WStringToString(const std::wstring& wstrWide, std::string& strOut)
 {
     return FromWide(kShiftJisCodePage, wstrWide, strOut);
 }

@@ -10,8 +10,9 @@ namespace CLCWinText {
 
 bool Utf8ToWide(const std::string& strUtf8, std::wstring& wstrOut);
 bool WideToUtf8(const std::wstring& wstrWide, std::string& strOut);
-bool Cp932ToWide(const std::string& strSjis, std::wstring& wstrOut);
-bool WideToCp932(const std::wstring& wstrWide, std::string& strOut);
+// Narrow string to wide and back, narrow being code page 932.
+bool StringToWString(const std::string& strSjis, std::wstring& wstrOut);
+bool WStringToString(const std::wstring& wstrWide, std::string& strOut);
 
 // The same for a path or text that must cross: "" for null or text that does
 // not convert.

@@ -5,6 +5,8 @@
 #include <objbase.h>
 #include <msxml2.h>
 #include <climits>
+#include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -20,16 +22,36 @@ constexpr CLSID kClsidDomDocument60 = {0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 
 
 using NodePtr = CLCComPtr<IXMLDOMNode>;
 
+std::function<long(long)>& CallHook()
+{
+    static std::function<long(long)> s_fnHook;
+    return s_fnHook;
+}
+
+// An MSXML call's answer inside a cursor operation: S_OK, or S_FALSE for
+// "none". A failure (out of memory and the like) is never a "not found",
+// which could let a check pass: it throws, and the operation's caller
+// records the fatal row.
+HRESULT Checked(HRESULT hr)
+{
+    if (CallHook())
+        hr = CallHook()(hr);
+    if (FAILED(hr))
+        throw std::runtime_error("MSXML call failed");
+    return hr;
+}
+
 bool IsElement(IXMLDOMNode* pNode)
 {
     DOMNodeType type = NODE_INVALID;
-    return SUCCEEDED(pNode->get_nodeType(&type)) && type == NODE_ELEMENT;
+    Checked(pNode->get_nodeType(&type));
+    return type == NODE_ELEMENT;
 }
 
 NodePtr NextSibling(IXMLDOMNode* pNode)
 {
     NodePtr pNext;
-    if (pNode->get_nextSibling(pNext.Put()) != S_OK)
+    if (Checked(pNode->get_nextSibling(pNext.Put())) != S_OK)
         pNext.Reset();
     return pNext;
 }
@@ -59,7 +81,7 @@ long MoveTo(NodePtr& pCurrent, NodePtr pNode)
 NodePtr FirstElementChild(IXMLDOMNode* pNode)
 {
     NodePtr pChild;
-    if (pNode == nullptr || pNode->get_firstChild(pChild.Put()) != S_OK)
+    if (pNode == nullptr || Checked(pNode->get_firstChild(pChild.Put())) != S_OK)
         return NodePtr();
     return ElementFrom(std::move(pChild));
 }
@@ -69,8 +91,7 @@ NodePtr FirstElementChild(IXMLDOMNode* pNode)
 std::string NodeName(IXMLDOMNode* pNode)
 {
     CLCBstr name;
-    if (FAILED(pNode->get_nodeName(name.Put())))
-        return "";
+    Checked(pNode->get_nodeName(name.Put()));
     std::string strName = name.Utf8();
     return !strName.empty() && strName[0] == '#' ? std::string() : strName;
 }
@@ -80,15 +101,14 @@ std::string NodeName(IXMLDOMNode* pNode)
 bool FindAttribute(IXMLDOMNode* pNode, const char* szName, std::string& strValue)
 {
     CLCComPtr<IXMLDOMNamedNodeMap> pMap;
-    if (pNode->get_attributes(pMap.Put()) != S_OK || !pMap)
+    if (Checked(pNode->get_attributes(pMap.Put())) != S_OK || !pMap)
         return false;
     const CLCBstr name = CLCBstr::FromUtf8(szName);
     NodePtr pAttribute;
-    if (pMap->getNamedItem(name.Get(), pAttribute.Put()) != S_OK || !pAttribute)
+    if (Checked(pMap->getNamedItem(name.Get(), pAttribute.Put())) != S_OK || !pAttribute)
         return false;
     CLCBstr text;
-    if (FAILED(pAttribute->get_text(text.Put())))
-        return false;
+    Checked(pAttribute->get_text(text.Put()));
     strValue = text.Utf8();
     return true;
 }
@@ -129,7 +149,9 @@ CLCComPtr<IXMLDOMNodeList> Select(IXMLDOMDocument* pDocument, const char* szXPat
     if (pDocument == nullptr || szXPath == nullptr)
         return pList;
     const CLCBstr xpath = CLCBstr::FromUtf8(szXPath);
-    if (pDocument->selectNodes(xpath.Get(), pList.Put()) != S_OK)
+    // E_FAIL is MSXML's answer to an expression it cannot read: no selection.
+    const HRESULT hr = pDocument->selectNodes(xpath.Get(), pList.Put());
+    if (hr == E_FAIL || Checked(hr) != S_OK)
         pList.Reset();
     return pList;
 }
@@ -137,12 +159,17 @@ CLCComPtr<IXMLDOMNodeList> Select(IXMLDOMDocument* pDocument, const char* szXPat
 long Length(IXMLDOMNodeList* pList)
 {
     long lLength = 0;
-    if (pList == nullptr || FAILED(pList->get_length(&lLength)))
-        return 0;
+    if (pList != nullptr)
+        Checked(pList->get_length(&lLength));
     return lLength;
 }
 
 } // namespace
+
+void CLCXDomMsxml::SetCallHookForTest(std::function<long(long)> fnHook)
+{
+    CallHook() = std::move(fnHook);
+}
 
 CLCXDomMsxml::CLCXDomMsxml() = default;
 
@@ -227,7 +254,7 @@ bool CLCXDomMsxml::HasChild()
 {
     return Guarded("CLCXDomMsxml::HasChild", [&]() {
         VARIANT_BOOL bHas = VARIANT_FALSE;
-        return m_pCurrent && SUCCEEDED(m_pCurrent->hasChildNodes(&bHas)) && bHas == VARIANT_TRUE;
+        return m_pCurrent && Checked(m_pCurrent->hasChildNodes(&bHas)) == S_OK && bHas == VARIANT_TRUE;
     });
 }
 
@@ -249,7 +276,7 @@ long CLCXDomMsxml::MoveParent()
 {
     return Guarded("CLCXDomMsxml::MoveParent", [&]() -> long {
         NodePtr pParent;
-        if (!m_pCurrent || m_pCurrent->get_parentNode(pParent.Put()) != S_OK)
+        if (!m_pCurrent || Checked(m_pCurrent->get_parentNode(pParent.Put())) != S_OK)
             return -1;
         return MoveTo(m_pCurrent, std::move(pParent));
     });
@@ -259,11 +286,10 @@ long CLCXDomMsxml::MoveRoot()
 {
     return Guarded("CLCXDomMsxml::MoveRoot", [&]() -> long {
         CLCComPtr<IXMLDOMElement> pRoot;
-        if (!m_pDocument || m_pDocument->get_documentElement(pRoot.Put()) != S_OK || !pRoot)
+        if (!m_pDocument || Checked(m_pDocument->get_documentElement(pRoot.Put())) != S_OK || !pRoot)
             return -1;
         NodePtr pNode;
-        if (FAILED(pRoot->QueryInterface(IID_IXMLDOMNode, pNode.PutVoid())))
-            return -1;
+        Checked(pRoot->QueryInterface(IID_IXMLDOMNode, pNode.PutVoid()));
         m_pCurrent = std::move(pNode);
         return 0;
     });
@@ -283,7 +309,7 @@ long CLCXDomMsxml::MoveNode(const char* szXPath, long lIndex)
         if (lIndex < 0 || lIndex >= Length(pList.Get()))
             return -1;
         NodePtr pNode;
-        if (pList->get_item(lIndex, pNode.Put()) != S_OK)
+        if (Checked(pList->get_item(lIndex, pNode.Put())) != S_OK)
             return -1;
         return MoveTo(m_pCurrent, std::move(pNode));
     });

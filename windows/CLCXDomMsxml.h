@@ -1,5 +1,6 @@
 #pragma once
 #include "windows/CLCComPtr.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ struct IXMLDOMNode;
 // element; GetAttribute on a node without attributes (the document node)
 // answers "". Parse records the collector's fatal row, logs and answers false
 // on failure, holding no document then; the cursor operations answer -1, ""
-// or an empty list for a miss, and a failure inside them is logged
-// ("想定外エラー発生") and thrown as std::runtime_error.
+// or an empty list for a miss, and a failure inside them, a failed MSXML
+// call included, is logged ("想定外エラー発生") and thrown as
+// std::runtime_error.
 class CLCXDomMsxml {
 public:
     CLCXDomMsxml();
@@ -48,6 +50,10 @@ public:
     // To the first element child that matches: 0; -1 with the cursor unchanged.
     long MoveChildAttribute(const char* szName, const char* szValue);
     long MoveChildNodeName(const char* szName);
+
+    // Passes the HRESULT of every MSXML call of the cursor operations through
+    // fnHook (tests inject failures); an empty function ends it.
+    static void SetCallHookForTest(std::function<long(long)> fnHook);
 
 private:
     CLCComPtr<IXMLDOMDocument> m_pDocument;   // null before Initialize or after a failed Parse

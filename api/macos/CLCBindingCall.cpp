@@ -89,9 +89,10 @@ bool CLCBindingCall::Run(CLIBindingOperation eOp, const char* const* pArgs, long
     }
 }
 
-const char* CLCBindingCall::Text(apiops::EProperty eField) const noexcept
+const std::string& CLCBindingCall::Text(apiops::EProperty eField) const noexcept
 {
-    return eField < apiops::kPropertyCount ? m_copy.aTexts[eField].c_str() : "";
+    static const std::string s_strNone;
+    return eField < apiops::kPropertyCount ? m_copy.aTexts[eField] : s_strNone;
 }
 
 const std::vector<std::string>* CLCBindingCall::List(apiops::EProperty eField) const noexcept

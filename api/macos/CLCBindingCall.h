@@ -31,7 +31,7 @@ public:
 
     // After Run: a text field of the API result ("" for one the result kind
     // lacks), and the entries of the two list fields.
-    const char* Text(apiops::EProperty eField) const noexcept;
+    const std::string& Text(apiops::EProperty eField) const noexcept;
     size_t ListSize(apiops::EProperty eField) const noexcept;
     const char* ListEntry(apiops::EProperty eField, size_t nIndex) const noexcept;
 

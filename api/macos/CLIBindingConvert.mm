@@ -11,6 +11,12 @@ NSString *NewText(const char *szText)
     return [[NSString alloc] initWithCString:szText encoding:NSUTF8StringEncoding];
 }
 
+// The same for a whole text, zero bytes included (CSV data may hold them).
+NSString *NewText(const std::string &strText)
+{
+    return [[NSString alloc] initWithBytes:strText.data() length:strText.size() encoding:NSUTF8StringEncoding];
+}
+
 // The setter of each text property, by property (the two lists come after them).
 SEL TextSetter(apiops::EProperty eField)
 {

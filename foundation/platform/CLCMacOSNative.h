@@ -11,7 +11,8 @@
 // (false, -1, ""); only the folder listing and chooser log, on unexpected errors.
 class CLCMacOSNative {
 public:
-    // A folder chooser: 1 chosen (strChosen set), 0 cancelled, -1 platform failure.
+    // A folder chooser: 1 chosen (strChosen set), 0 cancelled, -1 the chosen
+    // folder's path cannot be had; a dialog that cannot run throws.
     using FolderChooser = std::function<int(const char* szInitialFolder, std::string& strChosen)>;
 
     // $HOME, else the password database; the text lives as long as the process.
@@ -55,7 +56,8 @@ public:
     // false (rows emptied) when the folder cannot be read.
     static bool getFilesUnderFolder(const std::string& strFolder, std::vector<std::vector<std::string>>& vecRows);
     // True when chosen (strChosen set) or cancelled (untouched); false, logged,
-    // when the chooser fails.
+    // when the chosen folder's path cannot be had; the chooser's exception
+    // passes on.
     static bool getFolderPath(const char* szInitialFolder, std::string& strChosen);
 
     // Replaces the folder chooser (tests); an empty function restores the default.

@@ -99,14 +99,14 @@ void CLCMacOSNative::SetFolderChooser(FolderChooser fnChooser)
 
 bool CLCMacOSNative::getFolderPath(const char* szInitialFolder, std::string& strChosen)
 {
-    try {
-        const FolderChooser& fnChooser = ChooserSlot();
-        const int nResult = fnChooser ? fnChooser(szInitialFolder, strChosen)
-                                      : CLCPlatformSystem::ChooseFolder(szInitialFolder, strChosen);
-        if (nResult >= 0)
-            return true;
-    } catch (const std::exception&) {
-    }
+    // A dialog that could not run at all throws on to the operation, whose
+    // catch reports it as the unexpected error it is; only a chosen folder
+    // whose path cannot be had is answered here.
+    const FolderChooser& fnChooser = ChooserSlot();
+    const int nResult = fnChooser ? fnChooser(szInitialFolder, strChosen)
+                                  : CLCPlatformSystem::ChooseFolder(szInitialFolder, strChosen);
+    if (nResult >= 0)
+        return true;
     CLC_LOG("CLCMacOSNative::getFolderPath", kUnexpectedError);
     return false;
 }

@@ -30,7 +30,8 @@ struct SFolderEntry {
 bool ListFolder(const std::string& strFolder, std::vector<SFolderEntry>& vecEntries);
 
 // The system's own folder dialog: 1 chosen (strChosen set), 0 cancelled,
-// -1 failure.
+// -1 failure (the Windows dialog: only the chosen folder's path; a dialog
+// that cannot run throws there).
 int ChooseFolder(const char* szInitialFolder, std::string& strChosen);
 
 } // namespace CLCPlatformSystem

@@ -7,6 +7,9 @@
 #include "foundation/xml/CLCXDom.h"
 #include "foundation/xml/CLCXDomNsxml.h"
 #include <xercesc/util/PlatformUtils.hpp>
+#include <windows.h>
+#include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -108,6 +111,39 @@ WIN_TEST(FailedParsesRecordTheFatalRowAndHoldNothing)
     CHECK(dom.Initialize());
     CHECK_EQ(dom.MoveRoot(), -1L);
     CHECK(dom.GetChildNodeNames().empty());
+}
+
+// Each MSXML call failing inside a cursor operation, as out of memory would:
+// the operation throws instead of answering "not found" (the scans and
+// searches of children go through the same moves).
+const std::pair<const char*, std::function<void(CLCXDomNsxml&)>> kOperations[] = {
+    {"GetNodeName", [](CLCXDomNsxml& d) { d.GetNodeName(); }},
+    {"GetAttribute", [](CLCXDomNsxml& d) { d.GetAttribute("a"); }},
+    {"HasChild", [](CLCXDomNsxml& d) { d.HasChild(); }},
+    {"MoveFirstChild", [](CLCXDomNsxml& d) { d.MoveFirstChild(); }},
+    {"MoveNextSibling", [](CLCXDomNsxml& d) { d.MoveNextSibling(); }},
+    {"MoveParent", [](CLCXDomNsxml& d) { d.MoveParent(); }},
+    {"MoveRoot", [](CLCXDomNsxml& d) { d.MoveRoot(); }},
+    {"GetNodeCount", [](CLCXDomNsxml& d) { d.GetNodeCount("//item"); }},
+    {"MoveNode", [](CLCXDomNsxml& d) { d.MoveNode("//item", 0); }},
+};
+
+WIN_TEST(FailedMsxmlCallsThrowInsteadOfMissing)
+{
+    for (const auto& operation : kOperations) {
+        CLCXDomNsxml dom;
+        CHECK(dom.Parse(kDocument));
+        CLCXDomNsxml::SetCallHookForTest([](long) { return static_cast<long>(E_OUTOFMEMORY); });
+        bool bThrown = false;
+        try {
+            operation.second(dom);
+        } catch (const std::runtime_error&) {
+            bThrown = true;
+        }
+        CLCXDomNsxml::SetCallHookForTest({});
+        if (!bThrown)
+            wintest::Fail(__FILE__, __LINE__, std::string(operation.first) + " answered instead of throwing");
+    }
 }
 
 // The check definition's correlation rules, counted by xerces-c's DOM

@@ -50,9 +50,16 @@ struct SIidLess {
     bool operator()(const IID& a, const IID& b) const { return std::memcmp(&a, &b, sizeof(IID)) < 0; }
 };
 
+// A dual interface's two descriptions: the dispatch one that GetTypeInfo
+// hands out, and the vtable one that Invoke calls the members through.
+struct SDualInfo {
+    ITypeInfo* pDispatch = nullptr;
+    ITypeInfo* pVtable = nullptr;
+};
+
 struct STypeInfos {
     ITypeLib* pLib = nullptr;
-    std::map<IID, ITypeInfo*, SIidLess> mapInfos;
+    std::map<IID, SDualInfo, SIidLess> mapInfos;
 };
 
 STypeInfos& TypeInfos()
@@ -61,34 +68,35 @@ STypeInfos& TypeInfos()
     return s_infos;
 }
 
-
-// The dual interface's vtable type info: Invoke then calls the members
-// through the vtable rather than through a dispinterface description.
-HRESULT LoadVtableInfo(ITypeLib* pLib, REFIID iid, ITypeInfo** ppInfo)
+HRESULT LoadDualInfo(ITypeLib* pLib, REFIID iid, SDualInfo& info)
 {
     ITypeInfo* pInfo = nullptr;
     HRESULT hr = pLib->GetTypeInfoOfGuid(iid, &pInfo);
     if (FAILED(hr))
         return hr;
     TYPEATTR* pAttr = nullptr;
-    if (SUCCEEDED(pInfo->GetTypeAttr(&pAttr))) {
-        const bool bDispatch = pAttr->typekind == TKIND_DISPATCH;
-        pInfo->ReleaseTypeAttr(pAttr);
-        HREFTYPE hRef = 0;
-        ITypeInfo* pVtable = nullptr;
-        if (bDispatch && SUCCEEDED(pInfo->GetRefTypeOfImplType(-1, &hRef))
-            && SUCCEEDED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
-            pInfo->Release();
-            pInfo = pVtable;
-        }
+    hr = pInfo->GetTypeAttr(&pAttr);
+    if (FAILED(hr)) {
+        pInfo->Release();
+        return hr;
     }
-    *ppInfo = pInfo;
+    const bool bDispatch = pAttr->typekind == TKIND_DISPATCH;
+    pInfo->ReleaseTypeAttr(pAttr);
+    HREFTYPE hRef = 0;
+    ITypeInfo* pVtable = nullptr;
+    if (!bDispatch || FAILED(pInfo->GetRefTypeOfImplType(-1, &hRef))
+        || FAILED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
+        pVtable = pInfo;
+        pVtable->AddRef();
+    }
+    info.pDispatch = pInfo;
+    info.pVtable = pVtable;
     return S_OK;
 }
 
 } // namespace
 
-HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, ITypeInfo** ppTypeInfo)
+HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo)
 {
     *ppTypeInfo = nullptr;
     STypeInfos& infos = TypeInfos();
@@ -104,22 +112,25 @@ HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, ITypeInfo** ppTypeInfo)
             if (FAILED(hr))
                 return hr;
         }
-        ITypeInfo* pInfo = nullptr;
-        const HRESULT hr = LoadVtableInfo(infos.pLib, iid, &pInfo);
+        SDualInfo info;
+        const HRESULT hr = LoadDualInfo(infos.pLib, iid, info);
         if (FAILED(hr))
             return hr;
-        it = infos.mapInfos.emplace(iid, pInfo).first;
+        it = infos.mapInfos.emplace(iid, info).first;
     }
-    it->second->AddRef();
-    *ppTypeInfo = it->second;
+    ITypeInfo* pInfo = bDispatch ? it->second.pDispatch : it->second.pVtable;
+    pInfo->AddRef();
+    *ppTypeInfo = pInfo;
     return S_OK;
 }
 
 void CLCComReleaseTypeInfos()
 {
     STypeInfos& infos = TypeInfos();
-    for (auto& entry : infos.mapInfos)
-        entry.second->Release();
+    for (auto& entry : infos.mapInfos) {
+        entry.second.pDispatch->Release();
+        entry.second.pVtable->Release();
+    }
     infos.mapInfos.clear();
     if (infos.pLib != nullptr)
         infos.pLib->Release();

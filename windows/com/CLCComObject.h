@@ -41,10 +41,11 @@ private:
     LONG m_lRef = 0;
 };
 
-// The type information IDispatch works through: the vtable side of the dual
-// interface iid in the registered type library, loaded on first use and kept
-// for the life of the module.
-HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, ITypeInfo** ppTypeInfo);
+// The type information of the dual interface iid in the registered type
+// library: its dispatch description (bDispatch), which GetTypeInfo hands out,
+// or its vtable side, which IDispatch works through. Loaded on first use and
+// kept for the life of the module.
+HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo);
 // Drops what CLCComGetTypeInfo keeps (the module's end).
 void CLCComReleaseTypeInfos();
 
@@ -72,7 +73,7 @@ public:
         *ppTInfo = nullptr;
         if (iTInfo != 0)
             return DISP_E_BADINDEX;
-        return CLCComGetTypeInfo(__uuidof(TDual), lcid, ppTInfo);
+        return CLCComGetTypeInfo(__uuidof(TDual), lcid, true, ppTInfo);
     }
     STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override
     {
@@ -115,7 +116,7 @@ private:
     {
         if (!IsEqualIID(riid, IID_NULL))
             return DISP_E_UNKNOWNINTERFACE;
-        return CLCComGetTypeInfo(__uuidof(TDual), lcid, pTypeInfo.Put());
+        return CLCComGetTypeInfo(__uuidof(TDual), lcid, false, pTypeInfo.Put());
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesvantcom {
@@ -139,7 +140,9 @@ HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, 
         if (!EnsureResultCbC(szFunction))
             return E_FAIL;
         CLICsvConvResultCbC* pResult = m_pResultCbC.Get();
-        const ::CLCCsvConvResultCbC& result = *fnCall(*m_pApi);
+        // The texts leave the API object, which would keep them for its life:
+        // the COM result's copy is then the only one in the process.
+        const ::CLCCsvConvResultCbC result = std::exchange(*fnCall(*m_pApi), ::CLCCsvConvResultCbC());
         const bool bFaulted = m_pApi->LastOperationFaulted();
         Put(pResult, &CLICsvConvResultCbC::put_Result, bFaulted ? "E_FAIL" : result.getResult());
         Put(pResult, &CLICsvConvResultCbC::put_DetailErrorInfo, bFaulted ? kFatalCbC : result.getDetailErrorInfo());
@@ -188,7 +191,7 @@ HRESULT CLCCsvConvDataCbC::RunGIR(const char* szFunction, IDispatch** ppResult, 
         if (!EnsureResultGIR(szFunction))
             return E_FAIL;
         CLICsvConvResultGIR* pResult = m_pResultGIR.Get();
-        const ::CLCCsvConvResultGIR& result = *fnCall(*m_pApi);
+        const ::CLCCsvConvResultGIR result = std::exchange(*fnCall(*m_pApi), ::CLCCsvConvResultGIR());
         if (m_pApi->LastOperationFaulted()) {
             Put(pResult, &CLICsvConvResultGIR::put_Result, "E_FAIL");
             pResult->clearDetailErrorInfo();

@@ -20,7 +20,9 @@ constexpr WORD kAppIdScript = 101;
 using Creator = HRESULT (*)(IUnknown* pOuter, REFIID riid, void** ppv);
 
 // One per class: made on the first DllGetClassObject, cached until unload.
-// Its own references do not hold the module; LockServer does.
+// The cache holds the first reference; while any other is out, the factory
+// holds one module lock, so that a client's factory keeps the DLL loaded.
+// LockServer adds locks of its own.
 class CLCComClassFactory final : public IClassFactory {
 public:
     explicit CLCComClassFactory(Creator pfnCreate) : m_pfnCreate(pfnCreate) {}
@@ -36,11 +38,19 @@ public:
         *ppv = static_cast<IClassFactory*>(this);
         return S_OK;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_lRef)); }
+    STDMETHODIMP_(ULONG) AddRef() override
+    {
+        const LONG lRef = InterlockedIncrement(&m_lRef);
+        if (lRef == 2)
+            CTesvantModule::Instance().Lock();
+        return static_cast<ULONG>(lRef);
+    }
     STDMETHODIMP_(ULONG) Release() override
     {
         const LONG lRef = InterlockedDecrement(&m_lRef);
-        if (lRef == 0)
+        if (lRef == 1)
+            CTesvantModule::Instance().Unlock();
+        else if (lRef == 0)
             delete this;
         return static_cast<ULONG>(lRef);
     }

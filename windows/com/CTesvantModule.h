@@ -14,8 +14,8 @@ private:
     CRITICAL_SECTION& m_cs;
 };
 
-// The server's module: the lock count every live object and LockServer
-// hold, the object map with its lazily made class factories, registration
+// The server's module: the lock count every live object, every class factory
+// a client holds and LockServer hold, the object map with its lazily made class factories, registration
 // and the module handle the resources are read from. One static instance.
 class CTesvantModule {
 public:

@@ -223,6 +223,16 @@ static void TwoCallsGiveTwoResults(void)
     [kept release];
 }
 
+// A zero byte in the file is handed over with the rest, as the C++ API does.
+static void CsvDataKeepsTheBytesAfterAZero(void)
+{
+    static const char kBytes[] = "a,b\0c,d\r\n";
+    [[NSData dataWithBytes:kBytes length:9] writeToFile:TestPath("zero.csv") atomically:NO];
+    CLICsvConvResultCbC *r = [[[[CLICsvConvDataCbC alloc] init] autorelease] ReadCSVFile:TestPath("zero.csv")];
+    NSString *expected = [[[NSString alloc] initWithBytes:kBytes length:9 encoding:NSUTF8StringEncoding] autorelease];
+    CHECK([r.CsvData isEqual:expected] && [r.CsvDataSize isEqual:@"9"]);
+}
+
 // The copy equals the API's result, the count matches both lists, properties
 // outside the row stay nil.
 static void GIRRowsCopyTheApiResult(void)
@@ -316,6 +326,7 @@ int main(void)
         {"EveryMethodFillsItsRowExactly", EveryMethodFillsItsRowExactly},
         {"ObjectThatIsNoStringIsDropped", ObjectThatIsNoStringIsDropped},
         {"TwoCallsGiveTwoResults", TwoCallsGiveTwoResults},
+        {"CsvDataKeepsTheBytesAfterAZero", CsvDataKeepsTheBytesAfterAZero},
         {"GIRRowsCopyTheApiResult", GIRRowsCopyTheApiResult},
         {"GIRSelectorsOnTheShippedFolder", GIRSelectorsOnTheShippedFolder},
         {"ResultHoldsMutableCopies", ResultHoldsMutableCopies},

@@ -1,14 +1,44 @@
 // The operations object made in this process from the server's own sources,
 // so that a fault can be injected into the API object it runs: the method
 // then fails, and the kept result holds "E_FAIL", the fatal row and no data
-// of an earlier call.
+// of an earlier call. The process's operator new counts the bytes it holds,
+// to show that a returned text is not kept twice.
 #include "ComTestSupport.h"
+#include "WinTestSupport.h"
 
 #include "api/CLCCsvConvDataCbC.h"
 #include "foundation/CLCCbCCommon.h"
 #include "windows/com/CLCCsvConvDataCbC.h"
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <stdexcept>
+
+namespace {
+std::atomic<long long> g_llLiveBytes{0};
+} // namespace
+
+// Each block keeps its size in front, in malloc's alignment.
+void* operator new(std::size_t nSize)
+{
+    auto* pBlock = static_cast<std::size_t*>(std::malloc(nSize + 16));
+    if (pBlock == nullptr)
+        throw std::bad_alloc();
+    *pBlock = nSize;
+    g_llLiveBytes += static_cast<long long>(nSize);
+    return reinterpret_cast<char*>(pBlock) + 16;
+}
+
+void operator delete(void* p) noexcept
+{
+    auto* pBlock = p == nullptr ? nullptr : reinterpret_cast<std::size_t*>(static_cast<char*>(p) - 16);
+    if (pBlock != nullptr)
+        g_llLiveBytes -= static_cast<long long>(*pBlock);
+    std::free(pBlock);
+}
+
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -89,4 +119,23 @@ COM_TEST(GIRFaultLeavesOneFatalRow)
     CHECK_EQ(lCount, 1);
     CHECK_EQ(comtest::Utf8(file), "その他");
     CHECK_EQ(comtest::Utf8(detail), "00000000-00000-HE60000E");
+}
+
+// Once a method has returned, its text lives in the COM result (a BSTR) only,
+// not also in the API object that the operations object keeps for later calls.
+COM_TEST(ReturnedTextIsHeldOnce)
+{
+    wintest::CTestFolder folder;
+    const CLCBstr path = Bstr(folder.Write("big.csv", std::string(3u << 20, 'a')));
+    using Method = HRESULT(STDMETHODCALLTYPE CLICsvConvDataCbC::*)(BSTR, IDispatch**);
+    for (Method pfnMethod : {&CLICsvConvDataCbC::ReadFile, &CLICsvConvDataCbC::ReadCSVFile}) {
+        CLCComPtr<CLICsvConvDataCbC> pApi = NewInProcess();
+        const long long llBefore = g_llLiveBytes;
+        {
+            CLCComPtr<IDispatch> pResult;
+            CHECK_EQ((pApi.Get()->*pfnMethod)(path.Get(), pResult.Put()), S_OK);
+        }
+        // A second copy would be about the file's size.
+        CHECK(g_llLiveBytes - llBefore < (1 << 20));
+    }
 }

@@ -333,14 +333,16 @@ COM_TEST(DispatchDescribesItsOwnInterfaceForEveryLocale)
         CHECK_EQ(pDispatch->GetTypeInfoCount(&nCount), S_OK);
         CHECK_EQ(nCount, UINT(1));
         CHECK_EQ(pDispatch->GetTypeInfoCount(nullptr), E_POINTER);
-        // A Japanese caller, an English one and the neutral locale alike.
-        for (LCID lcid : {LCID(0x0411), LCID(0x0409), LCID(0)}) {
+        // A Japanese caller, English ones and the neutral locale alike; the
+        // description handed out is the dispatch one that member lists read.
+        for (LCID lcid : {LCID(0x0411), LCID(0x0409), LCID(LOCALE_SYSTEM_DEFAULT), LCID(0)}) {
             CLCComPtr<ITypeInfo> pInfo;
             CHECK_EQ(pDispatch->GetTypeInfo(0, lcid, pInfo.Put()), S_OK);
             TYPEATTR* pAttr = nullptr;
             if (!pInfo || FAILED(pInfo->GetTypeAttr(&pAttr)))
                 continue;
             CHECK(IsEqualGUID(pAttr->guid, *c.pIid));
+            CHECK_EQ(pAttr->typekind, TKIND_DISPATCH);
             pInfo->ReleaseTypeAttr(pAttr);
             LPOLESTR pName = const_cast<LPOLESTR>(L"Result");
             DISPID dispid = DISPID_UNKNOWN;

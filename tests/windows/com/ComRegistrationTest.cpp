@@ -189,6 +189,29 @@ COM_TEST(ModuleStaysLoadedWhileAKeptResultLives)
     CHECK_EQ(pfnCanUnload(), S_OK);
 }
 
+COM_TEST(HeldFactoryKeepsTheModuleLoaded)
+{
+    CLCComPtr<IClassFactory> pFactory;
+    CHECK_EQ(CoGetClassObject(CLSID_CLCCsvConvDataCbC, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                              pFactory.PutVoid()), S_OK);
+    if (!pFactory)
+        return;
+    {
+        const SModule module;
+        const auto pfnCanUnload = module.Export<NoArgFn>("DllCanUnloadNow");
+        CHECK(pfnCanUnload != nullptr && pfnCanUnload() == S_FALSE);
+    }
+    CoFreeUnusedLibrariesEx(0, 0);
+    const bool bLoaded = GetModuleHandleW(comtest::DllPath().c_str()) != nullptr;
+    CHECK(bLoaded);
+    if (!bLoaded)
+        return;   // the factory's code is gone
+    CLCComPtr<CLICsvConvDataCbC> pApi;
+    CHECK_EQ(pFactory->CreateInstance(nullptr, IID_CLICsvConvDataCbC, pApi.PutVoid()), S_OK);
+    CLCComPtr<IDispatch> pResult;
+    CHECK(pApi && pApi->ReadFile(comtest::Bstr(comtest::ExamplePath("missing.csv")).Get(), pResult.Put()) == S_OK);
+}
+
 COM_TEST(ExportsAreTheFourUndecoratedEntries)
 {
     const SModule module;

@@ -42,7 +42,7 @@ std::string StoredText(const CLCBstr& b)
     WideCharToMultiByte(CP_ACP, 0, wstr.data(), static_cast<int>(wstr.size()), strStored.data(), nBytes, nullptr, nullptr);
     std::wstring wstrText;
     std::string strUtf8;
-    if (!CLCWinText::Cp932ToWide(strStored, wstrText) || !CLCWinText::WideToUtf8(wstrText, strUtf8))
+    if (!CLCWinText::StringToWString(strStored, wstrText) || !CLCWinText::WideToUtf8(wstrText, strUtf8))
         return "(not code page 932)";
     return strUtf8;
 }

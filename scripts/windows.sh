@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build of Tesvant's core, made here with mingw-w64:
 #   scripts/windows.sh build   cross-builds xerces-c (from Debian's own source
-#                              package, static) and the core, tesvant-host.exe
+#                              package, through the machine's configured
+#                              sources, static) and the core, tesvant-host.exe
 #                              and the test program for x86_64 and i686
 #   scripts/windows.sh check   runs the test program under wine64 (x86_64) and
 #                              checks the i686 programs' imports and exports

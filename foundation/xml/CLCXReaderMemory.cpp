@@ -5,10 +5,12 @@
 
 XERCES_CPP_NAMESPACE_USE
 
+CLCXReaderMemory::CLCXReaderMemory() : m_head{&m_head, &m_head} {}
+
 CLCXReaderMemory::~CLCXReaderMemory()
 {
-    for (void* p : m_setBlocks)
-        ::operator delete(p);
+    while (m_head.pNext != &m_head)
+        deallocate(m_head.pNext + 1);
 }
 
 MemoryManager* CLCXReaderMemory::getExceptionMemoryManager()
@@ -18,25 +20,27 @@ MemoryManager* CLCXReaderMemory::getExceptionMemoryManager()
 
 void* CLCXReaderMemory::allocate(XMLSize_t ulSize)
 {
+    void* pBlock = nullptr;
     // The library expects its own exception when memory runs out.
     try {
-        void* p = ::operator new(ulSize);
-        try {
-            m_setBlocks.insert(p);
-        } catch (...) {
-            ::operator delete(p);
-            throw;
-        }
-        return p;
+        pBlock = ::operator new(sizeof(SLink) + ulSize);
     } catch (const std::bad_alloc&) {
         throw OutOfMemoryException();
     }
+    SLink* pLink = static_cast<SLink*>(pBlock);
+    pLink->pPrev = &m_head;
+    pLink->pNext = m_head.pNext;
+    m_head.pNext->pPrev = pLink;
+    m_head.pNext = pLink;
+    return pLink + 1;
 }
 
 void CLCXReaderMemory::deallocate(void* p)
 {
     if (p == nullptr)
         return;
-    m_setBlocks.erase(p);
-    ::operator delete(p);
+    SLink* pLink = static_cast<SLink*>(p) - 1;
+    pLink->pPrev->pNext = pLink->pNext;
+    pLink->pNext->pPrev = pLink->pPrev;
+    ::operator delete(pLink);
 }

@@ -5,6 +5,7 @@
 #include "api/CLCCsvConvResultGIR.h"
 #include "cbc/CLCCbCDataManager.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCPlatformTraits.h"
@@ -20,8 +21,6 @@ namespace {
 using XERCES_CPP_NAMESPACE::XMLPlatformUtils;
 using XERCES_CPP_NAMESPACE::XMLUni;
 using Mode = CLCCbCCommon::EXEC_MODE;
-
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
 // Root names and definition identifiers of the roads.
 constexpr const char* kAppendixTableRoot = "AIA120";
@@ -63,7 +62,7 @@ void PutOutcome(CLCCsvConvResultCbC& result, CLCCbCDataManager& manager, bool bS
 // properties written so far stay.
 void PutUnexpected(CLCCsvConvResultCbC& result, const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     result.putResult("E_FAIL");
 }
 

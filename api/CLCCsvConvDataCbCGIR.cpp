@@ -5,6 +5,7 @@
 #include "api/CLCApiLock.h"
 #include "api/CLCCsvConvResultGIR.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRControl.h"
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
 // One GIR operation, under the API lock: mode 4, the controller on the
 // stack, its steps and result values (fnRun), Terminate. An exception ends
 // the run without Terminate and turns into E_FAIL with the log entry. A call
@@ -27,7 +26,7 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulte
 {
     const CLCApiLock lock(CLCApiLock::Kind::Operation);
     if (!lock.Entered()) {
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         pResult->put_Result("E_FAIL");
         pResult->clearDetailErrorInfo();
         pResult->addFileName(CLCValidResultGIR::kOtherFile);
@@ -44,7 +43,7 @@ CLCCsvConvResultGIR* RunGIROperation(CLCCsvConvResultGIR* pResult, bool& bFaulte
         control.Terminate();
     } catch (...) {
         bFault = true;
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         pResult->put_Result("E_FAIL");
     }
     bFaulted = bFault;

@@ -1,6 +1,7 @@
 #include "cbc/CLCCbCAppendixTable.h"
 
 #include "cbc/CLCCbCRecordData.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -49,7 +50,7 @@ CLCCbCMessage_t CLCCbCAppendixTable::ReportRecords(CLCCbCMessage_t msg, long lCo
 
 CLCCbCMessage_t CLCCbCAppendixTable::Fatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResult::instance()->SetFatalError();
     return HE60000E;
 }

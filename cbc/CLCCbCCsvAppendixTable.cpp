@@ -1,5 +1,6 @@
 #include "cbc/CLCCbCCsvAppendixTable.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -7,12 +8,11 @@
 #include <set>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr size_t kColumns = 9;
 
 void RecordFatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResult::instance()->SetFatalError();
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "cbc/CLCCbCCsvCbCReport.h"
 
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -14,7 +15,6 @@
 #include <string_view>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNoMemory = "メモリ確保に失敗しました。";
 
 // Column bounds of each record kind, first layout then second layout (208, 209).
@@ -112,7 +112,7 @@ CLCCbCMessage_t RunCheck(const char* szFunction, Check&& check)
     } catch (const std::bad_alloc&) {
         RecordFatal(szFunction, kNoMemory);
     } catch (...) {
-        RecordFatal(szFunction, kUnexpected);
+        RecordFatal(szFunction, kUnexpectedError);
     }
     return HE60000E;
 }
@@ -198,7 +198,7 @@ bool CLCCbCCsvCbCReport::DistributeRecord(long lIndex)
     static constexpr const char* kFunction = "CLCCbCCsvCbCReport::DistributeRecord";
     try {
         if (lIndex < 0 || static_cast<size_t>(lIndex) >= m_vRecord.size()) {
-            RecordFatal(kFunction, kUnexpected);
+            RecordFatal(kFunction, kUnexpectedError);
             return false;
         }
         CLCCbCRecordData* pRecord = m_vRecord[static_cast<size_t>(lIndex)].get();
@@ -207,13 +207,13 @@ bool CLCCbCCsvCbCReport::DistributeRecord(long lIndex)
                                                  &m_ReportsConstEntities, &m_AdditionalInfo};
         const uint32_t uKind = szKind ? KindOf(szKind) : 0;
         if (uKind == 0) {
-            RecordFatal(kFunction, kUnexpected);
+            RecordFatal(kFunction, kUnexpectedError);
             return false;
         }
         sections[uKind - 1]->AddRecord(pRecord);
         return true;
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCRecordData.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCMacOSNative.h"
@@ -13,7 +14,6 @@
 #include <new>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
 
 void RecordFatal(const char* szFunction, const char* szMessage)
@@ -179,7 +179,7 @@ bool CLCCbCCsvFile::ReadFile(const char* szPath)
             return false;
         return ValidateCsv();
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }
@@ -188,7 +188,7 @@ bool CLCCbCCsvFile::Parse(const char* szText)
 {
     static constexpr const char* kFunction = "CLCCbCCsvFile::Parse";
     if (szText == nullptr) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
     try {
@@ -243,7 +243,7 @@ bool CLCCbCCsvFile::Parse(const char* szText)
         }
         return ColumnTerm(strField, vecColumns, true);
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }
@@ -284,7 +284,7 @@ bool CLCCbCCsvFile::HandOverField(std::string& strField, std::vector<std::string
         vecColumns.clear();
         return bAccepted;
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         vecColumns.clear();
         return false;
     }

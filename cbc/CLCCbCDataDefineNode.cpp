@@ -9,6 +9,7 @@
 #include "cbc/CLCCbCValidItem.h"
 #include "cbc/CLCCbCValidator.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDom.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
 
 // A decimal attribute (atol-like), clamped to long.
@@ -103,7 +103,7 @@ std::string CLCCbCDataDefineNode::Concat(std::initializer_list<std::string_view>
 
 void CLCCbCDataDefineNode::RecordUnexpected(const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResult::instance()->SetFatalError();
 }
 
@@ -133,7 +133,7 @@ std::unique_ptr<CLCCbCDataDefineNode> CLCCbCDataDefineNode::CreateNode(CLCXDom* 
     } catch (const std::bad_alloc&) {
         CLC_LOG("CLCCbCDataDefineNode::CreateNode", kNewFailed);
     } catch (...) {
-        CLC_LOG("CLCCbCDataDefineNode::CreateNode", kUnexpected);
+        CLC_LOG("CLCCbCDataDefineNode::CreateNode", kUnexpectedError);
     }
     CLCValidResult::instance()->SetFatalError();
     return nullptr;
@@ -159,7 +159,7 @@ std::unique_ptr<CLCCbCDataDefineNode> CLCCbCDataDefineNode::CreateNode2(CLCXDom*
     } catch (const std::bad_alloc&) {
         CLC_LOG("CLCCbCDataDefineNode::CreateNode2", kNewFailed);
     } catch (...) {
-        CLC_LOG("CLCCbCDataDefineNode::CreateNode2", kUnexpected);
+        CLC_LOG("CLCCbCDataDefineNode::CreateNode2", kUnexpectedError);
     }
     CLCValidResult::instance()->SetFatalError();
     return nullptr;

@@ -4,6 +4,7 @@
 #include "cbc/CLCCbCDefinition.h"
 #include "cbc/CLCCbCValidator.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRCsvAppendixTable.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr long kArgumentLine = 9999;
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
 // One argument of a preparation step: the caller's text, where it is kept,
 // and the table it is checked against.
@@ -68,7 +68,7 @@ bool CLCCbCDataManager::Guarded(const char* szFunction, const std::function<bool
     } catch (const std::bad_alloc&) {
         CLC_LOG(szFunction, "メモリ確保に失敗しました。");
     } catch (...) {
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
     }
     CLCValidResult::instance()->SetFatalError();
     return false;
@@ -202,7 +202,7 @@ bool CLCCbCDataManager::OutputFileConvData(const char* szPath, const char* szTex
 {
     return Guarded("CLCCbCDataManager::OutputFileConvData", [&] {
         if (szText == nullptr || *szText == '\0') {
-            CLC_LOG("CLCCbCDataManager::OutputFileConvData", kUnexpected);
+            CLC_LOG("CLCCbCDataManager::OutputFileConvData", kUnexpectedError);
             CLCValidResult::instance()->SetFatalError();
             return false;
         }

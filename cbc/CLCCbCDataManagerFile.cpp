@@ -2,6 +2,7 @@
 // host, writing CSV text, a file as Base64, choosing and listing a folder.
 #include "cbc/CLCCbCDataManager.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/platform/CLCMacOSNative.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 // 0x1300000 bytes (19 MiB): the largest CSV file the host may read.
 constexpr long kMaxCsvBytes = 0x1300000;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -130,7 +130,7 @@ bool CLCCbCDataManager::WriteFileData(const char* szText)
     return Guarded(kFunction, [&] {
         // No text (the host could not convert it) must not empty the file.
         if (szText == nullptr) {
-            RecordFatal(kFunction, kUnexpected);
+            RecordFatal(kFunction, kUnexpectedError);
             return false;
         }
         if (!CLCCbCCommon::PathDirectoryExists(m_strCsvPath.c_str())) {

@@ -6,6 +6,7 @@
 #include "cbc/CLCCbCDataDefineNode.h"
 #include "cbc/CLCCbCDefinition.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXSax.h"
@@ -20,8 +21,6 @@
 // the checks, the integrity checks and the conversions.
 
 namespace {
-
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
 // 19 MiB: the largest document a filing may carry.
 constexpr size_t kMaxXmlBytes = 0x1300000;
@@ -69,7 +68,7 @@ static_assert(sizeof(kCrossChecks) / sizeof(kCrossChecks[0]) == 16, "the sixteen
 
 void RecordUnexpected(const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResult::instance()->SetFatalError();
 }
 

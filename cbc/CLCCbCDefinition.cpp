@@ -77,7 +77,7 @@ bool CLCCbCDefinition::PlaceItems(const char* szFunction, CLCXDom& dom, CLCCbCDa
         if (!bPlaced) {
             // A parent that comes after its child, or does not exist: the
             // definition cannot be used, and the caller must learn why.
-            const std::string strText = std::string(kUnexpected) + "\n(item " + pNode->GetId() + ", parent " +
+            const std::string strText = std::string(kUnexpectedError) + "\n(item " + pNode->GetId() + ", parent " +
                                         pNode->GetParentName() + ")";
             RecordUnexpected(szFunction, strText.c_str());
             return false;

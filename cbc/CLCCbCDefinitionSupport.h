@@ -2,6 +2,7 @@
 // Helpers shared by the two halves of CLCCbCDefinition (appendix tables and
 // CbC report); not part of any interface.
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDom.h"
@@ -11,10 +12,9 @@
 
 namespace cbcdef {
 
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
 
-inline void RecordUnexpected(const char* szFunction, const char* szMessage = kUnexpected)
+inline void RecordUnexpected(const char* szFunction, const char* szMessage = kUnexpectedError)
 {
     CLC_LOG(szFunction, szMessage);
     CLCValidResult::instance()->SetFatalError();

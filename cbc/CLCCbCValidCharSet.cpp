@@ -1,4 +1,6 @@
 #include "cbc/CLCCbCValidCharSet.h"
+#include "foundation/CLCUtf8.h"
+#include <cstring>
 #include <cstdint>
 #include <iterator>
 #include <string_view>
@@ -61,40 +63,6 @@ bool InSet(const SCharSet& set, char16_t cUnit)
 
 } // namespace
 
-bool CLCCbCValidCharSet::DecodeUtf8(const unsigned char*& p, char32_t& cPoint)
-{
-    unsigned char c = *p;
-    int nMore = 0;
-    char32_t cMin = 0;
-    if (c < 0x80) {
-        cPoint = c;
-        ++p;
-        return true;
-    }
-    if (c >= 0xC2 && c <= 0xDF) {
-        cPoint = c & 0x1F;
-        nMore = 1;
-        cMin = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        cPoint = c & 0x0F;
-        nMore = 2;
-        cMin = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        cPoint = c & 0x07;
-        nMore = 3;
-        cMin = 0x10000;
-    } else {
-        return false;
-    }
-    ++p;
-    for (int i = 0; i < nMore; ++i, ++p) {
-        if ((*p & 0xC0) != 0x80)
-            return false;   // also stops at the terminating zero
-        cPoint = (cPoint << 6) | (*p & 0x3F);
-    }
-    return cPoint >= cMin && cPoint <= 0x10FFFF && (cPoint < 0xD800 || cPoint > 0xDFFF);
-}
-
 CLCCbCValidCharSet::CLCCbCValidCharSet(long lColumn, CLCCbCMessage_t message) : CLCCbCValidItem(lColumn, message)
 {
 }
@@ -119,7 +87,8 @@ CLCCbCMessage_t CLCCbCValidCharSet::_validate(const char* szValue)
     // Judged per UTF-16 code unit, as the filing system sees the text.
     const bool* const pAscii = kAscii.bIn[pSet - kCharSets];
     const unsigned char* p = reinterpret_cast<const unsigned char*>(szValue);
-    while (*p != '\0') {
+    const unsigned char* const pEnd = p + std::strlen(szValue);
+    while (p < pEnd) {
         if (*p < 0x80) {
             if (!pAscii[*p])
                 return HE60011E;
@@ -127,8 +96,10 @@ CLCCbCMessage_t CLCCbCValidCharSet::_validate(const char* szValue)
             continue;
         }
         char32_t cPoint = 0;
-        if (!DecodeUtf8(p, cPoint))
+        const size_t nLen = CLCUtf8::Decode(p, static_cast<size_t>(pEnd - p), cPoint);
+        if (nLen == 0)
             return HE60011E;
+        p += nLen;
         if (cPoint > 0xFFFF) {
             char32_t cOffset = cPoint - 0x10000;
             if (!InSet(*pSet, static_cast<char16_t>(0xD800 + (cOffset >> 10))) ||

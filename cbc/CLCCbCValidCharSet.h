@@ -12,11 +12,6 @@ public:
     void SetParam(const char* szValue);
     CLCCbCMessage_t _validate(const char* szValue) override;
 
-    // Strict UTF-8 decoding of the code point at p (no overlong forms, no
-    // surrogates, nothing above U+10FFFF), p moved past it. False for invalid
-    // input, a sequence cut short by the terminating zero included.
-    static bool DecodeUtf8(const unsigned char*& p, char32_t& cPoint);
-
 private:
     std::string m_strParam;
 };

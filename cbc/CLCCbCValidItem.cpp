@@ -17,6 +17,7 @@
 #include "cbc/CLCCbCValidNotExist.h"
 #include "cbc/CLCCbCValidNotNumber.h"
 #include "cbc/CLCCbCValidNumber.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -25,8 +26,6 @@
 #include <string_view>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
 using MakeRule = std::unique_ptr<CLCCbCValidItem> (*)(long lColumn, const char* szValue, const char* szMax,
                                                       CLCCbCMessage_t message);
 
@@ -109,13 +108,13 @@ void CLCCbCValidItem::AddOuterItem(CLCCbCValidItem* pOuter)
 
 CLCCbCMessage_t CLCCbCValidItem::_validate(const char* /*szValue*/)
 {
-    CLC_LOG("CLCCbCValidItem::_validate", kUnexpected);
+    CLC_LOG("CLCCbCValidItem::_validate", kUnexpectedError);
     return HE60000E;
 }
 
 CLCCbCMessage_t CLCCbCValidItem::Fatal(EPath path, const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     RecordFatal(path == EPath::Gir);
     return HE60000E;
 }
@@ -205,7 +204,7 @@ CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(CLCCbCCsvFile* pCsv, long lRecord
         if (szText == nullptr) {
             // The precondition names a column the record lacks: a definition
             // fault. The caller records the fatal row.
-            CLC_LOG(kFunction, kUnexpected);
+            CLC_LOG(kFunction, kUnexpectedError);
             return HE60000E;
         }
         return _validate(szText);
@@ -256,7 +255,7 @@ CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(CLCGIRContainer* pContainer)
     return GuardPath(EPath::Gir, kFunction, [&]() {
         if (pContainer == nullptr) {
             // The caller records the fatal row.
-            CLC_LOG(kFunction, kUnexpected);
+            CLC_LOG(kFunction, kUnexpectedError);
             return HE60000E;
         }
         std::string strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
@@ -269,7 +268,7 @@ CLCCbCValidItem* CLCCbCValidItem::CreateItem(long lColumn, const char* szType, c
 {
     if (szType == nullptr || szValue == nullptr || szMin == nullptr || szMax == nullptr) {
         CLCValidResult::instance()->SetFatalError();
-        CLC_LOG("CLCCbCValidItem::CreateItem", kUnexpected);
+        CLC_LOG("CLCCbCValidItem::CreateItem", kUnexpectedError);
         return nullptr;
     }
     const SRuleKind* pKind = nullptr;
@@ -281,7 +280,7 @@ CLCCbCValidItem* CLCCbCValidItem::CreateItem(long lColumn, const char* szType, c
     }
     if (pKind == nullptr) {
         CLCValidResult::instance()->SetFatalError();
-        CLC_LOG("CLCCbCValidItem::CreateItem", kUnexpected);
+        CLC_LOG("CLCCbCValidItem::CreateItem", kUnexpectedError);
         return nullptr;
     }
     try {
@@ -351,12 +350,12 @@ std::vector<std::string> CLCCbCValidItem::SplitSlashParts(const std::string& str
 
 CLCCbCMessage_t CLCCbCValidItem::LogFatal(const char* szFile, int nLine, const char* szFunction)
 {
-    CLCDebugDump::OutputLog(szFile, nLine, szFunction, kUnexpected);
+    CLCDebugDump::OutputLog(szFile, nLine, szFunction, kUnexpectedError);
     return HE60000E;
 }
 
 CLCCbCMessage_t CLCCbCValidItem::LogFailure(const char* szFile, int nLine, const char* szFunction, bool bNoMemory)
 {
-    CLCDebugDump::OutputLog(szFile, nLine, szFunction, bNoMemory ? "メモリ確保に失敗しました。" : kUnexpected);
+    CLCDebugDump::OutputLog(szFile, nLine, szFunction, bNoMemory ? "メモリ確保に失敗しました。" : kUnexpectedError);
     return HE60000E;
 }

@@ -1,6 +1,7 @@
 #include "cbc/CLCCbCValidator.h"
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDom.h"
@@ -8,8 +9,6 @@
 #include <string>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
 struct STableOfKind {
     const CLCValidTable_t* pRows;
     size_t nRows;
@@ -41,7 +40,7 @@ static_assert(std::size(kTablesByKind) == ARG_VALID_FILE + 1, "one table per arg
 bool RecordFatal(const char* szFunction)
 {
     CLCValidResult::instance()->SetFatalError();
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     return false;
 }
 } // namespace

@@ -1,5 +1,6 @@
 // Regular-expression matching and the numbers inside GIR file names.
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include <algorithm>
 #include <bitset>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 
 [[noreturn]] void Fail(const char* szFunction)
 {

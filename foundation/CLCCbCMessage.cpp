@@ -5,7 +5,7 @@
 // keep their positions.
 const CLCCbCMsgTable_t CbCMsgTable[kCbCMsgTableRows] = {
     {CBC_MSG_NONE, "", ""},
-    {HE60000E, "HE60000E", "想定しないエラーが発生しました。"},
+    {HE60000E, "HE60000E", kUnexpectedError},
     {HE60001E, "HE60001E", "値が入力されていません。"},
     {HE60002E, "HE60002E", "不要な値が入力されています。"},
     {HE60003E, "HE60003E", "拡張子が正しくありません。"},

@@ -19,6 +19,9 @@ enum CLCCbCMessage_t : uint32_t {
 };
 static_assert(HE60039E == 40 && HE60064E == 66, "catalogue numbering");
 
+// HE60000E's text, which is also what the log says of a failure nobody expected.
+inline constexpr char kUnexpectedError[] = "想定しないエラーが発生しました。";
+
 struct CLCCbCMsgTable_t {
     CLCCbCMessage_t value;
     const char* code;

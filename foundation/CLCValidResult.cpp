@@ -1,5 +1,6 @@
 #include "foundation/CLCValidResult.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCGIRFilePatterns.h"
 #include <algorithm>
@@ -13,8 +14,6 @@
 CLCValidResult* CLCValidResult::m_pInstance = nullptr;
 
 namespace {
-
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 
 // More distinct rows than this are cut to kCapKeep rows plus the cap row.
 constexpr size_t kCapLimit = 100000;

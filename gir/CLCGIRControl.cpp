@@ -2,6 +2,7 @@
 
 #include "cbc/CLCValidTable.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -21,7 +22,6 @@
 #include <utility>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr long kArgumentLine = 99999999;
 constexpr unsigned short kEditDefinition = 210;
 constexpr unsigned short kCheckDefinition = 211;
@@ -36,7 +36,7 @@ bool Guarded(const char* szFunction, FnStep fnStep)
         return fnStep();
     } catch (...) {
         CLCValidResultGIR::instance()->SetFatalError();
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRCsvAppendixTable.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -24,7 +25,7 @@ bool CLCGIRCsvAppendixTable::DistributeRecord(long lIndex)
         }
     } catch (...) {
     }
-    CLC_LOG("CLCGIRCsvAppendixTable::DistributeRecord", "想定しないエラーが発生しました。");
+    CLC_LOG("CLCGIRCsvAppendixTable::DistributeRecord", kUnexpectedError);
     CLCValidResult::instance()->SetFatalError();
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCRecordData.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -52,7 +53,7 @@ bool CLCGIRCsvData::ReadFile()
     } catch (...) {
         m_eReadStatus = CsvText::Unreadable;
         m_strCsvText.clear();
-        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        RecordFatal(kFunction, kUnexpectedError);
     }
     return false;
 }
@@ -97,7 +98,7 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
         return true;
     } catch (...) {
         m_nFields = 0;
-        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }

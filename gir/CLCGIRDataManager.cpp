@@ -1,5 +1,6 @@
 #include "gir/CLCGIRDataManager.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRCheckList.h"
@@ -9,10 +10,6 @@
 #include "gir/CLCGIRXMLList.h"
 
 #include <stdexcept>
-
-namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-} // namespace
 
 void CLCGIRDataManager::RecordFatal(const char* szFunction, const char* szMessage)
 {
@@ -154,7 +151,7 @@ bool CLCGIRDataManager::CreateCheckList()
         }
         return true;
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }
@@ -175,7 +172,7 @@ CLCGIRContainer* CLCGIRDataManager::GetNextContainer(CLCGIRContainer* pContainer
         }
         return nullptr;
     } catch (...) {
-        CLC_LOG(kFunction, kUnexpected);
+        CLC_LOG(kFunction, kUnexpectedError);
         throw;
     }
 }

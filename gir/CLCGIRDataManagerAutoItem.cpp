@@ -3,6 +3,7 @@
 #include "gir/CLCGIRDataManager.h"
 
 #include "cbc/CLCCbCValidItem.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -78,7 +79,7 @@ bool CLCGIRDataManager::CreateAutoItem()
         DumpContainers(CLCDebugDump::DumpStage::CreateAutoItem);
         return bOk;
     } catch (...) {
-        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }

@@ -2,6 +2,7 @@
 // moves that keep a walk over the tree and the definition's cursor in step.
 #include "gir/CLCGIRDataManager.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -108,7 +109,7 @@ bool CLCGIRDataManager::MappingConvDefine()
         DumpContainers(CLCDebugDump::DumpStage::MappingConvDefine);
         return bOk;
     } catch (...) {
-        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }

@@ -3,6 +3,7 @@
 // reader's order, then linked by hierarchy number.
 #include "gir/CLCGIRDataManager.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/platform/CLCPlatformTraits.h"
 
 #include "cbc/CLCCbCValidItem.h"
@@ -96,7 +97,7 @@ bool CLCGIRDataManager::GenerateXMLStructureFromCSVData()
         }
         return true;
     } catch (...) {
-        RecordFatal(kFunction, "想定しないエラーが発生しました。");
+        RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
 }
@@ -156,7 +157,7 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
 bool CLCGIRDataManager::ConvertHierarchy()
 {
     if (!m_pXMLList) {
-        RecordFatal("CLCGIRDataManager::ConvertHierarchy", "想定しないエラーが発生しました。");
+        RecordFatal("CLCGIRDataManager::ConvertHierarchy", kUnexpectedError);
         return false;
     }
     const bool bLinked = m_pXMLList->ConvertXMLStructure(static_cast<long>(m_llMaxLevel));

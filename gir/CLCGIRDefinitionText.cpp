@@ -1,5 +1,6 @@
 #include "gir/CLCGIRDefinitionText.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -10,7 +11,7 @@ bool CLCGIRDefinitionText::Read(unsigned short usId, const char* szFunction, std
     if (!strText.empty())
         return true;
     CLCValidResultGIR::instance()->SetFatalError();
-    CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+    CLC_LOG(szFunction, kUnexpectedError);
     return false;
 }
 
@@ -29,7 +30,7 @@ bool CLCGIRDefinitionText::LoadDom(unsigned short usId, const char* szFunction, 
         return dom.Parse(strText.c_str());
     } catch (...) {
         CLCValidResultGIR::instance()->SetFatalError();
-        CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+        CLC_LOG(szFunction, kUnexpectedError);
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "gir/CLCGIRElementListManager.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRDefinitionText.h"
@@ -31,7 +32,7 @@ bool CLCGIRElementListManager::CreateGIRElementList(unsigned short usId)
         return true;
     } catch (...) {
         CLCValidResultGIR::instance()->SetFatalError();
-        CLC_LOG(kFunction, "想定しないエラーが発生しました。");
+        CLC_LOG(kFunction, kUnexpectedError);
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRValidCorrelation.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/xml/CLCXDomNsxml.h"
 #include "gir/CLCGIRCheckSection.h"
@@ -21,7 +22,7 @@ CLCCbCMessage_t CLCGIRValidCorrelation::Validate()
             return HE60000E;
         return CLCGIRValidItem::ValidateAll(m_vecItems);
     } catch (...) {
-        CLCGIRCheckSection::Fatal("CLCGIRValidCorrelation::Validate", "想定しないエラーが発生しました。");
+        CLCGIRCheckSection::Fatal("CLCGIRValidCorrelation::Validate", kUnexpectedError);
         return HE60000E;
     }
 }

@@ -1,6 +1,7 @@
 #include "gir/CLCGIRValidCsvStruct.h"
 
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCGIRFilePatterns.h"
 #include "foundation/CLCValidResult.h"
@@ -22,7 +23,7 @@ constexpr long kMaxLevel = 18;
 
 void RecordFatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
 }
 
@@ -223,7 +224,7 @@ bool CLCGIRValidCsvStruct::ValidCsvItemHierarchyNumberRange(const std::string& s
     try {
         return HierarchyInRange(strNumber.c_str(), MinLevelOf(strFileName));
     } catch (...) {
-        CLC_LOG("CLCGIRValidCsvStruct::ValidCsvItemHierarchyNumberRange", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCGIRValidCsvStruct::ValidCsvItemHierarchyNumberRange", kUnexpectedError);
         throw;
     }
 }

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRValidExclusive.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/xml/CLCXDomNsxml.h"
 #include "gir/CLCGIRCheckSection.h"
@@ -22,7 +23,7 @@ CLCCbCMessage_t CLCGIRValidExclusive::Validate()
             return HE60000E;
         return CLCGIRValidItem::ValidateAll(m_vecItems);
     } catch (...) {
-        CLCGIRCheckSection::Fatal("CLCGIRValidExclusive::Validate", "想定しないエラーが発生しました。");
+        CLCGIRCheckSection::Fatal("CLCGIRValidExclusive::Validate", kUnexpectedError);
         return HE60000E;
     }
 }

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRValidFileStruct.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/platform/CLCPlatformTraits.h"
 
 #include "cbc/CLCCbCValidItem.h"
@@ -16,14 +17,13 @@
 #include <optional>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kSubFolder = "02_GLOBEBody";
 constexpr long kFolderErrorLine = 99999999;
 constexpr int32_t kNotMatched = 0;
 constexpr int32_t kRecognised = 1;
 constexpr int32_t kRejected = 2;
 
-void RecordFatal(const char* szFunction, const char* szMessage = kUnexpected)
+void RecordFatal(const char* szFunction, const char* szMessage = kUnexpectedError)
 {
     CLC_LOG(szFunction, szMessage);
     CLCValidResultGIR::instance()->SetFatalError();

@@ -1,5 +1,6 @@
 #include "gir/CLCGIRValidIntegrity.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "gir/CLCGIRCheckSection.h"
 #include "gir/CLCGIRContainer.h"
 #include "gir/CLCGIRDataManager.h"
@@ -20,7 +21,7 @@ CLCCbCMessage_t CLCGIRValidIntegrity::Validate(const char* szHojinNo, const char
     static constexpr const char* kFunction = "CLCGIRValidIntegrity::Validate";
     try {
         if (szItemId == nullptr || pData == nullptr) {
-            CLCGIRCheckSection::Fatal(kFunction, "想定しないエラーが発生しました。");
+            CLCGIRCheckSection::Fatal(kFunction, kUnexpectedError);
             return HE60000E;
         }
         if (szHojinNo == nullptr || *szHojinNo == '\0')
@@ -37,7 +38,7 @@ CLCCbCMessage_t CLCGIRValidIntegrity::Validate(const char* szHojinNo, const char
         }
         return result;
     } catch (...) {
-        CLCGIRCheckSection::Fatal(kFunction, "想定しないエラーが発生しました。");
+        CLCGIRCheckSection::Fatal(kFunction, kUnexpectedError);
         return HE60000E;
     }
 }

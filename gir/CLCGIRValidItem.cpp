@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -20,7 +21,6 @@
 #include <string_view>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kUnknownKind = "想定外属性ID";
 constexpr long kFirstColumn = 1;
 constexpr long kLastColumn = 6;
@@ -79,7 +79,7 @@ CLCGIRValidItem* Make(const TKind* pKind, const char* szFunction, TArgs... args)
     try {
         return pKind->pfnMake(args...);
     } catch (...) {
-        RecordFatal(szFunction, kUnexpected);
+        RecordFatal(szFunction, kUnexpectedError);
         return nullptr;
     }
 }
@@ -122,7 +122,7 @@ CLCCbCMessage_t CLCGIRValidItem::Validate()
             CLCValidResultGIR::instance()->SetFatalError();
         return r;
     } catch (...) {
-        RecordFatal(kFunction, kUnexpected);
+        RecordFatal(kFunction, kUnexpectedError);
         return HE60000E;
     }
 }
@@ -134,7 +134,7 @@ CLCCbCMessage_t CLCGIRValidItem::ValidateOuter()
 
 CLCCbCMessage_t CLCGIRValidItem::_validate(bool /*bOuter*/)
 {
-    CLC_LOG("CLCGIRValidItem::_validate", kUnexpected);
+    CLC_LOG("CLCGIRValidItem::_validate", kUnexpectedError);
     return HE60000E;
 }
 
@@ -278,6 +278,6 @@ bool CLCGIRValidItem::SContain::Holds(const CLCGIRContainer* pNode) const
 
 CLCCbCMessage_t CLCGIRValidItem::LogUnexpected(const char* szFile, const char* szFunction)
 {
-    CLCDebugDump::OutputLog(szFile, __LINE__, szFunction, kUnexpected);
+    CLCDebugDump::OutputLog(szFile, __LINE__, szFunction, kUnexpectedError);
     return HE60000E;
 }

@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -11,7 +12,6 @@
 #include "gir/CLCGIRPropertyManager.h"
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr long long kFirstColumn = 1;
 constexpr long long kLastColumn = 6;
 
@@ -76,7 +76,7 @@ CLCCbCMessage_t CLCGIRValidSingleItem::Validate()
         } while (pDefine->MoveNextSibling() == 0);
         return result;
     } catch (...) {
-        CLCGIRCheckSection::Fatal(kFunction, kUnexpected);
+        CLCGIRCheckSection::Fatal(kFunction, kUnexpectedError);
         return HE60000E;
     }
 }
@@ -143,7 +143,7 @@ CLCCbCMessage_t CLCGIRValidSingleItem::ValidateItem(CLCGIRContainer* pContainer)
         }
         return CBC_MSG_NONE;
     } catch (...) {
-        CLCGIRCheckSection::Fatal("CLCGIRValidSingleItem::ValidateItem", kUnexpected);
+        CLCGIRCheckSection::Fatal("CLCGIRValidSingleItem::ValidateItem", kUnexpectedError);
         return HE60000E;
     }
 }

@@ -1,6 +1,7 @@
 #include "gir/CLCGIRValidXmlOccurs.h"
 
 #include "cbc/CLCCbCValidItem.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXDomNsxml.h"
@@ -53,7 +54,7 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::Validate()
         }
         return result;
     } catch (...) {
-        return Fatal("想定しないエラーが発生しました。");
+        return Fatal(kUnexpectedError);
     }
 }
 

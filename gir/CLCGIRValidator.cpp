@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCValidItem.h"
 #include "cbc/CLCCbCValidator.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 
@@ -23,7 +24,7 @@ constexpr SKindTable kKindTables[] = {
 
 bool RecordFatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, "想定しないエラーが発生しました。");
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
     return false;
 }

@@ -1,4 +1,5 @@
 #include "gir/CLCGIRXMLList.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -142,7 +143,7 @@ bool CLCGIRXMLList::ConvertXMLStructure(long lMaxLevel)
         return true;
     } catch (...) {
         CLCValidResultGIR::instance()->SetFatalError();
-        CLC_LOG("CLCGIRXMLList::ConvertXMLStructure", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCGIRXMLList::ConvertXMLStructure", kUnexpectedError);
         // Take back what the parents were given, so each container is owned once.
         if (vecAll.size() == nCount && m_vecContainers.size() == nCount) {
             for (size_t i = 0; i < nCount; ++i) {

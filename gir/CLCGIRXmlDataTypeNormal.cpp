@@ -2,6 +2,7 @@
 
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -9,8 +10,6 @@
 #include <cctype>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
-
 std::string Escaped(const std::string& strText)
 {
     std::string strOut;
@@ -51,7 +50,7 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
         }
     } catch (...) {
     }
-    CLC_LOG("CLCGIRXmlDataTypeNormal::GetAtterValue", kUnexpected);
+    CLC_LOG("CLCGIRXmlDataTypeNormal::GetAtterValue", kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
     return std::string();
 }
@@ -73,7 +72,7 @@ std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)
         }
         return strText + ">" + Escaped(pContainer->GetElementValue());
     } catch (...) {
-        CLC_LOG("CLCGIRXmlDataTypeNormal::WriteNode", kUnexpected);
+        CLC_LOG("CLCGIRXmlDataTypeNormal::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();
         return std::string();
     }

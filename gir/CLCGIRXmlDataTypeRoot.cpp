@@ -1,5 +1,6 @@
 #include "gir/CLCGIRXmlDataTypeRoot.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -20,7 +21,7 @@ std::string CLCGIRXmlDataTypeRoot::WriteNode(CLCGIRContainer* pContainer)
         return "<" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName() + " " +
                pContainer->GetConfAttr() + "=\"" + strValue + "\"" + kNamespaces;
     } catch (...) {
-        CLC_LOG("CLCGIRXmlDataTypeRoot::WriteNode", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCGIRXmlDataTypeRoot::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();
         return std::string();
     }

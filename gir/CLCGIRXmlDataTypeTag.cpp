@@ -1,5 +1,6 @@
 #include "gir/CLCGIRXmlDataTypeTag.h"
 
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -22,7 +23,7 @@ std::string CLCGIRXmlDataTypeTag::WriteNode(CLCGIRContainer* pContainer)
             return std::string();
         return strHead + " " + strName + "=\"" + strValue + "\">";
     } catch (...) {
-        CLC_LOG("CLCGIRXmlDataTypeTag::WriteNode", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCGIRXmlDataTypeTag::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();
         return std::string();
     }

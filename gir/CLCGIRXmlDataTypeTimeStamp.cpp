@@ -1,6 +1,7 @@
 #include "gir/CLCGIRXmlDataTypeTimeStamp.h"
 
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
@@ -17,7 +18,7 @@ std::string CLCGIRXmlDataTypeTimeStamp::WriteNode(CLCGIRContainer* pContainer)
             throw std::runtime_error("no time stamp");
         return "<" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName() + ">" + strDate + strTime;
     } catch (...) {
-        CLC_LOG("CLCGIRXmlDataTypeTimeStamp::WriteNode", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCGIRXmlDataTypeTimeStamp::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();
         return std::string();
     }

@@ -1,9 +1,10 @@
 #include "gir/CLCGIRXmlGenerator.h"
 
-#include "cbc/CLCCbCValidCharSet.h"
 #include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCCommon.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
+#include "foundation/CLCUtf8.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXSax.h"
 #include "gir/CLCGIRContainer.h"
@@ -17,7 +18,6 @@
 #include <vector>
 
 namespace {
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 constexpr const char* kNodeFailed = "ノード生成に失敗しました。";
 constexpr const char* kTagType = "tag_Type";
 constexpr const char* kTimeStampType = "timeStamp_Type";
@@ -25,7 +25,7 @@ constexpr long kValueColumn = 2;
 
 bool Fatal(const char* szFunction)
 {
-    CLC_LOG(szFunction, kUnexpected);
+    CLC_LOG(szFunction, kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
     return false;
 }
@@ -37,8 +37,10 @@ bool IsXmlText(const std::string& strText)
     const unsigned char* const pEnd = p + strText.size();
     while (p < pEnd) {
         char32_t c = 0;
-        if (!CLCCbCValidCharSet::DecodeUtf8(p, c))
+        const size_t nLen = CLCUtf8::Decode(p, static_cast<size_t>(pEnd - p), c);
+        if (nLen == 0)
             return false;
+        p += nLen;
         const bool bChar = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
                            (c >= 0xE000 && c <= 0xFFFD) || c >= 0x10000;
         if (!bChar)

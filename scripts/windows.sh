@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build of Tesvant's core, made here with mingw-w64:
 #   scripts/windows.sh build   cross-builds xerces-c (from Debian's own source
-#                              package, static) and the core, tesvant-host.exe
+#                              package, through the machine's configured
+#                              sources, static) and the core, tesvant-host.exe
 #                              and the test program for x86_64 and i686
 #   scripts/windows.sh check   runs the test program under wine64 (x86_64) and
 #                              checks the i686 programs' imports and exports
@@ -22,15 +23,22 @@ install_packages() {
   install_missing "${packages[@]}"
 }
 
-# Debian's xerces-c source package, through a source list of our own under
-# build/ (the machine's lists stay as they are), unpacked with its patches.
+# Debian's xerces-c source package, through source lists of our own under
+# build/ made from the machine's (which stay as they are), unpacked with its
+# patches.
 fetch_xerces_source() {
   [ -f "$deps/src/CMakeLists.txt" ] && return 0
   mkdir -p "$deps/apt/lists/partial"
-  echo 'deb-src http://deb.debian.org/debian bookworm main' > "$deps/apt/sources.list"
-  local apt_opts=(-o Dir::Etc::SourceList="$deps/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+  derive_source_lists "$deps/apt"
+  local apt_opts=(-o Dir::Etc::SourceList="$deps/apt/sources.list" -o Dir::Etc::SourceParts="$deps/apt/sources.list.d"
                   -o Dir::State::Lists="$deps/apt/lists" -o Debug::NoLocking=1)
-  apt-get "${apt_opts[@]}" update > "$deps/apt.log" 2>&1
+  # A source that fails to update leaves the others usable; the check below tells.
+  apt-get "${apt_opts[@]}" update > "$deps/apt.log" 2>&1 || true
+  if ! apt-cache "${apt_opts[@]}" showsrc xerces-c 2>> "$deps/apt.log" | grep -q '^Package: xerces-c$'; then
+    echo "none of the machine's package sources serves xerces-c's source package" \
+         "(the source entries tried are in $deps/apt; apt's output in $deps/apt.log)" >&2
+    return 1
+  fi
   (cd "$deps" && apt-get "${apt_opts[@]}" source --download-only xerces-c >> "$deps/apt.log" 2>&1)
   rm -rf "$deps/src"
   (cd "$deps" && dpkg-source --no-check -x xerces-c_*.dsc src >> "$deps/apt.log" 2>&1)

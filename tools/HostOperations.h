@@ -1,7 +1,9 @@
 #pragma once
 // The command line that tesvant-host and the COM server's test client share:
-// the operations with their argument counts, the usage text, the parsing of
-// ReadXMLFile's size and the exit statuses.
+// the operations, the usage text, the parsing of a size argument and the exit
+// statuses.
+#include "api/CLCApiOperations.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -17,36 +19,10 @@ constexpr int kExitFail = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitFalse = 3;
 
-struct SOperationInfo {
-    std::string_view szName;
-    int nArgs;
-    const char* szArgs;   // for the usage text
-    bool bGIR;            // answers with the GIR result
-};
-
-// One row per operation, in the API's order (the COM dispatch identifiers).
-inline constexpr SOperationInfo kOperations[] = {
-    {"AppendixTableCsvCheck", 1, "CSV_PATH", false},
-    {"ReportIntegrityCheck", 7, "CSV_PATH TODOKEDE CBC MF TODOKEDE_HOJIN_NO CBC_HOJIN_NO MF_HOJIN_NO", false},
-    {"CsvConvAppendixTableData", 4, "CSV_PATH SOFT_NAME SAKUSEI_NAME OUTPUT_PATH", false},
-    {"CbCReportCsvCheck", 1, "CSV_PATH", false},
-    {"CbCReportIntegrityCheck", 2, "CSV_PATH HOJIN_NO", false},
-    {"CsvConvCbCReportData", 2, "CSV_PATH OUTPUT_PATH", false},
-    {"ReadXMLFile", 2, "XML_PATH LIMIT_SIZE", false},
-    {"CbCReportCsvCheck2", 1, "CSV_PATH", false},
-    {"CbCReportIntegrityCheck2", 2, "CSV_PATH HOJIN_NO", false},
-    {"CsvConvCbCReportData2", 2, "CSV_PATH OUTPUT_PATH", false},
-    {"GIRCsvCheck", 2, "CSV_FOLDER HOJIN_NO", true},
-    {"CsvConvGIRData", 2, "CSV_FOLDER OUTPUT_PATH", true},
-    {"GIRAppendixTableCsvCheck", 3, "CSV_PATH TEIKYOU_NO HOJIN_NO", false},
-    {"CsvConvGIRAppendixTableData", 4, "CSV_PATH SOFT_NAME SAKUSEI_NAME OUTPUT_PATH", false},
-    {"GetFolderPath", 1, "INITIAL_FOLDER", false},
-    {"ReadCSVFile", 1, "CSV_PATH", false},
-    {"CbCCsvWrite", 2, "CSV_PATH WRITE_DATA", false},
-    {"GIRFolderCheck", 1, "CSV_FOLDER", true},
-    {"ReadFile", 1, "FILE_PATH", false},
-};
-constexpr std::size_t kOperationCount = std::size(kOperations);
+// The operations come from the API's table, in its order (the COM dispatch identifiers).
+using SOperationInfo = apiops::SOperation;
+inline constexpr const auto& kOperations = apiops::kOperations;
+constexpr std::size_t kOperationCount = apiops::kOperationCount;
 
 inline int Usage(const char* szProgram, const std::string& strProblem)
 {
@@ -55,8 +31,12 @@ inline int Usage(const char* szProgram, const std::string& strProblem)
               << "Runs one Tesvant operation and prints its result as JSON.\n"
               << "Exit status: 0 S_OK, 1 E_FAIL, 3 S_FALSE, 2 usage error.\n"
               << "Operations and their arguments:\n";
-    for (const SOperationInfo& op : kOperations)
-        std::cerr << "  " << op.szName << ' ' << op.szArgs << "\n";
+    for (const SOperationInfo& op : kOperations) {
+        std::cerr << "  " << op.szName;
+        for (std::size_t i = 0; i < op.ArgCount(); ++i)
+            std::cerr << ' ' << op.aArgs[i].szName;
+        std::cerr << "\n";
+    }
     std::cerr << "LIMIT_SIZE is a decimal number of bytes (-1: no limit); WRITE_DATA is UTF-8 text.\n";
     return kExitUsage;
 }
@@ -76,7 +56,7 @@ inline bool ParseLong(const char* szText, long& lValue)
     return true;
 }
 
-// Checks the operation name, the argument count and ReadXMLFile's size.
+// Checks the operation name, the argument count and a size argument.
 // Returns the operation's index, or -1 after printing the usage text.
 inline int ParseCommandLine(const char* szProgram, int argc, char** argv, long& lLimitSize)
 {
@@ -94,12 +74,14 @@ inline int ParseCommandLine(const char* szProgram, int argc, char** argv, long& 
     if (nIndex < 0)
         return fail(std::string("unknown operation: ") + argv[1]);
     const SOperationInfo& op = kOperations[nIndex];
-    if (argc - 2 != op.nArgs) {
-        return fail(std::string(op.szName) + " takes " + std::to_string(op.nArgs) + " argument(s), "
+    if (argc - 2 != static_cast<int>(op.ArgCount())) {
+        return fail(std::string(op.szName) + " takes " + std::to_string(op.ArgCount()) + " argument(s), "
                     + std::to_string(argc - 2) + " given");
     }
-    if (op.szName == "ReadXMLFile" && !ParseLong(argv[3], lLimitSize))
-        return fail("LIMIT_SIZE must be a decimal number");
+    for (std::size_t i = 0; i < op.ArgCount(); ++i) {
+        if (op.aArgs[i].eKind == apiops::EArgKind::Size && !ParseLong(argv[2 + i], lLimitSize))
+            return fail(std::string(op.aArgs[i].szName) + " must be a decimal number");
+    }
     return nIndex;
 }
 

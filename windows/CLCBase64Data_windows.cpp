@@ -1,5 +1,6 @@
 // Base64 of a file through the crypto library of Windows.
 #include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/platform/CLCPlatformSystem.h"
 #include "foundation/platform/CLCPlatformTraits.h"
@@ -69,7 +70,7 @@ bool CLCBase64Data::Base64Encode(const char* szPath, std::string& strOut)
         strOut = Relined(wstrEncoded);
         return true;
     } catch (...) {
-        CLC_LOG(kFunction, "想定しないエラーが発生しました。");
+        CLC_LOG(kFunction, kUnexpectedError);
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "api/CLCApiOperations.h"
 #include "api/macos/CLIBindingOperation.h"
 
 #include <cstddef>
@@ -6,18 +7,7 @@
 #include <string>
 #include <vector>
 
-class CLCCsvConvDataCbC;
-
-// True when an operation table has one row per operation, row i for operation i + 1.
-template <typename Row, size_t N>
-constexpr bool RowPerOperation(const Row (&aRows)[N])
-{
-    for (size_t i = 0; i < N; ++i) {
-        if (aRows[i].eOp != static_cast<int>(i + 1))
-            return false;
-    }
-    return N == CLIOpLast;
-}
+static_assert(apiops::kOperationCount == CLIOpLast, "operation n is row n - 1 of the table");
 
 // The C++ side of one binding call: the API object made for the call, the
 // operation run on it and copies of its result's texts, taken while the API
@@ -41,13 +31,13 @@ public:
 
     // After Run: a text field of the API result ("" for one the result kind
     // lacks), and the entries of the two list fields.
-    const std::string& Text(CLIBindingField eField) const noexcept;
-    size_t ListSize(CLIBindingField eField) const noexcept;
-    const char* ListEntry(CLIBindingField eField, size_t nIndex) const noexcept;
+    const std::string& Text(apiops::EProperty eField) const noexcept;
+    size_t ListSize(apiops::EProperty eField) const noexcept;
+    const char* ListEntry(apiops::EProperty eField, size_t nIndex) const noexcept;
 
     // The texts and lists of one API result, by field.
     struct SResultCopy {
-        std::string aTexts[CLIFieldCount];
+        std::string aTexts[apiops::kPropertyCount];
         std::vector<std::string> vecDetailErrInfo;
         std::vector<std::string> vecErrFileName;
     };
@@ -58,7 +48,7 @@ public:
 
 private:
     CLCBindingCall();
-    const std::vector<std::string>* List(CLIBindingField eField) const noexcept;
+    const std::vector<std::string>* List(apiops::EProperty eField) const noexcept;
 
     std::unique_ptr<CLCCsvConvDataCbC> m_pApi;
     std::string m_strCp932;

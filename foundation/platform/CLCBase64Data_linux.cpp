@@ -1,4 +1,5 @@
 #include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/platform/CLCPlatformSystem.h"
 #include "foundation/platform/CLCPlatformTraits.h"
@@ -58,7 +59,7 @@ bool CLCBase64Data::Base64Encode(const char* szPath, std::string& strOut)
         strOut = Encode(strData);
         return true;
     } catch (...) {
-        CLC_LOG("CLCBase64Data::Base64Encode", "想定しないエラーが発生しました。");
+        CLC_LOG("CLCBase64Data::Base64Encode", kUnexpectedError);
         return false;
     }
 }

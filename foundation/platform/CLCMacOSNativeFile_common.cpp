@@ -1,6 +1,7 @@
 // Reading, writing, listing and choosing of the platform layer, the same on
 // every system over its primitives (CLCPlatformSystem).
 #include "foundation/platform/CLCMacOSNative.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/platform/CLCPlatformSystem.h"
 #include "foundation/platform/CLCPlatformTraits.h"
@@ -8,8 +9,6 @@
 #include <exception>
 
 namespace {
-
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 
 CLCMacOSNative::FolderChooser& ChooserSlot()
 {

@@ -1,5 +1,7 @@
 #include "foundation/xml/CLCXDom.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/xml/CLCXEntityGuard.h"
+#include "foundation/xml/CLCXReaderMemory.h"
 #include "foundation/xml/CLCXTranscode.h"
 #include <cstring>
 #include <filesystem>
@@ -18,7 +20,6 @@
 XERCES_CPP_NAMESPACE_USE
 
 namespace {
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
 constexpr const char* kNewFailed = "クラスの生成(new)に失敗しました。";
 
 DOMNode* FirstElement(DOMNode* pNode)
@@ -61,9 +62,10 @@ bool CLCXDom::Initialize()
     }
     const char* szFailure = kUnexpectedError;
     try {
+        auto pMemory = std::make_unique<CLCXReaderMemory>();
         auto pSecurity = CLCXEntityGuard::CreateSecurityManager();
         szFailure = kNewFailed;
-        auto pParser = std::make_unique<XercesDOMParser>();
+        auto pParser = std::make_unique<XercesDOMParser>(nullptr, pMemory.get());
         szFailure = kUnexpectedError;
         pParser->setValidationScheme(XercesDOMParser::Val_Always);
         pParser->setDoNamespaces(true);
@@ -71,6 +73,7 @@ bool CLCXDom::Initialize()
         // Definitions are our own files; these bounds change nothing for them.
         pParser->setDisableDefaultEntityResolution(true);
         pParser->setSecurityManager(pSecurity.get());
+        m_pMemory = std::move(pMemory);
         m_pSecurity = std::move(pSecurity);
         m_pParser = std::move(pParser);
         return true;
@@ -89,6 +92,7 @@ void CLCXDom::Terminate()
     m_pDocument = nullptr;
     m_pParser.reset();
     m_pSecurity.reset();
+    m_pMemory.reset();
     XMLPlatformUtils::Terminate();
 }
 

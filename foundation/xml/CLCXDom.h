@@ -11,6 +11,7 @@ class DOMNode;
 class SecurityManager;
 class InputSource;
 XERCES_CPP_NAMESPACE_END
+class CLCXReaderMemory;
 
 // A definition file read into a DOM tree and walked with a cursor over elements.
 // The parser owns every document it made until Terminate; a failed parse keeps
@@ -47,6 +48,7 @@ private:
     bool ParseSource(const XERCES_CPP_NAMESPACE::InputSource& source);
 
     XERCES_CPP_NAMESPACE::DOMDocument* m_pDocument = nullptr;                // owned by the parser
+    std::unique_ptr<CLCXReaderMemory> m_pMemory;                             // outlives the parser
     std::unique_ptr<XERCES_CPP_NAMESPACE::SecurityManager> m_pSecurity;      // outlives the parser
     std::unique_ptr<XERCES_CPP_NAMESPACE::XercesDOMParser> m_pParser;        // null before Initialize
     XERCES_CPP_NAMESPACE::DOMNode* m_pCurrent = nullptr;                     // inside m_pDocument

@@ -1,12 +1,9 @@
 #include "foundation/xml/CLCXParser.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "foundation/xml/CLCXTranscode.h"
 #include <xercesc/sax/SAXParseException.hpp>
-
-namespace {
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
-} // namespace
 
 void CLCXParser::RecordFailure(const char* szFile, int nLine, const char* szFunction, const char* szMessage) noexcept
 {

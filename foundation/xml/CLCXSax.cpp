@@ -1,5 +1,7 @@
 #include "foundation/xml/CLCXSax.h"
+#include "foundation/CLCCbCMessage.h"
 #include "foundation/xml/CLCXEntityGuard.h"
+#include "foundation/xml/CLCXReaderMemory.h"
 #include "foundation/xml/CLCXTranscode.h"
 #include <algorithm>
 #include <cstring>
@@ -19,8 +21,6 @@
 XERCES_CPP_NAMESPACE_USE
 
 namespace {
-constexpr const char* kUnexpectedError = "想定しないエラーが発生しました。";
-
 // Serves the pieces one after the other, as a memory source serves one text.
 class CPiecesStream : public BinInputStream {
 public:
@@ -111,15 +111,17 @@ bool CLCXSax::CreateReader(bool bValidation)
         return false;
     }
     try {
+        auto pMemory = std::make_unique<CLCXReaderMemory>();
         auto pSecurity = CLCXEntityGuard::CreateSecurityManager();
         auto pGuard = std::make_unique<CLCXEntityGuard>();
-        std::unique_ptr<SAX2XMLReader> pReader(XMLReaderFactory::createXMLReader());
+        std::unique_ptr<SAX2XMLReader> pReader(XMLReaderFactory::createXMLReader(pMemory.get()));
         Configure(*pReader, bValidation);
         // Caller-chosen text must not reach files or the network, nor expand without bound.
         pReader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
         pReader->setProperty(XMLUni::fgXercesSecurityManager, pSecurity.get());
         pReader->setDeclarationHandler(pGuard.get());
         pReader->setContentHandler(pGuard.get());   // for its locator only
+        m_pMemory = std::move(pMemory);
         m_pSecurity = std::move(pSecurity);
         m_pEntityGuard = std::move(pGuard);
         m_pReader = std::move(pReader);
@@ -138,6 +140,7 @@ void CLCXSax::Terminate()
     m_pReader.reset();
     m_pEntityGuard.reset();
     m_pSecurity.reset();
+    m_pMemory.reset();
     XMLPlatformUtils::Terminate();
 }
 

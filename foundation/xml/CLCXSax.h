@@ -11,12 +11,14 @@ class SAX2XMLReader;
 class SecurityManager;
 XERCES_CPP_NAMESPACE_END
 class CLCXEntityGuard;
+class CLCXReaderMemory;
 
 // A SAX2 parse that proves a text well-formed. Initialize keeps validation on
 // (validity errors are ignored anyway); Initialize2 switches validation and the
 // external DTD off, for files the caller chose. Both readers resolve no
 // external entity (no file, no network) and bound entity expansion: such a
-// document fails like a malformed one.
+// document fails like a malformed one. What the library leaves behind on an
+// error path is freed with the reader.
 // Failures record the collector's fatal row, log, and answer false; nothing
 // throws out of this class. Each reader created initialises xerces-c once and
 // Terminate (or the destructor) terminates it once.
@@ -41,6 +43,7 @@ private:
     // the caller.
     bool ParseSource(XERCES_CPP_NAMESPACE::InputSource& source, const char* szEncoding);
 
+    std::unique_ptr<CLCXReaderMemory> m_pMemory;                         // outlives the reader
     std::unique_ptr<XERCES_CPP_NAMESPACE::SecurityManager> m_pSecurity;   // outlives the reader
     std::unique_ptr<CLCXEntityGuard> m_pEntityGuard;                     // outlives the reader
     std::unique_ptr<XERCES_CPP_NAMESPACE::SAX2XMLReader> m_pReader;      // null before initialisation

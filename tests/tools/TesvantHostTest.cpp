@@ -156,6 +156,38 @@ INSTANTIATE_TEST_SUITE_P(Errors, TesvantHostUsage, ::testing::Values(
     SUsageCase{"limitWithBlank", {"ReadXMLFile", "a.xml", " 12"}}),
     [](const auto& info) { return std::string(info.param.szName); });
 
+// The whole usage text, as the operations' command lines have always read.
+TEST_F(TesvantHost, UsageListsEveryOperationWithItsArguments)
+{
+    const SRun run = Run({});
+    EXPECT_EQ(run.strErr,
+              "tesvant-host: no operation given\n"
+              "usage: tesvant-host OPERATION [ARG...]\n"
+              "Runs one Tesvant operation and prints its result as JSON.\n"
+              "Exit status: 0 S_OK, 1 E_FAIL, 3 S_FALSE, 2 usage error.\n"
+              "Operations and their arguments:\n"
+              "  AppendixTableCsvCheck CSV_PATH\n"
+              "  ReportIntegrityCheck CSV_PATH TODOKEDE CBC MF TODOKEDE_HOJIN_NO CBC_HOJIN_NO MF_HOJIN_NO\n"
+              "  CsvConvAppendixTableData CSV_PATH SOFT_NAME SAKUSEI_NAME OUTPUT_PATH\n"
+              "  CbCReportCsvCheck CSV_PATH\n"
+              "  CbCReportIntegrityCheck CSV_PATH HOJIN_NO\n"
+              "  CsvConvCbCReportData CSV_PATH OUTPUT_PATH\n"
+              "  ReadXMLFile XML_PATH LIMIT_SIZE\n"
+              "  CbCReportCsvCheck2 CSV_PATH\n"
+              "  CbCReportIntegrityCheck2 CSV_PATH HOJIN_NO\n"
+              "  CsvConvCbCReportData2 CSV_PATH OUTPUT_PATH\n"
+              "  GIRCsvCheck CSV_FOLDER HOJIN_NO\n"
+              "  CsvConvGIRData CSV_FOLDER OUTPUT_PATH\n"
+              "  GIRAppendixTableCsvCheck CSV_PATH TEIKYOU_NO HOJIN_NO\n"
+              "  CsvConvGIRAppendixTableData CSV_PATH SOFT_NAME SAKUSEI_NAME OUTPUT_PATH\n"
+              "  GetFolderPath INITIAL_FOLDER\n"
+              "  ReadCSVFile CSV_PATH\n"
+              "  CbCCsvWrite CSV_PATH WRITE_DATA\n"
+              "  GIRFolderCheck CSV_FOLDER\n"
+              "  ReadFile FILE_PATH\n"
+              "LIMIT_SIZE is a decimal number of bytes (-1: no limit); WRITE_DATA is UTF-8 text.\n");
+}
+
 TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
 {
     const std::string strOut = m_folder / "cbc_report_v2.xml";

@@ -16,7 +16,7 @@ HRESULT CLCComAccess::GetString(BSTR value, BSTR* pVal, const char* szFunction)
         *pVal = CLCComText::Copy(value);
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }
@@ -29,7 +29,7 @@ HRESULT CLCComAccess::PutString(BSTR& slot, BSTR newVal, const char* szFunction)
         slot = copy;
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }

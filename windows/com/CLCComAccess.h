@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/CLCCbCMessage.h"
 #include <windows.h>
 #include <oleauto.h>
 
@@ -7,7 +8,6 @@
 namespace CLCComAccess {
 
 constexpr const char* kInvalidPointer = "無効なポインタが渡されました。";
-constexpr const char* kUnexpected = "想定しないエラーが発生しました。";
 
 // A null out-parameter is logged (false); any other is set to null first.
 template <typename T>

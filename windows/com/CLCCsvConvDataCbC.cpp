@@ -20,9 +20,6 @@ namespace {
 constexpr const char* kResultCbCFailed = "CLCCsvConvResultCbC の作成に失敗しました。";
 constexpr const char* kResultGIRFailed = "CLCCsvConvResultGIR の作成に失敗しました。";
 constexpr const char* kListsDiffer = "ファイル名数と詳細エラー情報数が不一致。";
-// The collectors' fatal rows, which stand in for whatever an exception cut off.
-constexpr const char* kFatalCbC = "0000-00000-HE60000E";
-constexpr const char* kFatalGIR = "00000000-00000-HE60000E";
 constexpr DWORD kSafetyOptions = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA;
 
 // A BSTR argument as the core takes it: UTF-8, "" for a null BSTR, and a null
@@ -145,7 +142,7 @@ HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, 
         const ::CLCCsvConvResultCbC result = std::exchange(*fnCall(*m_pApi), ::CLCCsvConvResultCbC());
         const bool bFaulted = m_pApi->LastOperationFaulted();
         Put(pResult, &CLICsvConvResultCbC::put_Result, bFaulted ? "E_FAIL" : result.getResult());
-        Put(pResult, &CLICsvConvResultCbC::put_DetailErrorInfo, bFaulted ? kFatalCbC : result.getDetailErrorInfo());
+        Put(pResult, &CLICsvConvResultCbC::put_DetailErrorInfo, bFaulted ? CLCValidResult::kFatalText : result.getDetailErrorInfo());
         for (const SDataProperty& property : kDataProperties) {
             if ((uData & property.uFlag) != 0)
                 Put(pResult, property.pfnPut, bFaulted ? std::string() : (result.*property.pfnGet)());
@@ -155,7 +152,7 @@ HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, 
         HandOut(pResult, ppResult);
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, CLCComAccess::kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }
@@ -196,7 +193,7 @@ HRESULT CLCCsvConvDataCbC::RunGIR(const char* szFunction, IDispatch** ppResult, 
             Put(pResult, &CLICsvConvResultGIR::put_Result, "E_FAIL");
             pResult->clearDetailErrorInfo();
             Put(pResult, &CLICsvConvResultGIR::addFileName, CLCValidResultGIR::kOtherFile);
-            Put(pResult, &CLICsvConvResultGIR::addDetailErrorInfo, kFatalGIR);
+            Put(pResult, &CLICsvConvResultGIR::addDetailErrorInfo, CLCValidResultGIR::kFatalTextGIR);
             return E_FAIL;
         }
         const std::string strResult = result.get_Result();
@@ -211,7 +208,7 @@ HRESULT CLCCsvConvDataCbC::RunGIR(const char* szFunction, IDispatch** ppResult, 
         HandOut(pResult, ppResult);
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, CLCComAccess::kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }

@@ -45,7 +45,7 @@ HRESULT CLCCsvConvResultGIR::Append(std::vector<BSTR>& vecList, BSTR bstrValue, 
         vecList.push_back(CLCComText::Copy(bstrValue));
         return S_OK;
     } catch (...) {
-        CLC_LOG(szFunction, CLCComAccess::kUnexpected);
+        CLC_LOG(szFunction, kUnexpectedError);
         return E_FAIL;
     }
 }

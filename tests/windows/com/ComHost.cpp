@@ -101,14 +101,14 @@ int Run(const hostops::SOperationInfo& op, const std::vector<std::wstring>& vecA
     Check(comtest::CLateBound::Create(L"ovk.CLCCsvConvDataCbC", api), "creating ovk.CLCCsvConvDataCbC");
     std::vector<comtest::CVariant> vecVariants;
     for (std::size_t i = 0; i < vecArgs.size(); ++i) {
-        const bool bSize = op.szName == "ReadXMLFile" && i == 1;
+        const bool bSize = op.aArgs[i].eKind == apiops::EArgKind::Size;
         vecVariants.push_back(bSize ? comtest::CVariant::Long(lLimitSize) : comtest::CVariant::Text(vecArgs[i]));
     }
     const std::wstring wstrName = CLCWinText::Wide(std::string(op.szName).c_str());
     comtest::CLateBound result;
     Check(api.CallObject(wstrName.c_str(), vecVariants, result), std::string(op.szName));
 
-    if (op.bGIR) {
+    if (op.AnswersGIR()) {
         CLCCsvConvResultGIR gir;
         ReadGIR(result, gir);
         hostjson::WriteResult(std::cout, gir);

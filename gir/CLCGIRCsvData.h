@@ -44,6 +44,8 @@ public:
     const char* GetColumnValue(long lRecord, long lColumn) override;
     // Record number of the record at lRecord (1-based position).
     long long GetRecordLineNo(long lRecord) const;
+    // Frees the records (GetRecordNumber answers 0 afterwards).
+    void ReleaseRecords() { std::deque<CLCCbCRecordData>().swap(m_vRecord); }
 
     using CLCCbCCsvFile::Parse;
     using CLCCbCCsvFile::ReadFile;

@@ -73,6 +73,7 @@ void CLCGIRDataManager::Terminate()
     m_pCheckList.reset();
     m_pXMLList.reset();
     DeleteCsvData();
+    m_mapEditConf.clear();
     m_llMaxLevel = 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include "foundation/CLCDebugDump.h"
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 class CLCGIRCheckList;
 class CLCGIRContainer;
 class CLCGIRContainerExt;
+struct CLCGIREditConf;
 class CLCGIRCsvData;
 class CLCGIRCsvDataManager;
 class CLCGIRXMLList;
@@ -93,6 +96,9 @@ public:
     CLCGIRContainer* MoveCurrentContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
     // The sixteen settings of the cursor's element stored in the container.
     static void SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+    // The same settings as one object of the run, shared by every node whose
+    // element has them.
+    std::shared_ptr<const CLCGIREditConf> ShareEditConf(CLCXDomNsxml* pDefine);
 
     // Element order and automatic items. Order tables own their rows.
     // CreateAutoItem checks every node's children: the first out of order
@@ -134,4 +140,5 @@ private:
     std::unique_ptr<CLCGIRCheckList> m_pCheckList;
     std::unique_ptr<CLCGIRCsvDataManager> m_pCsvData;   // null after GenerateXMLStructure
     long long m_llMaxLevel = 0;
+    std::map<std::array<std::string, 16>, std::shared_ptr<const CLCGIREditConf>> m_mapEditConf;
 };

@@ -190,7 +190,7 @@ CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, CLC
                                                    pDefine->GetAttribute("attrValue2"),
                                                    pDefine->GetAttribute("attrValue3"), std::to_string(llLevel));
     // Made already mapped: the settings of the element it stands for.
-    SetEditConfFromDefine(pItem.get(), pDefine);
+    pItem->SetEditConf(ShareEditConf(pDefine));
     return pItem.release();
 }
 

@@ -24,7 +24,7 @@ constexpr const char* kConfAttributes[] = {
     "attrValue", "attr2",        "attrValueColumn2", "attrValue2", "attr3", "attrValueColumn3", "attrValue3",
     "autoItem", "value"};
 using SEditConf = std::array<std::string, std::size(kConfAttributes)>;
-static_assert(std::tuple_size<SEditConf>::value == 16, "the sixteen Conf fields");
+static_assert(std::tuple_size<SEditConf>::value == CLCGIREditConf::kFieldCount, "the sixteen Conf fields");
 
 SEditConf ReadEditConf(CLCXDomNsxml* pDefine)
 {
@@ -32,12 +32,6 @@ SEditConf ReadEditConf(CLCXDomNsxml* pDefine)
     for (size_t i = 0; i < conf.size(); ++i)
         conf[i] = pDefine->GetAttribute(kConfAttributes[i]);
     return conf;
-}
-
-void StoreEditConf(CLCGIRContainer* pContainer, const SEditConf& c)
-{
-    pContainer->SetEditConf(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11], c[12], c[13],
-                            c[14], c[15]);
 }
 } // namespace
 
@@ -66,7 +60,21 @@ CLCXDomNsxml* CLCGIRDataManager::StartWalk(const char* szFunction, CLCGIRContain
 
 void CLCGIRDataManager::SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
 {
-    StoreEditConf(pContainer, ReadEditConf(pDefine));
+    auto pConf = std::make_shared<CLCGIREditConf>();
+    pConf->astrValue = ReadEditConf(pDefine);
+    pContainer->SetEditConf(std::move(pConf));
+}
+
+std::shared_ptr<const CLCGIREditConf> CLCGIRDataManager::ShareEditConf(CLCXDomNsxml* pDefine)
+{
+    SEditConf conf = ReadEditConf(pDefine);
+    auto it = m_mapEditConf.find(conf);
+    if (it == m_mapEditConf.end()) {
+        auto pConf = std::make_shared<CLCGIREditConf>();
+        pConf->astrValue = conf;
+        it = m_mapEditConf.emplace(std::move(conf), std::move(pConf)).first;
+    }
+    return it->second;
 }
 
 bool CLCGIRDataManager::MappingConvDefine()
@@ -119,10 +127,10 @@ bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* p
     const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
     const std::set<std::string> setNames(vecNames.begin(), vecNames.end());
     // Repeated children share one element: its settings are read once per name.
-    std::map<std::string, SEditConf> mapConf;
+    std::map<std::string, std::shared_ptr<const CLCGIREditConf>> mapConf;
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         CLCGIRContainer* pChild = pContainer->GetChild(i);
-        const std::string strName = pChild->GetElementName();
+        const std::string& strName = pChild->GetElementName();
         if (setNames.count(strName) == 0)
             continue;   // no element of that name here: reported when the walk meets it
         auto it = mapConf.find(strName);
@@ -131,13 +139,13 @@ bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* p
                 ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
                 return false;
             }
-            it = mapConf.emplace(strName, ReadEditConf(pDefine)).first;
+            it = mapConf.emplace(strName, ShareEditConf(pDefine)).first;
             if (pDefine->MoveParent() != 0) {
                 RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
                 return false;
             }
         }
-        StoreEditConf(pChild, it->second);
+        pChild->SetEditConf(it->second);
     }
     return true;
 }

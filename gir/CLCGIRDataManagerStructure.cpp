@@ -133,9 +133,11 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
 {
     const std::string strElementName = ElementNameOf(strFileName);
     m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strHierarchyNumber));
-    AppendContainer(std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
-                                                      lGLOBEBody_HierarchyBranchNumber, 0, strFileName,
-                                                      strElementName, "", "", "", "", strHierarchyNumber));
+    auto pFileNode = std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
+                                                       lGLOBEBody_HierarchyBranchNumber, 0, strFileName,
+                                                       strElementName, "", "", "", "", strHierarchyNumber);
+    const CLCGIRContainer& fileNode = *pFileNode;
+    AppendContainer(std::move(pFileNode));
     if (pCsvData == nullptr)
         return;
     std::string strColumns[kCsvColumns];
@@ -147,10 +149,16 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
             strColumns[c] = szValue != nullptr ? szValue : "";
         }
         m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strColumns[5]));
-        AppendContainer(std::make_unique<CLCGIRContainer>(
-            lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber, lGLOBEBody_HierarchyBranchNumber, r,
-            strFileName, strColumns[0], strColumns[1], strColumns[2], strColumns[3], strColumns[4], strColumns[5]));
+        auto pNode = std::make_unique<CLCGIRContainer>(
+            lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber, lGLOBEBody_HierarchyBranchNumber, r, "",
+            std::move(strColumns[0]), std::move(strColumns[1]), std::move(strColumns[2]), std::move(strColumns[3]),
+            std::move(strColumns[4]), std::move(strColumns[5]));
+        pNode->ShareCSVFileName(fileNode);
+        AppendContainer(std::move(pNode));
     }
+    // The file's nodes hold its values now: its records need not wait for the
+    // other files.
+    pCsvData->ReleaseRecords();
 }
 
 bool CLCGIRDataManager::ConvertHierarchy()

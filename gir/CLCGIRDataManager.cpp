@@ -84,9 +84,9 @@ const char* CLCGIRDataManager::ReadCsvFile(const std::string& strPath)
     return m_pCsvData != nullptr ? m_pCsvData->ReadCSVFile(strPath) : nullptr;
 }
 
-CLCGIRCsvData* CLCGIRDataManager::ParseCsvFile()
+CLCGIRCsvData* CLCGIRDataManager::ParseCsvFile(size_t nKeepRecords)
 {
-    return m_pCsvData != nullptr ? m_pCsvData->ParseCSVFile() : nullptr;
+    return m_pCsvData != nullptr ? m_pCsvData->ParseCSVFile(nKeepRecords) : nullptr;
 }
 
 long CLCGIRDataManager::GetCsvFileNumber()

@@ -41,7 +41,8 @@ public:
 
     // CSV files, forwarded to the folder reader.
     const char* ReadCsvFile(const std::string& strPath);
-    CLCGIRCsvData* ParseCsvFile();
+    // nKeepRecords: see CLCGIRCsvData::Parse.
+    CLCGIRCsvData* ParseCsvFile(size_t nKeepRecords = static_cast<size_t>(-1));
     long GetCsvFileNumber();
     CLCGIRCsvData* GetCsvData(int nIndex);
     CLCGIRCsvDataManager* GetCsvDataManager() { return m_pCsvData.get(); }

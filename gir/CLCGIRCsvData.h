@@ -53,6 +53,8 @@ public:
     long long GetRecordLineNo(long lRecord) const;
     // Frees the records (GetRecordNumber answers 0 afterwards).
     void ReleaseRecords() { std::deque<CLCCbCRecordData>().swap(m_vRecord); }
+    // Frees the first record; the others move one place forward.
+    void DropFirstRecord() { m_vRecord.pop_front(); }
 
     using CLCCbCCsvFile::Parse;
     using CLCCbCCsvFile::ReadFile;

@@ -141,11 +141,14 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
     if (pCsvData == nullptr)
         return;
     std::string strColumns[kCsvColumns];
-    for (long r = 1; r <= pCsvData->GetRecordNumber(); ++r) {
+    // Each record is freed once its node holds its values: the file is never
+    // held twice.
+    const long lRecords = pCsvData->GetRecordNumber();
+    for (long r = 1; r <= lRecords; ++r, pCsvData->DropFirstRecord()) {
         for (long c = 0; c < kCsvColumns; ++c) {
             // Every record has six columns once the structure check has passed;
             // a shorter one reads as empty rather than past its end.
-            const char* szValue = c < pCsvData->GetColumnNumber(r - 1) ? pCsvData->GetColumnValue(r - 1, c) : "";
+            const char* szValue = c < pCsvData->GetColumnNumber(0) ? pCsvData->GetColumnValue(0, c) : "";
             strColumns[c] = szValue != nullptr ? szValue : "";
         }
         m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strColumns[5]));
@@ -156,9 +159,6 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
         pNode->ShareCSVFileName(fileNode);
         AppendContainer(std::move(pNode));
     }
-    // The file's nodes hold its values now: its records need not wait for the
-    // other files.
-    pCsvData->ReleaseRecords();
 }
 
 bool CLCGIRDataManager::ConvertHierarchy()

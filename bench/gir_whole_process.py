@@ -122,12 +122,13 @@ def make_folders(root, host, only):
 
     if not only or "many_files" in only:
         summary = files[os.path.join(BODY, "03_Summary_1.csv")]
-        prefix, number = re.search(rb"DocRefId,(JP\d{17})(\d{7}),", summary).groups()
+        # A document id is the message id and four digits.
+        prefix, number = re.search(rb"DocRefId,(JP\d{20})(\d{4}),", summary).groups()
         many = {k: v for k, v in files.items() if "03_Summary_" not in k}
         for n in range(1, 6001):
             # Every summary its own document id.
             many[os.path.join(BODY, "03_Summary_%d.csv" % n)] = summary.replace(
-                prefix + number, prefix + b"%07d" % (5000000 + n))
+                prefix + number, prefix + b"%04d" % (3000 + n))
         add("many_files", many)
 
     if not only or "output_limit" in only:

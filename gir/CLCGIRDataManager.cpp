@@ -73,6 +73,8 @@ void CLCGIRDataManager::Terminate()
     m_pCheckList.reset();
     m_pXMLList.reset();
     DeleteCsvData();
+    m_mapChildDefinition.clear();
+    m_mapChildConf.clear();
     m_mapEditConf.clear();
     m_llMaxLevel = 0;
 }

@@ -101,6 +101,20 @@ public:
     // element has them.
     std::shared_ptr<const CLCGIREditConf> ShareEditConf(CLCXDomNsxml* pDefine);
 
+    // What the definition lists below one element, child by child.
+    struct SChildDefinition {
+        std::vector<std::string> vecNames;
+        std::vector<std::string> vecItemIds;
+        std::vector<std::string> vecAutoItems;
+        std::vector<std::string> vecMinOccurs;
+        std::vector<std::string> vecMaxOccurs;
+        std::map<std::string, long> mapOrder;   // item id: place of its first child
+    };
+    // Read at the cursor, which stands on pNode's element; kept for the run
+    // by the element's settings (a node without any gets a fresh reading,
+    // valid until the next call).
+    const SChildDefinition& ChildDefinition(const CLCGIRContainer* pNode, CLCXDomNsxml* pDefine);
+
     // Element order and automatic items. Order tables own their rows.
     // CreateAutoItem checks every node's children: the first out of order
     // records HE60050E, each generated element given in the files HE60051E
@@ -142,4 +156,9 @@ private:
     std::unique_ptr<CLCGIRCsvDataManager> m_pCsvData;   // null after GenerateXMLStructure
     long long m_llMaxLevel = 0;
     std::map<std::array<std::string, 16>, std::shared_ptr<const CLCGIREditConf>> m_mapEditConf;
+    // Below an element's settings: the settings each child name finds (null: none).
+    std::map<std::shared_ptr<const CLCGIREditConf>, std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>>>
+        m_mapChildConf;
+    std::map<std::shared_ptr<const CLCGIREditConf>, SChildDefinition> m_mapChildDefinition;
+    SChildDefinition m_unkeyedChildDefinition;
 };

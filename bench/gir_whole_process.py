@@ -165,14 +165,16 @@ def make_folders(root, host, only):
     return folders
 
 
-def measure(argv):
-    """(seconds, peak resident KiB, stdout) of one process."""
+def measure(argv, scratch):
+    """(seconds, peak resident KiB, stdout) of one process. The peak comes from
+    GNU time: a child of this process would count what this process holds."""
     start = time.perf_counter()
-    proc = subprocess.Popen(argv, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    out = proc.stdout.read()
-    _, status, usage = os.wait4(proc.pid, 0)
-    proc.returncode = os.waitstatus_to_exitcode(status)
-    return time.perf_counter() - start, usage.ru_maxrss, out
+    out = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", scratch] + argv, stdout=subprocess.PIPE,
+                         stderr=subprocess.DEVNULL).stdout
+    seconds = time.perf_counter() - start
+    with open(scratch) as f:
+        peak = int(f.read().split()[-1])
+    return seconds, peak, out
 
 
 def answer(out):
@@ -196,7 +198,7 @@ def main():
     for _, program in hosts if not args.write else ():
         if not os.access(program, os.X_OK):
             fail("missing %s (build with -DCMAKE_BUILD_TYPE=Release first)" % program)
-    for tool in ("iconv", "xmllint"):
+    for tool in ("iconv", "xmllint", "/usr/bin/time"):
         if shutil.which(tool) is None:
             fail("missing %s" % tool)
     only = set(args.only.split(",")) if args.only else None
@@ -206,8 +208,7 @@ def main():
         return 0
     root = tempfile.mkdtemp(prefix="tesvant_gir_whole_")
     try:
-        # Written by a process of its own: the peak memory of a child counts
-        # what this process held when it forked.
+        # Written by a process of its own, so that this one stays small.
         written = subprocess.run([sys.executable, os.path.abspath(__file__), "--write", root, "--host", host]
                                  + (["--only", args.only] if args.only else []),
                                  stdout=subprocess.PIPE, check=True)
@@ -230,7 +231,7 @@ def main():
         answers = {}
         for _ in range(args.runs):
             for name, argv in commands.items():
-                seconds, peak, out = measure(argv)
+                seconds, peak, out = measure(argv, os.path.join(root, "peak.txt"))
                 samples[name].append(seconds)
                 peaks[name] = max(peaks[name], peak)
                 answers[name] = answer(out)
@@ -254,8 +255,9 @@ def main():
                 print("%-13s %-15s %9.0f %8.0f %9.0f %6.2f  %-28s%s" % (
                     name, label, median[key] * 1000, peaks[key] / 1024, floor * 1000, ratio, answers[key][:28],
                     compared))
-        print("target (both roads within %.0f times the floor on many_files and output_limit): %s"
-              % (TARGET, "met" if met else "NOT met"))
+        if "many_files" in folders or "output_limit" in folders:
+            print("target (both roads within %.0f times the floor on many_files and output_limit): %s"
+                  % (TARGET, "met" if met else "NOT met"))
     finally:
         shutil.rmtree(root, ignore_errors=True)
     return 0

@@ -14,7 +14,6 @@
 #include <cstring>
 
 namespace {
-constexpr long kColumns = 6;
 constexpr long kNameColumn = 1;
 constexpr long kHierarchyColumn = 6;
 constexpr long kHeaderMinLevel = 6;

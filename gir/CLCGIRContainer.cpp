@@ -18,14 +18,14 @@ CLCGIRContainer::CLCGIRContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBo
       m_lGLOBEBody_HierarchyNumber(lGLOBEBody_HierarchyNumber),
       m_lGLOBEBody_HierarchyBranchNumber(lGLOBEBody_HierarchyBranchNumber),
       m_lCSV_LineNumber(lCSV_LineNumber),
-      m_strCSVFileName(std::move(strCSVFileName)),
       m_strElementName(std::move(strElementName)),
       m_strElementValue(std::move(strElementValue)),
-      m_strAttribute1Value(std::move(strAttribute1Value)),
-      m_strAttribute2Value(std::move(strAttribute2Value)),
-      m_strAttribute3Value(std::move(strAttribute3Value)),
       m_strHierarchyNumber(std::move(strHierarchyNumber))
 {
+    SetCSVFileName(std::move(strCSVFileName));
+    SetAttribute(0, std::move(strAttribute1Value));
+    SetAttribute(1, std::move(strAttribute2Value));
+    SetAttribute(2, std::move(strAttribute3Value));
 }
 
 CLCGIRContainer::CLCGIRContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBody_HierarchyNumber,
@@ -67,22 +67,45 @@ void CLCGIRContainer::SetEditConf(std::string strConfItemId, std::string strConf
                                   std::string strConfAttrValueColumn3, std::string strConfAttrValue3,
                                   std::string strConfAutoItem, std::string strConfValue)
 {
-    m_strConfItemId = std::move(strConfItemId);
-    m_strConfNameSpace = std::move(strConfNameSpace);
-    m_strConfDataType = std::move(strConfDataType);
-    m_strConfMinOccur = std::move(strConfMinOccur);
-    m_strConfMaxOccur = std::move(strConfMaxOccur);
-    m_strConfAttr = std::move(strConfAttr);
-    m_strConfAttrValueColumn = std::move(strConfAttrValueColumn);
-    m_strConfAttrValue = std::move(strConfAttrValue);
-    m_strConfAttr2 = std::move(strConfAttr2);
-    m_strConfAttrValueColumn2 = std::move(strConfAttrValueColumn2);
-    m_strConfAttrValue2 = std::move(strConfAttrValue2);
-    m_strConfAttr3 = std::move(strConfAttr3);
-    m_strConfAttrValueColumn3 = std::move(strConfAttrValueColumn3);
-    m_strConfAttrValue3 = std::move(strConfAttrValue3);
-    m_strConfAutoItem = std::move(strConfAutoItem);
-    m_strConfValue = std::move(strConfValue);
+    auto pConf = std::make_shared<CLCGIREditConf>();
+    pConf->astrValue = {std::move(strConfItemId),    std::move(strConfNameSpace),  std::move(strConfDataType),
+                        std::move(strConfMinOccur),  std::move(strConfMaxOccur),   std::move(strConfAttr),
+                        std::move(strConfAttrValueColumn), std::move(strConfAttrValue), std::move(strConfAttr2),
+                        std::move(strConfAttrValueColumn2), std::move(strConfAttrValue2), std::move(strConfAttr3),
+                        std::move(strConfAttrValueColumn3), std::move(strConfAttrValue3), std::move(strConfAutoItem),
+                        std::move(strConfValue)};
+    m_pConf = std::move(pConf);
+}
+
+const std::string& CLCGIRContainer::EmptyText()
+{
+    static const std::string strEmpty;
+    return strEmpty;
+}
+
+void CLCGIRContainer::SetCSVFileName(std::string s)
+{
+    if (s.empty())
+        m_pCSVFileName.reset();
+    else
+        m_pCSVFileName = std::make_shared<const std::string>(std::move(s));
+}
+
+void CLCGIRContainer::SetConf(CLCGIREditConf::Field eField, std::string strValue)
+{
+    auto pConf = m_pConf ? std::make_shared<CLCGIREditConf>(*m_pConf) : std::make_shared<CLCGIREditConf>();
+    pConf->astrValue[eField] = std::move(strValue);
+    m_pConf = std::move(pConf);
+}
+
+void CLCGIRContainer::SetAttribute(size_t n, std::string strValue)
+{
+    if (!m_pAttributes) {
+        if (strValue.empty())
+            return;
+        m_pAttributes = std::make_unique<std::array<std::string, 3>>();
+    }
+    (*m_pAttributes)[n] = std::move(strValue);
 }
 
 namespace {
@@ -93,44 +116,44 @@ namespace {
 }
 } // namespace
 
-std::string CLCGIRContainer::GetConfAttrFromTargetAtter(long n) const
+const std::string& CLCGIRContainer::GetConfAttrFromTargetAtter(long n) const
 {
     switch (n) {
-    case 1: return m_strConfAttr;
-    case 2: return m_strConfAttr2;
-    case 3: return m_strConfAttr3;
+    case 1: return GetConfAttr();
+    case 2: return GetConfAttr2();
+    case 3: return GetConfAttr3();
     default: ThrowBadAttrNumber("CLCGIRContainer::GetConfAttrFromTargetAtter");
     }
 }
 
-std::string CLCGIRContainer::GetConfAttrValueColumnFromTargetAtter(long n) const
+const std::string& CLCGIRContainer::GetConfAttrValueColumnFromTargetAtter(long n) const
 {
     switch (n) {
-    case 1: return m_strConfAttrValueColumn;
-    case 2: return m_strConfAttrValueColumn2;
-    case 3: return m_strConfAttrValueColumn3;
+    case 1: return GetConfAttrValueColumn();
+    case 2: return GetConfAttrValueColumn2();
+    case 3: return GetConfAttrValueColumn3();
     default: ThrowBadAttrNumber("CLCGIRContainer::GetConfAttrValueColumnFromTargetAtter");
     }
 }
 
-std::string CLCGIRContainer::GetConfAttrValueFromTargetAtter(long n) const
+const std::string& CLCGIRContainer::GetConfAttrValueFromTargetAtter(long n) const
 {
     switch (n) {
-    case 1: return m_strConfAttrValue;
-    case 2: return m_strConfAttrValue2;
-    case 3: return m_strConfAttrValue3;
+    case 1: return GetConfAttrValue();
+    case 2: return GetConfAttrValue2();
+    case 3: return GetConfAttrValue3();
     default: ThrowBadAttrNumber("CLCGIRContainer::GetConfAttrValueFromTargetAtter");
     }
 }
 
-std::string CLCGIRContainer::GetValueFromCsvColumnNumber(long n) const
+const std::string& CLCGIRContainer::GetValueFromCsvColumnNumber(long n) const
 {
     switch (n) {
     case 1: return m_strElementName;
     case 2: return m_strElementValue;
-    case 3: return m_strAttribute1Value;
-    case 4: return m_strAttribute2Value;
-    case 5: return m_strAttribute3Value;
+    case 3: return Attribute(0);
+    case 4: return Attribute(1);
+    case 5: return Attribute(2);
     case 6: return m_strHierarchyNumber;
     default:
         CLC_LOG("CLCGIRContainer::GetValueFromCsvColumnNumber", "カラム番号に想定外の値が指定されました。");
@@ -177,6 +200,11 @@ std::vector<CLCGIRContainer*> CLCGIRContainer::GetChildList() const
     return vecChildren;
 }
 
+long CLCGIRContainer::GetSelfIndex() const
+{
+    return m_pParentContainer != nullptr ? m_pParentContainer->_getSelfChildIndex(this) : -1;
+}
+
 CLCGIRContainer* CLCGIRContainer::GetNextSibling() const
 {
     if (m_pParentContainer == nullptr)
@@ -209,17 +237,13 @@ CLCGIRContainer* CLCGIRContainer::_getPrevSibling(const CLCGIRContainer* pChild)
 
 long CLCGIRContainer::_getSelfChildIndex(const CLCGIRContainer* pChild) const
 {
+    // Every change of the list keeps each child's hint at its place, so the
+    // hint is the answer; a node that is not listed here fails the comparison.
     if (pChild == nullptr)
         return -1;
     const size_t nHint = pChild->m_nIndexHint;
     if (nHint < m_vecChild.size() && m_vecChild[nHint].get() == pChild)
         return static_cast<long>(nHint);
-    for (size_t i = 0; i < m_vecChild.size(); ++i) {
-        if (m_vecChild[i].get() == pChild) {
-            pChild->m_nIndexHint = i;
-            return static_cast<long>(i);
-        }
-    }
     return -1;
 }
 
@@ -238,7 +262,9 @@ bool CLCGIRContainer::InsertContainerByIndex(long i, CLCGIRContainer* pChild)
         return false;
     m_vecChild.emplace(m_vecChild.begin() + i, pChild);
     pChild->m_pParentContainer = this;
-    pChild->m_nIndexHint = static_cast<size_t>(i);
+    // The move of the later children costs as much as renumbering them.
+    for (size_t n = static_cast<size_t>(i); n < m_vecChild.size(); ++n)
+        m_vecChild[n]->m_nIndexHint = n;
     return true;
 }
 
@@ -246,7 +272,7 @@ bool CLCGIRContainer::InsertPreviousSibling(CLCGIRContainer* pSibling)
 {
     if (m_pParentContainer == nullptr)
         return false;
-    long lIndex = m_pParentContainer->_getSelfChildIndex(this);
+    long lIndex = GetSelfIndex();
     if (lIndex < 0)
         return false;
     return m_pParentContainer->InsertContainerByIndex(lIndex, pSibling);
@@ -295,29 +321,29 @@ std::string CLCGIRContainer::MakeDebugText() const
     number(" 階層番号（GLOBEBody配下）（m_lGLOBEBody_HierarchyNumber）：", m_lGLOBEBody_HierarchyNumber);
     number(" 階層枝番（GLOBEBody配下）（m_lGLOBEBody_HierarchyBranchNumber）：", m_lGLOBEBody_HierarchyBranchNumber);
     number(" CSV行番号（m_lCSV_LineNumber）：", m_lCSV_LineNumber);
-    text(" CSVファイル名（m_strCSVFileName）：", m_strCSVFileName);
+    text(" CSVファイル名（m_strCSVFileName）：", GetCSVFileName());
     text(" 要素名（m_strElementName）：", m_strElementName);
     text(" 要素値（m_strElementValue）：", m_strElementValue);
-    text(" 属性値１（m_strAttribute1Value）：", m_strAttribute1Value);
-    text(" 属性値２（m_strAttribute2Value）：", m_strAttribute2Value);
-    text(" 属性値３（m_strAttribute3Value）：", m_strAttribute3Value);
+    text(" 属性値１（m_strAttribute1Value）：", Attribute(0));
+    text(" 属性値２（m_strAttribute2Value）：", Attribute(1));
+    text(" 属性値３（m_strAttribute3Value）：", Attribute(2));
     text(" 階層番号（m_strHierarchyNumber）：", m_strHierarchyNumber);
-    text(" 定義体 itemId値 （項目ID)（m_strConfItemId）：", m_strConfItemId);
-    text(" 定義体 nameSpace値 （名前空間接頭辞）（m_strConfNameSpace）：", m_strConfNameSpace);
-    text(" 定義体 dataType値（データ型）（m_strConfDataType）：", m_strConfDataType);
-    text(" 定義体 minOccur値（最小出現回数）（m_strConfMinOccur）：", m_strConfMinOccur);
-    text(" 定義体 maxOccur値（最大出現回数）（m_strConfMaxOccur）：", m_strConfMaxOccur);
-    text(" 定義体 attr属性値（付加属性）（m_strConfAttr）：", m_strConfAttr);
-    text(" 定義体 attrValueColumn属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn）：", m_strConfAttrValueColumn);
-    text(" 定義体 attrValue属性値 （付加属性値）（m_strConfAttrValue）：", m_strConfAttrValue);
-    text(" 定義体 attr2属性値（付加属性）（m_strConfAttr2）：", m_strConfAttr2);
-    text(" 定義体 attrValueColumn2属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn2）：", m_strConfAttrValueColumn2);
-    text(" 定義体 attrValue2属性値 （付加属性値）（m_strConfAttrValue2）：", m_strConfAttrValue2);
-    text(" 定義体 attr3属性値（付加属性）（m_strConfAttr3）：", m_strConfAttr3);
-    text(" 定義体 attrValueColumn3属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn3）：", m_strConfAttrValueColumn3);
-    text(" 定義体 attrValue3属性値 （付加属性値）（m_strConfAttrValue3）：", m_strConfAttrValue3);
-    text(" 定義体 autoItem属性値（自動生成要素フラグ）（m_strConfAutoItem）：", m_strConfAutoItem);
-    text(" 定義体 value属性値 （要素値）（m_strConfValue）：", m_strConfValue);
+    text(" 定義体 itemId値 （項目ID)（m_strConfItemId）：", GetConfItemId());
+    text(" 定義体 nameSpace値 （名前空間接頭辞）（m_strConfNameSpace）：", GetConfNameSpace());
+    text(" 定義体 dataType値（データ型）（m_strConfDataType）：", GetConfDataType());
+    text(" 定義体 minOccur値（最小出現回数）（m_strConfMinOccur）：", GetConfMinOccur());
+    text(" 定義体 maxOccur値（最大出現回数）（m_strConfMaxOccur）：", GetConfMaxOccur());
+    text(" 定義体 attr属性値（付加属性）（m_strConfAttr）：", GetConfAttr());
+    text(" 定義体 attrValueColumn属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn）：", GetConfAttrValueColumn());
+    text(" 定義体 attrValue属性値 （付加属性値）（m_strConfAttrValue）：", GetConfAttrValue());
+    text(" 定義体 attr2属性値（付加属性）（m_strConfAttr2）：", GetConfAttr2());
+    text(" 定義体 attrValueColumn2属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn2）：", GetConfAttrValueColumn2());
+    text(" 定義体 attrValue2属性値 （付加属性値）（m_strConfAttrValue2）：", GetConfAttrValue2());
+    text(" 定義体 attr3属性値（付加属性）（m_strConfAttr3）：", GetConfAttr3());
+    text(" 定義体 attrValueColumn3属性値（付加属性値設定カラム番号）（m_strConfAttrValueColumn3）：", GetConfAttrValueColumn3());
+    text(" 定義体 attrValue3属性値 （付加属性値）（m_strConfAttrValue3）：", GetConfAttrValue3());
+    text(" 定義体 autoItem属性値（自動生成要素フラグ）（m_strConfAutoItem）：", GetConfAutoItem());
+    text(" 定義体 value属性値 （要素値）（m_strConfValue）：", GetConfValue());
     number(" 子要素リストの要素数（m_vecChild）：", GetChildCount());
     text(" 親コンテナのポインタ（m_pParentContainer）：", m_pParentContainer != nullptr ? "設定済" : "未設定");
     return strText;

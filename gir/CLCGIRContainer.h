@@ -1,8 +1,19 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+// The sixteen settings of one element of the edit definition, in field order.
+struct CLCGIREditConf {
+    enum Field {
+        ItemId, NameSpace, DataType, MinOccur, MaxOccur, Attr, AttrValueColumn, AttrValue,
+        Attr2, AttrValueColumn2, AttrValue2, Attr3, AttrValueColumn3, AttrValue3, AutoItem, Value,
+        kFieldCount
+    };
+    std::array<std::string, kFieldCount> astrValue;
+};
 
 // One element of the GIR tree: the values of one CSV row (or of a file, the
 // folder, the root or an automatic item), the sixteen settings of its element
@@ -49,53 +60,43 @@ public:
     long GetCSVLineNumber() const { return m_lCSV_LineNumber; }
     void SetCSVLineNumber(long l) { m_lCSV_LineNumber = l; }
 
-    std::string GetCSVFileName() const { return m_strCSVFileName; }
-    void SetCSVFileName(std::string s) { m_strCSVFileName = std::move(s); }
-    std::string GetElementName() const { return m_strElementName; }
+    // The file name is shared by every node made from one file (ShareCSVFileName).
+    const std::string& GetCSVFileName() const { return m_pCSVFileName ? *m_pCSVFileName : EmptyText(); }
+    void SetCSVFileName(std::string s);
+    void ShareCSVFileName(const CLCGIRContainer& other) { m_pCSVFileName = other.m_pCSVFileName; }
+    const std::string& GetElementName() const { return m_strElementName; }
     void SetElementName(std::string s) { m_strElementName = std::move(s); }
-    std::string GetElementValue() const { return m_strElementValue; }
+    const std::string& GetElementValue() const { return m_strElementValue; }
     void SetElementValue(std::string s) { m_strElementValue = std::move(s); }
-    std::string GetAttribute1Value() const { return m_strAttribute1Value; }
-    void SetAttribute1Value(std::string s) { m_strAttribute1Value = std::move(s); }
-    std::string GetAttribute2Value() const { return m_strAttribute2Value; }
-    void SetAttribute2Value(std::string s) { m_strAttribute2Value = std::move(s); }
-    std::string GetAttribute3Value() const { return m_strAttribute3Value; }
-    void SetAttribute3Value(std::string s) { m_strAttribute3Value = std::move(s); }
-    std::string GetHierarchyNumber() const { return m_strHierarchyNumber; }
+    const std::string& GetAttribute1Value() const { return Attribute(0); }
+    void SetAttribute1Value(std::string s) { SetAttribute(0, std::move(s)); }
+    const std::string& GetAttribute2Value() const { return Attribute(1); }
+    void SetAttribute2Value(std::string s) { SetAttribute(1, std::move(s)); }
+    const std::string& GetAttribute3Value() const { return Attribute(2); }
+    void SetAttribute3Value(std::string s) { SetAttribute(2, std::move(s)); }
+    const std::string& GetHierarchyNumber() const { return m_strHierarchyNumber; }
     void SetHierarchyNumber(std::string s) { m_strHierarchyNumber = std::move(s); }
 
-    std::string GetConfItemId() const { return m_strConfItemId; }
-    void SetConfItemId(std::string s) { m_strConfItemId = std::move(s); }
-    std::string GetConfNameSpace() const { return m_strConfNameSpace; }
-    void SetConfNameSpace(std::string s) { m_strConfNameSpace = std::move(s); }
-    std::string GetConfDataType() const { return m_strConfDataType; }
-    void SetConfDataType(std::string s) { m_strConfDataType = std::move(s); }
-    std::string GetConfMinOccur() const { return m_strConfMinOccur; }
-    void SetConfMinOccur(std::string s) { m_strConfMinOccur = std::move(s); }
-    std::string GetConfMaxOccur() const { return m_strConfMaxOccur; }
-    void SetConfMaxOccur(std::string s) { m_strConfMaxOccur = std::move(s); }
-    std::string GetConfAttr() const { return m_strConfAttr; }
-    void SetConfAttr(std::string s) { m_strConfAttr = std::move(s); }
-    std::string GetConfAttrValueColumn() const { return m_strConfAttrValueColumn; }
-    void SetConfAttrValueColumn(std::string s) { m_strConfAttrValueColumn = std::move(s); }
-    std::string GetConfAttrValue() const { return m_strConfAttrValue; }
-    void SetConfAttrValue(std::string s) { m_strConfAttrValue = std::move(s); }
-    std::string GetConfAttr2() const { return m_strConfAttr2; }
-    void SetConfAttr2(std::string s) { m_strConfAttr2 = std::move(s); }
-    std::string GetConfAttrValueColumn2() const { return m_strConfAttrValueColumn2; }
-    void SetConfAttrValueColumn2(std::string s) { m_strConfAttrValueColumn2 = std::move(s); }
-    std::string GetConfAttrValue2() const { return m_strConfAttrValue2; }
-    void SetConfAttrValue2(std::string s) { m_strConfAttrValue2 = std::move(s); }
-    std::string GetConfAttr3() const { return m_strConfAttr3; }
-    void SetConfAttr3(std::string s) { m_strConfAttr3 = std::move(s); }
-    std::string GetConfAttrValueColumn3() const { return m_strConfAttrValueColumn3; }
-    void SetConfAttrValueColumn3(std::string s) { m_strConfAttrValueColumn3 = std::move(s); }
-    std::string GetConfAttrValue3() const { return m_strConfAttrValue3; }
-    void SetConfAttrValue3(std::string s) { m_strConfAttrValue3 = std::move(s); }
-    std::string GetConfAutoItem() const { return m_strConfAutoItem; }
-    void SetConfAutoItem(std::string s) { m_strConfAutoItem = std::move(s); }
-    std::string GetConfValue() const { return m_strConfValue; }
-    void SetConfValue(std::string s) { m_strConfValue = std::move(s); }
+#define CLC_GIR_CONF_FIELD(Name)                                                                            \
+    const std::string& GetConf##Name() const { return Conf(CLCGIREditConf::Name); }                         \
+    void SetConf##Name(std::string s) { SetConf(CLCGIREditConf::Name, std::move(s)); }
+    CLC_GIR_CONF_FIELD(ItemId)
+    CLC_GIR_CONF_FIELD(NameSpace)
+    CLC_GIR_CONF_FIELD(DataType)
+    CLC_GIR_CONF_FIELD(MinOccur)
+    CLC_GIR_CONF_FIELD(MaxOccur)
+    CLC_GIR_CONF_FIELD(Attr)
+    CLC_GIR_CONF_FIELD(AttrValueColumn)
+    CLC_GIR_CONF_FIELD(AttrValue)
+    CLC_GIR_CONF_FIELD(Attr2)
+    CLC_GIR_CONF_FIELD(AttrValueColumn2)
+    CLC_GIR_CONF_FIELD(AttrValue2)
+    CLC_GIR_CONF_FIELD(Attr3)
+    CLC_GIR_CONF_FIELD(AttrValueColumn3)
+    CLC_GIR_CONF_FIELD(AttrValue3)
+    CLC_GIR_CONF_FIELD(AutoItem)
+    CLC_GIR_CONF_FIELD(Value)
+#undef CLC_GIR_CONF_FIELD
 
     // The sixteen Conf values in field order (itemId ... value).
     void SetEditConf(std::string strConfItemId, std::string strConfNameSpace, std::string strConfDataType,
@@ -104,16 +105,19 @@ public:
                      std::string strConfAttrValueColumn2, std::string strConfAttrValue2, std::string strConfAttr3,
                      std::string strConfAttrValueColumn3, std::string strConfAttrValue3,
                      std::string strConfAutoItem, std::string strConfValue);
+    // The settings object of an element, shared with every other node of it.
+    void SetEditConf(std::shared_ptr<const CLCGIREditConf> pConf) { m_pConf = std::move(pConf); }
+    const std::shared_ptr<const CLCGIREditConf>& GetEditConf() const { return m_pConf; }
 
     // Attribute settings by attribute number 1 to 3; any other number logs and
     // throws std::exception.
-    std::string GetConfAttrFromTargetAtter(long n) const;
-    std::string GetConfAttrValueColumnFromTargetAtter(long n) const;
-    std::string GetConfAttrValueFromTargetAtter(long n) const;
+    const std::string& GetConfAttrFromTargetAtter(long n) const;
+    const std::string& GetConfAttrValueColumnFromTargetAtter(long n) const;
+    const std::string& GetConfAttrValueFromTargetAtter(long n) const;
 
     // The value CSV column n (1 to 6) gave the node; any other n logs and
     // throws std::exception.
-    std::string GetValueFromCsvColumnNumber(long n) const;
+    const std::string& GetValueFromCsvColumnNumber(long n) const;
 
     // Tree.
     void AddChild(CLCGIRContainer* pChild);                // null is logged and ignored
@@ -127,6 +131,9 @@ public:
     CLCGIRContainer* GetFirstChild() const { return GetChild(0); }
     // Borrowed pointers, in document order.
     std::vector<CLCGIRContainer*> GetChildList() const;
+    // This node's place in its parent's list, in constant time; -1 without
+    // a parent or when the parent does not list it.
+    long GetSelfIndex() const;
     CLCGIRContainer* GetNextSibling() const;
     CLCGIRContainer* GetPrevSibling() const;
     CLCGIRContainer* _getNextSibling(const CLCGIRContainer* pChild) const;
@@ -155,36 +162,31 @@ private:
     // The dump text of this node alone.
     std::string MakeDebugText() const;
 
+    static const std::string& EmptyText();
+    const std::string& Conf(CLCGIREditConf::Field eField) const
+    {
+        return m_pConf ? m_pConf->astrValue[eField] : EmptyText();
+    }
+    // Copies the shared settings before changing one of them.
+    void SetConf(CLCGIREditConf::Field eField, std::string strValue);
+    const std::string& Attribute(size_t n) const { return m_pAttributes ? (*m_pAttributes)[n] : EmptyText(); }
+    void SetAttribute(size_t n, std::string strValue);
+
     long m_lGLOBE_OECD_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyBranchNumber = -1;
     long m_lCSV_LineNumber = -1;
-    std::string m_strCSVFileName;
+    // A node is kept for every CSV record: what is the same for many nodes is
+    // shared, and the three attribute values (mostly empty) take room only when set.
+    std::shared_ptr<const std::string> m_pCSVFileName;
     std::string m_strElementName;
     std::string m_strElementValue;
-    std::string m_strAttribute1Value;
-    std::string m_strAttribute2Value;
-    std::string m_strAttribute3Value;
+    std::unique_ptr<std::array<std::string, 3>> m_pAttributes;
     std::string m_strHierarchyNumber;
-    std::string m_strConfItemId;
-    std::string m_strConfNameSpace;
-    std::string m_strConfDataType;
-    std::string m_strConfMinOccur;
-    std::string m_strConfMaxOccur;
-    std::string m_strConfAttr;
-    std::string m_strConfAttrValueColumn;
-    std::string m_strConfAttrValue;
-    std::string m_strConfAttr2;
-    std::string m_strConfAttrValueColumn2;
-    std::string m_strConfAttrValue2;
-    std::string m_strConfAttr3;
-    std::string m_strConfAttrValueColumn3;
-    std::string m_strConfAttrValue3;
-    std::string m_strConfAutoItem;
-    std::string m_strConfValue;
+    std::shared_ptr<const CLCGIREditConf> m_pConf;
     std::vector<std::unique_ptr<CLCGIRContainer>> m_vecChild;
     CLCGIRContainer* m_pParentContainer = nullptr;
-    // Where this node last stood in its parent's list: sibling steps over a
-    // parent with many children stay constant-time.
-    mutable size_t m_nIndexHint = 0;
+    // This node's place in its parent's list, kept by every change of the
+    // list: sibling steps over a parent with many children stay constant-time.
+    size_t m_nIndexHint = 0;
 };

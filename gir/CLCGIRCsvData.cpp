@@ -12,6 +12,9 @@
 long CLCGIRCsvData::m_lLineCnt = 0;
 
 namespace {
+// The width of a GIR record; the structure check counts the others.
+constexpr size_t kRecordColumns = 6;
+
 void RecordFatal(const char* szFunction, const char* szMessage)
 {
     CLC_LOG(szFunction, szMessage);
@@ -58,13 +61,17 @@ bool CLCGIRCsvData::ReadFile()
     return false;
 }
 
-bool CLCGIRCsvData::Parse()
+bool CLCGIRCsvData::Parse(size_t nKeepRecords)
 {
     if (m_strCsvText.empty()) {
         RecordFatal("CLCGIRCsvData::Parse", "解析対象のデータが見当たりません。");
         return false;
     }
     m_nFields = 0;
+    m_nKeepRecords = nKeepRecords;
+    m_lReadRecords = 0;
+    m_lSixColumnRecords = 0;
+    m_bOtherWidth = false;
     const bool bParsed = CLCCbCCsvFile::Parse(m_strCsvText.c_str());
     std::string().swap(m_strCsvText);
     return bParsed;
@@ -88,11 +95,22 @@ bool CLCGIRCsvData::ColumnTerm(std::string& strField, std::vector<std::string>& 
         // A record of one empty column is a blank line.
         if (nFields == 1 && m_vecFields[0].empty())
             return true;
-        try {
-            m_vRecord.emplace_back(m_vecFields.data(), nFields, m_lLineCnt + 1);
-        } catch (const std::bad_alloc&) {
-            RecordFatal(kFunction, "クラスの生成に失敗しました。");
-            return false;
+        ++m_lReadRecords;
+        if (nFields == kRecordColumns)
+            ++m_lSixColumnRecords;
+        else
+            m_bOtherWidth = true;
+        if (static_cast<size_t>(m_lReadRecords) > m_nKeepRecords) {
+            // Past what may be kept: the file is refused, so none is kept.
+            if (!m_vRecord.empty())
+                ReleaseRecords();
+        } else {
+            try {
+                m_vRecord.emplace_back(m_vecFields.data(), nFields, m_lLineCnt + 1);
+            } catch (const std::bad_alloc&) {
+                RecordFatal(kFunction, "クラスの生成に失敗しました。");
+                return false;
+            }
         }
         ++m_lLineCnt;
         return true;

@@ -29,8 +29,10 @@ public:
     // file): see GetReadStatus.
     bool ReadFile();
     // Splits the pending text into records and releases it; an empty text
-    // records the fatal row.
-    bool Parse();
+    // records the fatal row. Every record is counted, but only the first
+    // nKeepRecords are kept: a file with more keeps none (GetRecordNumber 0),
+    // since its records would only be refused.
+    bool Parse(size_t nKeepRecords = static_cast<size_t>(-1));
     bool ColumnTerm(std::string& strField, std::vector<std::string>& vecColumns, bool bEndOfRecord) override;
 
     // What the last ReadFile found.
@@ -39,11 +41,20 @@ public:
     const char* GetCsvFileReadData() const { return m_strCsvText.c_str(); }
     std::string GetCsvFileName() const { return m_strFilePath; }
     long GetRecordNumber() const { return static_cast<long>(m_vRecord.size()); }
+    // What the parse counted, whether or not the records were kept: all
+    // records, those of six columns, and whether any had another width.
+    long GetReadRecordCount() const { return m_lReadRecords; }
+    long GetSixColumnRecordCount() const { return m_lSixColumnRecords; }
+    bool HasOtherWidthRecord() const { return m_bOtherWidth; }
     // Both indexes 0-based and within the file (callers check first).
     long GetColumnNumber(long lRecord) const;
     const char* GetColumnValue(long lRecord, long lColumn) override;
     // Record number of the record at lRecord (1-based position).
     long long GetRecordLineNo(long lRecord) const;
+    // Frees the records (GetRecordNumber answers 0 afterwards).
+    void ReleaseRecords() { std::deque<CLCCbCRecordData>().swap(m_vRecord); }
+    // Frees the first record; the others move one place forward.
+    void DropFirstRecord() { m_vRecord.pop_front(); }
 
     using CLCCbCCsvFile::Parse;
     using CLCCbCCsvFile::ReadFile;
@@ -61,4 +72,8 @@ private:
     // from record to record, so a column costs no allocation of its own.
     std::vector<std::string> m_vecFields;
     size_t m_nFields = 0;
+    size_t m_nKeepRecords = static_cast<size_t>(-1);
+    long m_lReadRecords = 0;
+    long m_lSixColumnRecords = 0;
+    bool m_bOtherWidth = false;
 };

@@ -19,9 +19,9 @@ const char* CLCGIRCsvDataManager::ReadCSVFile(const std::string& strPath)
     return m_pReadCsvData->GetCsvFileReadData();
 }
 
-CLCGIRCsvData* CLCGIRCsvDataManager::ParseCSVFile()
+CLCGIRCsvData* CLCGIRCsvDataManager::ParseCSVFile(size_t nKeepRecords)
 {
-    if (!m_pReadCsvData || !m_pReadCsvData->Parse())
+    if (!m_pReadCsvData || !m_pReadCsvData->Parse(nKeepRecords))
         return nullptr;
     m_vCsvData.reserve(m_vCsvData.size() + 1);
     m_vCsvData.push_back(std::move(m_pReadCsvData));

@@ -20,7 +20,8 @@ public:
     const char* ReadCSVFile(const std::string& strPath);
     // Parses the pending file and keeps it: the parsed file, or null when
     // nothing is pending or the parse failed (the file then stays pending).
-    CLCGIRCsvData* ParseCSVFile();
+    // nKeepRecords: see CLCGIRCsvData::Parse.
+    CLCGIRCsvData* ParseCSVFile(size_t nKeepRecords = static_cast<size_t>(-1));
     int GetCsvFileNumber() const { return static_cast<int>(m_vCsvData.size()); }
     // Null for an index outside the parsed files.
     CLCGIRCsvData* GetCsvData(int nIndex) const;

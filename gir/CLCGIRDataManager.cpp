@@ -70,6 +70,9 @@ void CLCGIRDataManager::Terminate()
     m_pCheckList.reset();
     m_pXMLList.reset();
     DeleteCsvData();
+    m_mapChildDefinition.clear();
+    m_mapChildConf.clear();
+    m_mapEditConf.clear();
     m_llMaxLevel = 0;
 }
 
@@ -80,9 +83,9 @@ const char* CLCGIRDataManager::ReadCsvFile(const std::string& strPath)
     return m_pCsvData != nullptr ? m_pCsvData->ReadCSVFile(strPath) : nullptr;
 }
 
-CLCGIRCsvData* CLCGIRDataManager::ParseCsvFile()
+CLCGIRCsvData* CLCGIRDataManager::ParseCsvFile(size_t nKeepRecords)
 {
-    return m_pCsvData != nullptr ? m_pCsvData->ParseCSVFile() : nullptr;
+    return m_pCsvData != nullptr ? m_pCsvData->ParseCSVFile(nKeepRecords) : nullptr;
 }
 
 long CLCGIRDataManager::GetCsvFileNumber()

@@ -1,5 +1,7 @@
 #pragma once
 #include "foundation/CLCDebugDump.h"
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 class CLCGIRCheckList;
 class CLCGIRContainer;
 class CLCGIRContainerExt;
+struct CLCGIREditConf;
 class CLCGIRCsvData;
 class CLCGIRCsvDataManager;
 class CLCGIRXMLList;
@@ -38,7 +41,8 @@ public:
 
     // CSV files, forwarded to the folder reader.
     const char* ReadCsvFile(const std::string& strPath);
-    CLCGIRCsvData* ParseCsvFile();
+    // nKeepRecords: see CLCGIRCsvData::Parse.
+    CLCGIRCsvData* ParseCsvFile(size_t nKeepRecords = static_cast<size_t>(-1));
     long GetCsvFileNumber();
     CLCGIRCsvData* GetCsvData(int nIndex);
     CLCGIRCsvDataManager* GetCsvDataManager() { return m_pCsvData.get(); }
@@ -93,6 +97,23 @@ public:
     CLCGIRContainer* MoveCurrentContainerAndConvDev(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
     // The sixteen settings of the cursor's element stored in the container.
     static void SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+    // The same settings as one object of the run, shared by every node whose
+    // element has them.
+    std::shared_ptr<const CLCGIREditConf> ShareEditConf(CLCXDomNsxml* pDefine);
+
+    // What the definition lists below one element, child by child.
+    struct SChildDefinition {
+        std::vector<std::string> vecNames;
+        std::vector<std::string> vecItemIds;
+        std::vector<std::string> vecAutoItems;
+        std::vector<std::string> vecMinOccurs;
+        std::vector<std::string> vecMaxOccurs;
+        std::map<std::string, long> mapOrder;   // item id: place of its first child
+    };
+    // Read at the cursor, which stands on pNode's element; kept for the run
+    // by the element's settings (a node without any gets a fresh reading,
+    // valid until the next call).
+    const SChildDefinition& ChildDefinition(const CLCGIRContainer* pNode, CLCXDomNsxml* pDefine);
 
     // Element order and automatic items. Order tables own their rows.
     // CreateAutoItem checks every node's children: the first out of order
@@ -134,4 +155,10 @@ private:
     std::unique_ptr<CLCGIRCheckList> m_pCheckList;
     std::unique_ptr<CLCGIRCsvDataManager> m_pCsvData;   // null after GenerateXMLStructure
     long long m_llMaxLevel = 0;
+    std::map<std::array<std::string, 16>, std::shared_ptr<const CLCGIREditConf>> m_mapEditConf;
+    // Below an element's settings: the settings each child name finds (null: none).
+    std::map<std::shared_ptr<const CLCGIREditConf>, std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>>>
+        m_mapChildConf;
+    std::map<std::shared_ptr<const CLCGIREditConf>, SChildDefinition> m_mapChildDefinition;
+    SChildDefinition m_unkeyedChildDefinition;
 };

@@ -87,12 +87,10 @@ bool CLCGIRDataManager::CreateAutoItem()
 std::vector<CLCGIRContainerExt*> CLCGIRDataManager::CreateOrderTable(CLCGIRContainer* pContainer,
                                                                      CLCXDomNsxml* pDefine)
 {
-    const std::vector<std::string> vecIds = pDefine->GetChildAttributes("itemId");
-    const std::vector<std::string> vecAutos = pDefine->GetChildAttributes("autoItem");
+    const SChildDefinition& definition = ChildDefinition(pContainer, pDefine);
+    const std::vector<std::string>& vecAutos = definition.vecAutoItems;
     // The first definition child of each item id: what the k-loop over the ids finds.
-    std::map<std::string, long> mapOrder;
-    for (size_t k = 0; k < vecIds.size(); ++k)
-        mapOrder.emplace(vecIds[k], static_cast<long>(k));
+    const std::map<std::string, long>& mapOrder = definition.mapOrder;
 
     std::vector<CLCGIRContainerExt*> vecTable;
     COrderTableGuard guard(*this, vecTable);
@@ -145,8 +143,9 @@ bool CLCGIRDataManager::InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml
                                        const std::vector<CLCGIRContainerExt*>& vecOrderTable)
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::InsertAutoItem";
-    const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
-    const std::vector<std::string> vecAutos = pDefine->GetChildAttributes("autoItem");
+    const SChildDefinition& definition = ChildDefinition(pContainer, pDefine);
+    const std::vector<std::string>& vecNames = definition.vecNames;
+    const std::vector<std::string>& vecAutos = definition.vecAutoItems;
     for (size_t k = 0; k < vecAutos.size() && k < vecNames.size(); ++k) {
         if (vecAutos[k] != kAutoItem)
             continue;
@@ -191,7 +190,7 @@ CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, CLC
                                                    pDefine->GetAttribute("attrValue2"),
                                                    pDefine->GetAttribute("attrValue3"), std::to_string(llLevel));
     // Made already mapped: the settings of the element it stands for.
-    SetEditConfFromDefine(pItem.get(), pDefine);
+    pItem->SetEditConf(ShareEditConf(pDefine));
     return pItem.release();
 }
 

@@ -25,7 +25,7 @@ constexpr const char* kConfAttributes[] = {
     "attrValue", "attr2",        "attrValueColumn2", "attrValue2", "attr3", "attrValueColumn3", "attrValue3",
     "autoItem", "value"};
 using SEditConf = std::array<std::string, std::size(kConfAttributes)>;
-static_assert(std::tuple_size<SEditConf>::value == 16, "the sixteen Conf fields");
+static_assert(std::tuple_size<SEditConf>::value == CLCGIREditConf::kFieldCount, "the sixteen Conf fields");
 
 SEditConf ReadEditConf(CLCXDomNsxml* pDefine)
 {
@@ -33,12 +33,6 @@ SEditConf ReadEditConf(CLCXDomNsxml* pDefine)
     for (size_t i = 0; i < conf.size(); ++i)
         conf[i] = pDefine->GetAttribute(kConfAttributes[i]);
     return conf;
-}
-
-void StoreEditConf(CLCGIRContainer* pContainer, const SEditConf& c)
-{
-    pContainer->SetEditConf(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11], c[12], c[13],
-                            c[14], c[15]);
 }
 } // namespace
 
@@ -67,7 +61,45 @@ CLCXDomNsxml* CLCGIRDataManager::StartWalk(const char* szFunction, CLCGIRContain
 
 void CLCGIRDataManager::SetEditConfFromDefine(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
 {
-    StoreEditConf(pContainer, ReadEditConf(pDefine));
+    auto pConf = std::make_shared<CLCGIREditConf>();
+    pConf->astrValue = ReadEditConf(pDefine);
+    pContainer->SetEditConf(std::move(pConf));
+}
+
+std::shared_ptr<const CLCGIREditConf> CLCGIRDataManager::ShareEditConf(CLCXDomNsxml* pDefine)
+{
+    SEditConf conf = ReadEditConf(pDefine);
+    auto it = m_mapEditConf.find(conf);
+    if (it == m_mapEditConf.end()) {
+        auto pConf = std::make_shared<CLCGIREditConf>();
+        pConf->astrValue = conf;
+        it = m_mapEditConf.emplace(std::move(conf), std::move(pConf)).first;
+    }
+    return it->second;
+}
+
+const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(const CLCGIRContainer* pNode,
+                                                                            CLCXDomNsxml* pDefine)
+{
+    const std::shared_ptr<const CLCGIREditConf>& pConf = pNode->GetEditConf();
+    if (pConf) {
+        auto it = m_mapChildDefinition.find(pConf);
+        if (it != m_mapChildDefinition.end())
+            return it->second;
+    }
+    SChildDefinition definition;
+    definition.vecNames = pDefine->GetChildNodeNames();
+    definition.vecItemIds = pDefine->GetChildAttributes("itemId");
+    definition.vecAutoItems = pDefine->GetChildAttributes("autoItem");
+    definition.vecMinOccurs = pDefine->GetChildAttributes("minOccur");
+    definition.vecMaxOccurs = pDefine->GetChildAttributes("maxOccur");
+    for (size_t k = 0; k < definition.vecItemIds.size(); ++k)
+        definition.mapOrder.emplace(definition.vecItemIds[k], static_cast<long>(k));
+    if (!pConf) {
+        m_unkeyedChildDefinition = std::move(definition);
+        return m_unkeyedChildDefinition;
+    }
+    return m_mapChildDefinition.emplace(pConf, std::move(definition)).first->second;
 }
 
 bool CLCGIRDataManager::MappingConvDefine()
@@ -117,28 +149,40 @@ bool CLCGIRDataManager::MappingConvDefine()
 bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::MappingConvDefine";
-    const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
-    const std::set<std::string> setNames(vecNames.begin(), vecNames.end());
-    // Repeated children share one element: its settings are read once per name.
-    std::map<std::string, SEditConf> mapConf;
+    // The cursor stands on the parent's element, whose settings the parent
+    // holds (item ids tell the elements apart): what a child name finds below
+    // it is read from the definition once per run, null for no element.
+    std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>> mapUnkeyed;
+    auto& mapChildConf = pContainer->GetEditConf() ? m_mapChildConf[pContainer->GetEditConf()] : mapUnkeyed;
+    std::set<std::string> setNames;
+    bool bNamesRead = false;
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         CLCGIRContainer* pChild = pContainer->GetChild(i);
-        const std::string strName = pChild->GetElementName();
-        if (setNames.count(strName) == 0)
-            continue;   // no element of that name here: reported when the walk meets it
-        auto it = mapConf.find(strName);
-        if (it == mapConf.end()) {
-            if (pDefine->MoveChildNodeName(strName.c_str()) != 0) {
-                ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
-                return false;
+        const std::string& strName = pChild->GetElementName();
+        auto it = mapChildConf.find(strName);
+        if (it == mapChildConf.end()) {
+            if (!bNamesRead) {
+                const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
+                setNames.insert(vecNames.begin(), vecNames.end());
+                bNamesRead = true;
             }
-            it = mapConf.emplace(strName, ReadEditConf(pDefine)).first;
-            if (pDefine->MoveParent() != 0) {
-                RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
-                return false;
+            std::shared_ptr<const CLCGIREditConf> pConf;
+            if (setNames.count(strName) != 0) {
+                if (pDefine->MoveChildNodeName(strName.c_str()) != 0) {
+                    ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
+                    return false;
+                }
+                pConf = ShareEditConf(pDefine);
+                if (pDefine->MoveParent() != 0) {
+                    RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
+                    return false;
+                }
             }
+            it = mapChildConf.emplace(strName, std::move(pConf)).first;
         }
-        StoreEditConf(pChild, it->second);
+        // No element of that name here: reported when the walk meets it.
+        if (it->second)
+            pChild->SetEditConf(it->second);
     }
     return true;
 }

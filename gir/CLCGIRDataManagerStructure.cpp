@@ -134,23 +134,31 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
 {
     const std::string strElementName = ElementNameOf(strFileName);
     m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strHierarchyNumber));
-    AppendContainer(std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
-                                                      lGLOBEBody_HierarchyBranchNumber, 0, strFileName,
-                                                      strElementName, "", "", "", "", strHierarchyNumber));
+    auto pFileNode = std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
+                                                       lGLOBEBody_HierarchyBranchNumber, 0, strFileName,
+                                                       strElementName, "", "", "", "", strHierarchyNumber);
+    const CLCGIRContainer& fileNode = *pFileNode;
+    AppendContainer(std::move(pFileNode));
     if (pCsvData == nullptr)
         return;
     std::string strColumns[kCsvColumns];
-    for (long r = 1; r <= pCsvData->GetRecordNumber(); ++r) {
+    // Each record is freed once its node holds its values: the file is never
+    // held twice.
+    const long lRecords = pCsvData->GetRecordNumber();
+    for (long r = 1; r <= lRecords; ++r, pCsvData->DropFirstRecord()) {
         for (long c = 0; c < kCsvColumns; ++c) {
             // Every record has six columns once the structure check has passed;
             // a shorter one reads as empty rather than past its end.
-            const char* szValue = c < pCsvData->GetColumnNumber(r - 1) ? pCsvData->GetColumnValue(r - 1, c) : "";
+            const char* szValue = c < pCsvData->GetColumnNumber(0) ? pCsvData->GetColumnValue(0, c) : "";
             strColumns[c] = szValue != nullptr ? szValue : "";
         }
         m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strColumns[5]));
-        AppendContainer(std::make_unique<CLCGIRContainer>(
-            lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber, lGLOBEBody_HierarchyBranchNumber, r,
-            strFileName, strColumns[0], strColumns[1], strColumns[2], strColumns[3], strColumns[4], strColumns[5]));
+        auto pNode = std::make_unique<CLCGIRContainer>(
+            lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber, lGLOBEBody_HierarchyBranchNumber, r, "",
+            std::move(strColumns[0]), std::move(strColumns[1]), std::move(strColumns[2]), std::move(strColumns[3]),
+            std::move(strColumns[4]), std::move(strColumns[5]));
+        pNode->ShareCSVFileName(fileNode);
+        AppendContainer(std::move(pNode));
     }
 }
 

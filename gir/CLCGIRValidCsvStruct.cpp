@@ -9,12 +9,12 @@
 #include "gir/CLCGIRCsvDataManager.h"
 #include "gir/CLCGIRDataManager.h"
 #include "gir/CLCGIRPropertyManager.h"
+#include "gir/CLCGIRValidFileStruct.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr long kColumns = 6;
 constexpr long kNameColumn = 1;
 constexpr long kHierarchyColumn = 6;
 constexpr long kHeaderMinLevel = 6;
@@ -107,7 +107,15 @@ CLCGIRValidCsvStruct::~CLCGIRValidCsvStruct() = default;
 
 bool CLCGIRValidCsvStruct::ValidateCsvStruct(const char* szFolder)
 {
-    return Initialize(szFolder) && ValidCsvFile() && ValidAllCsvFiles();
+    return Initialize(szFolder) && CheckTotalFileSize() && ValidCsvFile() && ValidAllCsvFiles();
+}
+
+bool CLCGIRValidCsvStruct::CheckTotalFileSize()
+{
+    // The folder check's own limit, at the same place after the layout: no
+    // file of a folder past it is read.
+    return Guarded("CLCGIRValidCsvStruct::CheckTotalFileSize", m_pFileInfo != nullptr,
+                   [&]() { return CLCGIRValidFileStruct::CheckTotalFileSize(*m_pFileInfo); });
 }
 
 bool CLCGIRValidCsvStruct::Initialize(const char* szFolder)
@@ -128,6 +136,7 @@ bool CLCGIRValidCsvStruct::ValidCsvFile()
 {
     return Guarded("CLCGIRValidCsvStruct::ValidCsvFile", m_pDataManager != nullptr && m_pFileInfo != nullptr, [&]() {
         bool bOk = true;
+        long long llKept = 0;   // records of the files parsed so far
         for (const CLCFileInfo_t& entry : *m_pFileInfo) {
             if (entry.nFolder == 1)
                 continue;
@@ -148,25 +157,22 @@ bool CLCGIRValidCsvStruct::ValidCsvFile()
                 bOk = false;
                 continue;
             }
-            CLCGIRCsvData* pData = m_pDataManager->ParseCsvFile();
+            // Only records the walk of ValidAllCsvFiles can reach are kept: it
+            // refuses the first file past a limit before walking it.
+            const long lRoom = std::min<long long>(kMaxFileRecords, kMaxFileRecords - llKept);
+            CLCGIRCsvData* pData = m_pDataManager->ParseCsvFile(static_cast<size_t>(std::max(lRoom, 0L)));
             if (pData == nullptr) {
                 Report(strName, HE60000E);
                 bOk = false;
                 continue;
             }
-            long lSixColumns = 0;
-            bool bReported = false;
-            for (long r = 0; r < pData->GetRecordNumber(); ++r) {
-                if (pData->GetColumnNumber(r) == kColumns) {
-                    ++lSixColumns;
-                } else if (!bReported) {
-                    Report(strName, HE60012E);
-                    bReported = true;
-                }
-            }
-            if (lSixColumns == 0)
+            llKept += pData->GetReadRecordCount();
+            const bool bOtherWidth = pData->HasOtherWidthRecord();
+            if (bOtherWidth)
+                Report(strName, HE60012E);
+            if (pData->GetSixColumnRecordCount() == 0)
                 Report(strName, HE60013E);
-            bOk = bOk && !bReported && lSixColumns != 0;
+            bOk = bOk && !bOtherWidth && pData->GetSixColumnRecordCount() != 0;
         }
         return bOk;
     });
@@ -180,7 +186,7 @@ bool CLCGIRValidCsvStruct::ValidAllCsvFiles()
         for (long i = 0; i < m_pDataManager->GetCsvFileNumber(); ++i) {
             CLCGIRCsvData* pData = m_pDataManager->GetCsvData(static_cast<int>(i));
             // The limits come before the walk, so an oversized file is refused at once.
-            const long lRecords = pData->GetRecordNumber();
+            const long lRecords = pData->GetReadRecordCount();
             llTotal += lRecords;
             if (lRecords > kMaxFileRecords || llTotal >= kMaxTotalRecords) {
                 Report(CLCValidResultGIR::kOtherFile, HE60045E);

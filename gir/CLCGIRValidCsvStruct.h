@@ -27,9 +27,13 @@ public:
     explicit CLCGIRValidCsvStruct(std::vector<CLCFileInfo_t>* pFileInfo);
     ~CLCGIRValidCsvStruct() override;
 
-    // Initialize, ValidCsvFile, ValidAllCsvFiles; the first false ends it.
+    // Initialize, CheckTotalFileSize, ValidCsvFile, ValidAllCsvFiles; the
+    // first false ends it.
     bool ValidateCsvStruct(const char* szFolder);
     bool Initialize(const char* szFolder);
+    // The files of the list together within the size limit, else the folder
+    // check's row (HE60035E).
+    bool CheckTotalFileSize();
     // Reads every file of the list: unreadable (HE60006E), not Shift_JIS
     // (HE60011E), a NUL byte (HE60012E), a forbidden substring (HE60011E,
     // nothing else from that file), a record not of six columns (HE60012E,

@@ -60,11 +60,13 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::Validate()
 
 CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, CLCGIRContainer* pContainer)
 {
-    const std::vector<std::string> vecItemIds = pDefine->GetChildAttributes("itemId");
+    const CLCGIRDataManager::SChildDefinition& definition =
+        CLCGIRDataManager::instance()->ChildDefinition(pContainer, pDefine);
+    const std::vector<std::string>& vecItemIds = definition.vecItemIds;
     if (vecItemIds.empty())
         return CBC_MSG_NONE;
-    const std::vector<std::string> vecMin = pDefine->GetChildAttributes("minOccur");
-    const std::vector<std::string> vecMax = pDefine->GetChildAttributes("maxOccur");
+    const std::vector<std::string>& vecMin = definition.vecMinOccurs;
+    const std::vector<std::string>& vecMax = definition.vecMaxOccurs;
 
     // One pass over the children, however many the definition lists.
     std::unordered_map<std::string, SOccurs> mapOccurs;

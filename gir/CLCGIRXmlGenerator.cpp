@@ -91,6 +91,15 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
             return false;
         }
         bool bClean = CheckCharacters(pRoot);
+        // Past the size limit the document is refused whatever follows: the
+        // rest of the nodes are still written and checked, but not kept.
+        std::string strPastLimit;
+        auto target = [&]() -> std::string& {
+            if (strXml.size() <= kMaxXmlBytes)
+                return strXml;
+            strPastLimit.clear();
+            return strPastLimit;
+        };
         // Each entry: a node whose start is written and the index of its next child.
         std::vector<std::pair<CLCGIRContainer*, long>> vecOpen{{pRoot, 0}};
         while (!vecOpen.empty()) {
@@ -101,17 +110,20 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
                 CLCGIRContainer* pChild = pNode->GetChild(lNext);
                 if (!CheckCharacters(pChild))
                     bClean = false;
-                if (!CreatGIRNode(pChild, strXml))
+                if (!CreatGIRNode(pChild, target()))
                     return false;
                 vecOpen.emplace_back(pChild, 0);
                 continue;
             }
-            strXml += MakeXmlEndTag(pNode);
+            target() += MakeXmlEndTag(pNode);
             vecOpen.pop_back();
         }
         if (!bClean)
             return false;
-        strOut += strXml;
+        if (strOut.empty())
+            strOut.swap(strXml);
+        else
+            strOut += strXml;
         return true;
     } catch (...) {
         return Fatal(kFunction);
@@ -156,14 +168,21 @@ bool CLCGIRXmlGenerator::CheckXmlSize(std::string& strXml)
 bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
 {
     try {
-        const std::string strWrapped =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>" + strXml + "</DATA>";
+        // Wrapped in place rather than in a copy of the document.
+        static const std::string strHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>";
+        static const std::string strTail = "</DATA>";
+        strXml.insert(0, strHead);
+        strXml += strTail;
         CLCXSax sax;
-        const bool bOk = sax.Initialize() && sax.Parse(strWrapped.c_str(), "CbC", "UTF-8");
+        const bool bOk = sax.Initialize() && sax.Parse(strXml.c_str(), "CbC", "UTF-8");
         sax.Terminate();
-        if (!bOk)
+        if (!bOk) {
             strXml.clear();
-        return bOk;
+            return false;
+        }
+        strXml.erase(strXml.size() - strTail.size());
+        strXml.erase(0, strHead.size());
+        return true;
     } catch (...) {
         strXml.clear();
         return Fatal("CLCGIRXmlGenerator::CheckXmlStruct");

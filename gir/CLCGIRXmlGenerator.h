@@ -19,7 +19,8 @@ public:
     // declaration, no line breaks of its own. A value or attribute holding a
     // character that XML 1.0 forbids is reported as (its file, HE60011E, its
     // line, its column), every one of them, and nothing is appended. False
-    // leaves strOut as it was.
+    // leaves strOut as it was. A document past kMaxXmlBytes is appended only
+    // up to the node that passed the limit (CheckXmlSize refuses it).
     bool MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut);
     // Appends the start of one node below the root, by the writer of its data type.
     bool CreatGIRNode(CLCGIRContainer* pContainer, std::string& strOut);

@@ -107,6 +107,20 @@ std::string QualifiedName(const xmlNs* pNs, const xmlChar* pName)
     return strName + Text(pName);
 }
 
+// QualifiedName(pNs, pName) == szName, without building the name: the
+// definition walks ask this many times per CSV record.
+bool IsQualifiedName(const xmlNs* pNs, const xmlChar* pName, const char* szName)
+{
+    const char* szRest = szName;
+    if (pNs != nullptr && pNs->prefix != nullptr) {
+        const size_t nPrefix = std::strlen(reinterpret_cast<const char*>(pNs->prefix));
+        if (std::strncmp(szRest, reinterpret_cast<const char*>(pNs->prefix), nPrefix) != 0 || szRest[nPrefix] != ':')
+            return false;
+        szRest += nPrefix + 1;
+    }
+    return std::strcmp(reinterpret_cast<const char*>(pName != nullptr ? pName : BAD_CAST ""), szRest) == 0;
+}
+
 // Only elements, attributes and processing instructions have a name here;
 // the document, text and comments have none.
 std::string NodeName(const xmlNode* pNode)
@@ -129,7 +143,7 @@ std::string NodeName(const xmlNode* pNode)
 const xmlAttr* FindAttribute(const xmlNode* pElement, const char* szName)
 {
     for (const xmlAttr* pAttribute = pElement->properties; pAttribute != nullptr; pAttribute = pAttribute->next) {
-        if (QualifiedName(pAttribute->ns, pAttribute->name) == szName)
+        if (IsQualifiedName(pAttribute->ns, pAttribute->name, szName))
             return pAttribute;
     }
     return nullptr;
@@ -355,7 +369,7 @@ long CLCXDomNsxml::MoveChildNodeName(const char* szName)
         if (m_pCurrent == nullptr || szName == nullptr)
             return -1;
         for (xmlNode* pChild = FirstElement(m_pCurrent->children); pChild != nullptr; pChild = FirstElement(pChild->next)) {
-            if (NodeName(pChild) == szName) {
+            if (IsQualifiedName(pChild->ns, pChild->name, szName)) {
                 m_pCurrent = pChild;
                 return 0;
             }

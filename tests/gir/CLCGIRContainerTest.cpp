@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -186,3 +187,42 @@ TEST(GIRContainer, DumpWritesOneEntryPerNodeWithGrowingTitles)
     EXPECT_EQ(strLog.rfind("-----出力開始 OUTPUT_STYLE[ConvertHierarchy - GLOBE_OECD] ", 0), 0u);
 }
 } // namespace
+
+// After each kind of insertion every child knows its place without a search,
+// and settings set on one node leave a node sharing them untouched.
+TEST(GIRContainer, EveryChildKnowsItsPlaceAfterInsertions)
+{
+    struct SStep {
+        const char* szName;
+        std::function<void(CLCGIRContainer&)> fnInsert;
+        const char* szOrder;
+    } const kSteps[] = {
+        {"front", [](CLCGIRContainer& r) { r.InsertContainerByIndex(0, Named("a").release()); }, "a0123"},
+        {"middle", [](CLCGIRContainer& r) { r.InsertContainerByIndex(3, Named("b").release()); }, "a01b23"},
+        {"before a sibling", [](CLCGIRContainer& r) { r.GetChild(1)->InsertPreviousSibling(Named("c").release()); },
+         "ac01b23"},
+        {"last", [](CLCGIRContainer& r) { r.GetChild(0)->AddLastSibling(Named("d").release()); }, "ac01b23d"},
+    };
+    auto pRoot = Named("Root");
+    for (const char* sz : {"0", "1", "2", "3"})
+        pRoot->AddChild(Named(sz).release());
+    for (const SStep& step : kSteps) {
+        step.fnInsert(*pRoot);
+        std::string strOrder;
+        for (long i = 0; i < pRoot->GetChildCount(); ++i) {
+            strOrder += pRoot->GetChild(i)->GetElementName();
+            EXPECT_EQ(pRoot->GetChild(i)->GetSelfIndex(), i) << step.szName;
+        }
+        EXPECT_EQ(strOrder, step.szOrder) << step.szName;
+    }
+    EXPECT_EQ(Named("Alone")->GetSelfIndex(), -1);
+
+    CLCGIRContainer* pFirst = pRoot->GetChild(0);
+    pFirst->SetConfItemId("GB00001");
+    auto pShared = Named("Shared");
+    pShared->SetEditConf(pFirst->GetEditConf());
+    EXPECT_EQ(pShared->GetConfItemId(), "GB00001");
+    pShared->SetConfItemId("GB00002");
+    EXPECT_EQ(pShared->GetConfItemId(), "GB00002");
+    EXPECT_EQ(pFirst->GetConfItemId(), "GB00001");
+}

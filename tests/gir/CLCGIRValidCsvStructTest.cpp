@@ -4,6 +4,7 @@
 #include "gir/CLCGIRValidFileStruct.h"
 #include "gir/GIRTestSupport.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -174,6 +175,73 @@ TEST_F(GIRValidCsvStruct, LimitsTheRecordsOfTheWholeReturn)
         .Body("02_GeneralSection.csv", {{"7", "Nmae"}});
     EXPECT_FALSE(Check(gir));
     EXPECT_EQ(DetailTexts(), "01_FilingInfo.csv=00999997-00001-HE60046E\n" + kOther + "=00000000-00000-HE60045E");
+}
+
+// A run of its own for each case of a table (the definitions stay loaded).
+void NextCase()
+{
+    CLCValidResultGIR::destroy();
+    CLCGIRDataManager::destroy();
+}
+
+// Past a record limit a file is still read to its end for its own rows, but
+// none of its records is kept: the walk refuses it before it would look at them.
+TEST_F(GIRValidCsvStruct, KeepsNoRecordOfAFilePastTheLimit)
+{
+    static const std::string strRecords = [] {
+        std::string s;
+        for (long i = 0; i <= CLCGIRValidCsvStruct::kMaxFileRecords; ++i)
+            s += "FilingCE,,,,,7\n";
+        return s;
+    }();
+    const struct {
+        const char* szName;
+        const char* szGeneralSection;
+        std::string strTexts;
+    } kCases[] = {
+        {"the limit's row", "Name,,,,,7\n", kOther + "=00000000-00000-HE60045E"},
+        {"a later file's rows first", "Name,,,,7\n",
+         "02_GeneralSection.csv=00000000-00000-HE60012E,00000000-00000-HE60013E"},
+    };
+    for (const auto& c : kCases) {
+        NextCase();
+        CTestFolder base;
+        CGIRFolderBuilder gir(base);
+        gir.MessageSpec({{"6", "ReceivingCountry", "JP"}})
+            .Bytes("02_GLOBEBody/01_FilingInfo.csv", strRecords)
+            .Bytes("02_GLOBEBody/02_GeneralSection.csv", c.szGeneralSection);
+        EXPECT_FALSE(Check(gir)) << c.szName;
+        EXPECT_EQ(DetailTexts(), c.strTexts) << c.szName;
+        const CLCGIRCsvData* pFilingInfo = CLCGIRDataManager::instance()->GetCsvData(1);
+        ASSERT_NE(pFilingInfo, nullptr);
+        EXPECT_EQ(pFilingInfo->GetReadRecordCount(), CLCGIRValidCsvStruct::kMaxFileRecords + 1) << c.szName;
+        EXPECT_EQ(pFilingInfo->GetRecordNumber(), 0) << c.szName;
+    }
+}
+
+// The check and the conversion refuse a folder past the size limit as the
+// folder check does, before reading any of its files.
+TEST_F(GIRValidCsvStruct, ReadsNoFileOfAFolderPastTheSizeLimit)
+{
+    const struct {
+        const char* szName;
+        uint64_t ullOver;
+        std::string strTexts;
+    } kCases[] = {
+        {"exactly the limit", 0, FilingInfoText("00000000-00000-HE60012E")},   // read: zeros are NUL bytes
+        {"one byte more", 1, kOther + "=00000000-00000-HE60035E"},
+    };
+    for (const auto& c : kCases) {
+        NextCase();
+        CTestFolder base;
+        CGIRFolderBuilder gir(base);
+        gir.MessageSpec({{"6", "ReceivingCountry", "JP"}}).Bytes("02_GLOBEBody/01_FilingInfo.csv", "");
+        const uint64_t ullHeader = std::filesystem::file_size(gir.Path() + "/01_MessageSpec.csv");
+        std::filesystem::resize_file(gir.BodyPath() + "/01_FilingInfo.csv",
+                                     CLCGIRValidFileStruct::kMaxTotalFileSize - ullHeader + c.ullOver);   // sparse
+        EXPECT_FALSE(Check(gir)) << c.szName;
+        EXPECT_EQ(DetailTexts(), c.strTexts) << c.szName;
+    }
 }
 
 } // namespace

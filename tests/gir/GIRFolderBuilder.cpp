@@ -4,8 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <set>
 #include <stdexcept>
 
 namespace girtest {
@@ -19,40 +17,6 @@ std::string Field(const std::string& strValue)
     for (char c : strValue)
         strQuoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return strQuoted + "\"";
-}
-
-Rows ReadRows(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::string strBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string strText;
-    if (!in || !CLCMacOSNative::SjisToUtf8(strBytes, strText))
-        throw std::runtime_error("cannot read " + path.string());
-    if (!strText.empty() && strText.back() != '\n')
-        strText += "\r\n";
-    Rows rows;
-    std::vector<std::string> vecFields(1);
-    bool bQuoted = false;
-    for (size_t i = 0; i < strText.size(); ++i) {
-        const char c = strText[i];
-        if (bQuoted && c == '"' && i + 1 < strText.size() && strText[i + 1] == '"') {
-            vecFields.back() += c;
-            ++i;
-        } else if (c == '"') {
-            bQuoted = !bQuoted;
-        } else if (!bQuoted && c == ',') {
-            vecFields.emplace_back();
-        } else if (!bQuoted && (c == '\r' || c == '\n')) {
-            if (c == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n')
-                ++i;
-            vecFields.resize(6);
-            rows.emplace_back(vecFields[5], vecFields[0], vecFields[1], vecFields[2], vecFields[3], vecFields[4]);
-            vecFields.assign(1, "");
-        } else {
-            vecFields.back() += c;
-        }
-    }
-    return rows;
 }
 } // namespace
 
@@ -120,18 +84,6 @@ CGIRFolderBuilder& CGIRFolderBuilder::Write(const SGIRFolder& folder)
     for (const auto& [strName, rows] : folder.vecBodies)
         Body(strName, rows);
     return *this;
-}
-
-SGIRFolder ReadFolder(const std::string& strPath)
-{
-    SGIRFolder folder;
-    folder.messageSpec = ReadRows(std::filesystem::path(strPath) / "01_MessageSpec.csv");
-    std::set<std::filesystem::path> setBodies;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(strPath) / CGIRFolderBuilder::kBodyFolder))
-        setBodies.insert(entry.path());
-    for (const std::filesystem::path& path : setBodies)
-        folder.vecBodies.push_back({path.filename().string(), ReadRows(path)});
-    return folder;
 }
 
 SGIRFolder MinimalFolder()

@@ -73,10 +73,6 @@ private:
     std::string m_strPath;
 };
 
-// A folder on disk read back as data: its header and its body files in name
-// order (CP932 to UTF-8, quoted fields undone). Throws when a file cannot be read.
-SGIRFolder ReadFolder(const std::string& strPath);
-
 // A folder that passes the folder, structure and tree steps: MessageSpec and
 // FilingInfo with their required elements, automatic items left to the system.
 SGIRFolder MinimalFolder();

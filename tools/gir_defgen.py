@@ -177,14 +177,13 @@ class TreeBuilder:
             elif tag == "choice":
                 if particle.get("maxOccurs", "1") != "1":
                     raise SchemaError("repeated choice under %s" % node.name)
-                # The exclusive rule asks for exactly one alternative, which holds
-                # only for a required choice of single elements.
+                # Its alternatives are optional one by one; the exclusive rule
+                # of 211 asks for exactly one of them, which only a required
+                # choice of single elements means.
                 if optional or particle.get("minOccurs", "1") != "1":
                     raise SchemaError("optional choice under %s" % node.name)
                 if any(p.tag != XSD + "element" for p in particle if p.tag != XSD + "annotation"):
                     raise SchemaError("choice of groups under %s" % node.name)
-                # Its alternatives are optional one by one; the exclusive rule
-                # of 211 asks for exactly one of them.
                 alternatives = []
                 self.choices.append((node, alternatives))
                 self._particles(node, particle, prefix, True, alternatives)
@@ -476,11 +475,11 @@ def exclusive_rows(builder, root):
 
 def group_rows(builder):
     """An optional sequence is all or nothing: once any member is there, every
-    member the schema requires must be, the first of them before the rest. The
-    first required member is asked for when any other member exists, the
-    others when the first exists."""
+    member the schema requires must be. The first required member is asked for
+    when any other member exists, the other required ones when the first exists."""
     lines = []
     for parent, members in builder.groups:
+        members = [(m, needed) for m, needed in members if m in parent.children]
         required = [m for m, needed in members if needed]
         if not required:
             continue

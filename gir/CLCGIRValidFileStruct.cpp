@@ -265,7 +265,7 @@ CLCCbCMessage_t CLCGIRValidFileStruct::chk11NotExistFileSubFolder(std::vector<CL
 
 CLCCbCMessage_t CLCGIRValidFileStruct::chk12ExistUnknownFileSubFolder(std::vector<CLCFileInfo_t>& vecEntries)
 {
-    return CheckExistUnknownFile(vecEntries, ExistUnknownFileSubFolderValidTable());
+    return CheckExistUnknownFile(vecEntries, ExistUnknownFileSubFolderValidTable(), true);
 }
 
 CLCCbCMessage_t CLCGIRValidFileStruct::CheckFileRules(CLCFileInfo_t& entry)
@@ -375,13 +375,17 @@ CLCCbCMessage_t CLCGIRValidFileStruct::CheckExistNGFile(std::vector<CLCFileInfo_
 }
 
 CLCCbCMessage_t CLCGIRValidFileStruct::CheckExistUnknownFile(std::vector<CLCFileInfo_t>& vecEntries,
-                                                             const std::vector<std::string>& vecTable)
+                                                             const std::vector<std::string>& vecTable,
+                                                             bool bSubFolder)
 {
     return Guarded("CLCGIRValidFileStruct::CheckExistUnknownFile", [&]() {
         bool bUnknown = false;
         for (CLCFileInfo_t& entry : vecEntries) {
             ResetMark(entry);
-            if (MatchesAny(entry.strFileName, vecTable))
+            const bool bBodyFolderName = Matches(entry.strFileName, CLCGIRFilePatterns::kP2GLOBEBody);
+            const bool bKnownKind =
+                entry.nFolder == 1 ? !bSubFolder && bBodyFolderName : !bSubFolder || !bBodyFolderName;
+            if (bKnownKind && MatchesAny(entry.strFileName, vecTable))
                 entry.nCheckState = kRecognised;
             else
                 bUnknown = true;

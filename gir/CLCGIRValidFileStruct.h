@@ -69,9 +69,12 @@ public:
     CLCCbCMessage_t CheckMultiFile(std::vector<CLCFileInfo_t>& vecEntries, const char* szPattern, long* plCounter);
     // Each file matching the table gives HE60043E under its name.
     CLCCbCMessage_t CheckExistNGFile(std::vector<CLCFileInfo_t>& vecEntries, const std::vector<std::string>& vecTable);
-    // Any entry matching none of the table gives one ("その他", HE60042E).
+    // Any entry matching none of the table gives one ("その他", HE60042E). A
+    // name counts only for its kind of entry: a folder is known only as the
+    // body folder of the chosen folder, a file never by the body folder's name
+    // inside the body folder; nothing else would read such an entry.
     CLCCbCMessage_t CheckExistUnknownFile(std::vector<CLCFileInfo_t>& vecEntries,
-                                          const std::vector<std::string>& vecTable);
+                                          const std::vector<std::string>& vecTable, bool bSubFolder = false);
     // The number between the last "_" and the last "."; -1 when there is none
     // or it does not fit a long.
     long GetSubNumberOfFilename(const char* szFileName);

@@ -125,6 +125,7 @@ class TreeBuilder:
     def __init__(self, schema):
         self.schema = schema
         self.choices = []
+        self.groups = []   # optional sequences: (parent, [(member, required by the schema)])
 
     def build(self):
         prefix, name = self.schema.qname("globe:" + P.ROOT)
@@ -169,13 +170,20 @@ class TreeBuilder:
             if tag == "sequence":
                 if particle.get("maxOccurs", "1") != "1":
                     raise SchemaError("repeated sequence under %s" % node.name)
-                self._particles(node, particle, prefix,
-                                optional or particle.get("minOccurs") == "0", choice)
+                if particle.get("minOccurs") == "0":
+                    self._optional_sequence(node, particle, prefix, optional, choice)
+                    continue
+                self._particles(node, particle, prefix, optional, choice)
             elif tag == "choice":
                 if particle.get("maxOccurs", "1") != "1":
                     raise SchemaError("repeated choice under %s" % node.name)
                 # Its alternatives are optional one by one; the exclusive rule
-                # of 211 asks for exactly one of them.
+                # of 211 asks for exactly one of them, which only a required
+                # choice of single elements means.
+                if optional or particle.get("minOccurs", "1") != "1":
+                    raise SchemaError("optional choice under %s" % node.name)
+                if any(p.tag != XSD + "element" for p in particle if p.tag != XSD + "annotation"):
+                    raise SchemaError("choice of groups under %s" % node.name)
                 alternatives = []
                 self.choices.append((node, alternatives))
                 self._particles(node, particle, prefix, True, alternatives)
@@ -194,6 +202,17 @@ class TreeBuilder:
                 self._particles(node, extension, prefix, optional, choice)
             else:
                 raise SchemaError("unexpected particle %s under %s" % (tag, node.name))
+
+    def _optional_sequence(self, node, sequence, prefix, optional, choice):
+        """Members of an optional sequence all become optional in 210; the group
+        keeps which of them the schema asks for once the sequence is there."""
+        particles = [p for p in sequence if p.tag != XSD + "annotation"]
+        if optional or choice is not None or any(p.tag != XSD + "element" for p in particles):
+            raise SchemaError("nested optional group under %s" % node.name)
+        first = len(node.children)
+        self._particles(node, sequence, prefix, True, choice)
+        members = zip(node.children[first:], particles)
+        self.groups.append((node, [(m, p.get("minOccurs", "1") != "0") for m, p in members]))
 
 
 def omit_and_number(root):
@@ -438,6 +457,7 @@ def exclusive_rows(builder, root):
                             ("itemId", node.item_id), ("messageId", rule["messageId"])],
                            [[("id", "contain"), ("value", rule["value"]),
                              ("itemId", status.item_id), ("column", "2")]])
+    lines += group_rows(builder)
     for spec in doc_specs(root):
         lines += valid_row([("id", "existItem"), ("parentItemId", spec.item_id),
                             ("itemId", child(spec, "CorrDocRefId").item_id),
@@ -450,6 +470,27 @@ def exclusive_rows(builder, root):
                             ("messageId", P.CORR_DOC_FORBIDDEN["messageId"])],
                            [[("id", "contain"), ("value", P.CORR_DOC_FORBIDDEN["value"]),
                              ("itemId", child(spec, "DocTypeIndic").item_id), ("column", "2")]])
+    return lines
+
+
+def group_rows(builder):
+    """An optional sequence is all or nothing: once any member is there, every
+    member the schema requires must be. The first required member is asked for
+    when any other member exists, the other required ones when the first exists."""
+    lines = []
+    for parent, members in builder.groups:
+        members = [(m, needed) for m, needed in members if m in parent.children]
+        required = [m for m, needed in members if needed]
+        if not required:
+            continue
+        first = required[0]
+        conditions = [(first, m) for m, _ in members if m is not first]
+        conditions += [(m, first) for m in required[1:]]
+        for wanted, present in conditions:
+            message = P.GROUP_MESSAGES.get(wanted.name, P.GROUP_MESSAGE)
+            lines += valid_row([("id", "existItem"), ("parentItemId", parent.item_id),
+                                ("itemId", wanted.item_id), ("messageId", message)],
+                               [[("id", "existItem"), ("itemId", present.item_id)]])
     return lines
 
 

@@ -115,6 +115,11 @@ TIN_ATTRIBUTE_RULES = {
 ELECTION_YEAR = {"element": "ElectionYear", "status": "Status", "value": "true",
                  "messageId": "HE60060E"}
 
+# Message of a required member missing from an optional group whose other
+# members are there, by the missing element's name; others get the general one.
+GROUP_MESSAGES = {"ElectionYear": "HE60060E"}
+GROUP_MESSAGE = "HE60009E"
+
 # DocSpec: corrections and deletions name the corrected document, new data never.
 CORR_DOC_REQUIRED = {"value": "OECD2 OECD3 OECD12 OECD13", "messageId": "HE60061E"}
 CORR_DOC_FORBIDDEN = {"value": "OECD1 OECD11", "messageId": "HE60059E"}

@@ -2,20 +2,28 @@
 #include "api/CLCCsvConvResultGIR.h"
 
 #include "api/ApiTestSupport.h"
+#include "api/GIRMutants.h"
 #include "gir/GIRDetailText.h"
 #include "gir/GIRFolderBuilder.h"
 #include "gir/GIRTreeBuilder.h"
 #include "support/OecdSchema.h"
 
 #include <filesystem>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <random>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
+
+constexpr const char* kGIRSchema = "GLOBEXML_v1.0.xsd";
 
 using girtest::CGIRFolderBuilder;
 using girtest::SGIRFolder;
@@ -33,7 +41,7 @@ std::string Details(const CLCCsvConvResultGIR& result)
 // "" when valid against the GIR schema; the skip message when it is missing.
 std::string SchemaErrors(const std::string& strXml, bool& bSkipped)
 {
-    const std::string strSchema = oecdxsd::SchemaPath("gir_v1.0", "GLOBEXML_v1.0.xsd");
+    const std::string strSchema = oecdxsd::SchemaPath("gir_v1.0", kGIRSchema);
     const std::string strMissing = oecdxsd::MissingSchemaMessage(strSchema);
     bSkipped = !strMissing.empty();
     if (bSkipped)
@@ -68,6 +76,25 @@ SGIRFolder AsFolder(const std::vector<SGIRRow>& vecRows)
         folder.vecBodies[it->second].second.push_back(csvRow);
     }
     return folder;
+}
+
+// The shipped example as data (it holds no quoted field): the header, then
+// the body files in name order.
+SGIRFolder ExampleFolder()
+{
+    const std::filesystem::path root = apitest::ExamplePath("gir");
+    const std::set<std::filesystem::path> setBodies(std::filesystem::directory_iterator(root / "02_GLOBEBody"), {});
+    std::vector<std::filesystem::path> vecFiles = {root / "01_MessageSpec.csv"};
+    vecFiles.insert(vecFiles.end(), setBodies.begin(), setBodies.end());
+    std::vector<SGIRRow> vecRows;
+    for (const std::filesystem::path& path : vecFiles) {
+        std::string strText;
+        EXPECT_TRUE(CLCMacOSNative::SjisToUtf8(ReadBytes(path.string()), strText)) << path;
+        strText.erase(std::remove(strText.begin(), strText.end(), '\r'), strText.end());
+        const std::vector<SGIRRow> vecFile = girtree::Rows(path.filename().string(), strText);
+        vecRows.insert(vecRows.end(), vecFile.begin(), vecFile.end());
+    }
+    return AsFolder(vecRows);
 }
 
 class GIROperations : public apitest::ApiTest {
@@ -261,6 +288,127 @@ TEST_F(GIROperations, RandomCleanFoldersConvertToValidDocuments)
             GTEST_SKIP() << strError;
         EXPECT_EQ(strError, "") << n;
     }
+}
+
+// An optional group of the schema is all or nothing: a member without the
+// members the schema asks for beside it is refused at the group's line.
+TEST_F(GIROperations, OptionalGroupsAreAllOrNothing)
+{
+    struct SCase {
+        const char* szGroup;
+        std::vector<std::string> vecDrop;
+        const char* szCode;
+    };
+    const SCase kCases[] = {
+        {"Art1.5.3", {"ElectionYear"}, "HE60060E"},  {"Art3.2.1b", {"ElectionYear"}, "HE60060E"},
+        {"Art3.2.1c", {"ElectionYear"}, "HE60060E"}, {"Art4.4.7", {"ElectionYear"}, "HE60060E"},
+        {"Art4.5.6", {"ElectionYear"}, "HE60060E"},  {"Art7.5", {"ElectionYear"}, "HE60060E"},
+        {"Art3.2.5", {"ElectionYear"}, "HE60060E"},  {"Art3.2.8", {"ElectionYear"}, "HE60060E"},
+        {"Art4.5", {"ElectionYear"}, "HE60060E"},    {"Art7.5", {"ElectionYear", "RevocationYear"}, "HE60060E"},
+        {"Art7.5", {"CEOwnerTIN"}, "HE60009E"},
+    };
+    const SGIRFolder example = ExampleFolder();
+    for (const SCase& c : kCases) {
+        SGIRFolder folder = example;
+        girtest::Rows& rows = folder.vecBodies[4].second;
+        ASSERT_EQ(folder.vecBodies[4].first, "04_JurisdictionSection_1.csv");
+        const auto itGroup =
+            std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.strName == c.szGroup; });
+        ASSERT_NE(itGroup, rows.end()) << c.szGroup;
+        const size_t nLine = static_cast<size_t>(itGroup - rows.begin()) + 1;
+        // Status false: only the group's own rule can ask for the year.
+        for (auto it = itGroup + 1; it != rows.end() && std::stoi(it->strLevel) > std::stoi(itGroup->strLevel);) {
+            if (it->strName == "Status")
+                it->strValue = "false";
+            const bool bDrop = std::find(c.vecDrop.begin(), c.vecDrop.end(), it->strName) != c.vecDrop.end();
+            it = bDrop ? rows.erase(it) : it + 1;
+        }
+        CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(Folder(folder).c_str(), girtree::kHojinNo);
+        EXPECT_EQ(pCheck->get_Result(), "E_FAIL") << c.szGroup;
+        char szLine[16];
+        std::snprintf(szLine, sizeof szLine, "%08zu", nLine);
+        EXPECT_EQ(Details(*pCheck), std::string("04_JurisdictionSection_1.csv=") + szLine + "-00000-" + c.szCode)
+            << c.szGroup;
+    }
+}
+
+// An entry whose name fits a kind of entry other than its own is unknown on
+// every road, never silently left out.
+TEST_F(GIROperations, EntriesOfTheWrongKindFailOnEveryRoad)
+{
+    const girtest::Rows filingInfo = CleanMinimalFolder().vecBodies[0].second;
+    const std::function<void(CGIRFolderBuilder&)> kCases[] = {
+        [&](CGIRFolderBuilder& g) { g.Csv("02_GLOBEBody/02_GLOBEBody", filingInfo); },
+        [&](CGIRFolderBuilder& g) { g.Csv("02_GLOBEBody/03_Summary_3.csv/03_Summary_1.csv", filingInfo); },
+        [&](CGIRFolderBuilder& g) {
+            std::filesystem::rename(g.Path() + "/01_MessageSpec.csv", g.Path() + "/01_MessageSpec.txt");
+            g.Csv("01_MessageSpec.csv/01_MessageSpec.csv", CleanMinimalFolder().messageSpec);
+        },
+    };
+    for (size_t n = 0; n < std::size(kCases); ++n) {
+        CGIRFolderBuilder gir(m_folder, "case" + std::to_string(n));
+        gir.Write(CleanMinimalFolder());
+        kCases[n](gir);
+        for (CLCCsvConvResultGIR* pResult : {m_api.GIRFolderCheck(gir.Path().c_str()),
+                                             m_api.GIRCsvCheck(gir.Path().c_str(), ""),
+                                             m_api.CsvConvGIRData(gir.Path().c_str(), "")}) {
+            EXPECT_EQ(pResult->get_Result(), "E_FAIL") << n;
+            EXPECT_EQ(Details(*pResult), "その他=00000000-00000-HE60042E") << n;
+            EXPECT_EQ(pResult->get_GIRData(), "") << n;
+        }
+    }
+}
+
+unsigned long EnvNumber(const char* szName, unsigned long ulDefault)
+{
+    const char* szValue = std::getenv(szName);
+    return szValue != nullptr && *szValue != '\0' ? std::stoul(szValue) : ulDefault;
+}
+
+// Every change of a clean folder that the check lets through converts to a
+// document the schema accepts. TESVANT_GIR_MUTANT_SEED and
+// TESVANT_GIR_MUTANT_COUNT choose a longer run (tests/fuzz/gir_mutants.sh).
+TEST_F(GIROperations, MutantsThatPassTheCheckConvertToValidDocuments)
+{
+    const std::string strSchema = oecdxsd::SchemaPath("gir_v1.0", kGIRSchema);
+    if (!oecdxsd::MissingSchemaMessage(strSchema).empty())
+        GTEST_SKIP() << oecdxsd::MissingSchemaMessage(strSchema);
+    const unsigned long ulSeed = EnvNumber("TESVANT_GIR_MUTANT_SEED", 20261209);
+    const unsigned long ulCount = EnvNumber("TESVANT_GIR_MUTANT_COUNT", 150);
+
+    std::vector<SGIRFolder> vecClean = {ExampleFolder()};
+    for (const girtree::SCleanFolder& clean :
+         {girtree::SCleanFolder{1, 1, 1, true}, girtree::SCleanFolder{2, 2, 1, false}})
+        vecClean.push_back(CleanFullFolder(clean));
+    girmutant::ValuePool pool;
+    for (const SGIRFolder& folder : vecClean)
+        girmutant::AddValues(folder, pool);
+
+    unsigned long ulPassed = 0;
+    unsigned long n = 0;
+    for (int nFailures = 0; n < ulCount && nFailures < 5; ++n) {
+        // A mutant depends on the seed and its number only, so one can be rerun alone.
+        std::seed_seq seed{ulSeed, n};
+        std::mt19937 random(seed);
+        SGIRFolder mutant = vecClean[n % vecClean.size()];
+        std::string strWhat;
+        for (int nChanges = random() % 4 == 0 ? 2 : 1; nChanges > 0; --nChanges)
+            strWhat += girmutant::MutateOnce(mutant, pool, random) + "; ";
+        const std::string strFolder = Folder(mutant, "mutant");
+        if (m_api.GIRCsvCheck(strFolder.c_str(), girtree::kHojinNo)->get_Result() == "S_OK") {
+            ++ulPassed;
+            CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strFolder.c_str(), "");
+            std::string strErrors;
+            const bool bValid = pConv->get_Result() == "S_OK"
+                                && oecdxsd::ValidateXml(strSchema, pConv->get_GIRData(), strErrors);
+            EXPECT_TRUE(bValid) << "mutant " << n << " of seed " << ulSeed << ": " << strWhat << "\n"
+                                << Details(*pConv) << strErrors;
+            nFailures += bValid ? 0 : 1;
+        }
+        std::filesystem::remove_all(strFolder);
+    }
+    std::cout << "[ mutants  ] seed " << ulSeed << ": " << n << " mutants, " << ulPassed
+              << " passed the check\n";
 }
 
 } // namespace

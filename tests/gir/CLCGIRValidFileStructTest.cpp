@@ -85,6 +85,19 @@ TEST_F(GIRValidFileStruct, ReportsEachLayoutFaultOnce)
              g.Bytes("readme.txt", kCsv).Folder("old").Bytes("02_GLOBEBody/notes.csv", kCsv).Folder("02_GLOBEBody/x");
          },
          Text(kOther, "00000000-00000-HE60042E")},
+        // A name counts for its kind of entry only.
+        {"file named like the body folder inside it",
+         [](CGIRFolderBuilder& g) { Clean(g); g.Bytes("02_GLOBEBody/02_GLOBEBody", kCsv); },
+         Text(kOther, "00000000-00000-HE60042E")},
+        {"folders named like the body folder and a body file inside it",
+         [](CGIRFolderBuilder& g) {
+             Clean(g);
+             g.Folder("02_GLOBEBody/02_GLOBEBody").Bytes("02_GLOBEBody/03_Summary_3.csv/03_Summary_1.csv", kCsv);
+         },
+         Text(kOther, "00000000-00000-HE60042E")},
+        {"folder named like the header",
+         [](CGIRFolderBuilder& g) { Clean(g); g.Folder("01_MessageSpec.txt"); },
+         Text(kOther, "00000000-00000-HE60042E")},
         {"no filing information",
          [](CGIRFolderBuilder& g) { g.Bytes("01_MessageSpec.csv", kCsv).Bytes("02_GLOBEBody/02_GeneralSection.csv", kCsv); },
          Text(kOther, "00000000-00000-HE60044E")},

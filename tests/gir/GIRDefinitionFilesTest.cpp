@@ -393,7 +393,7 @@ TEST_F(ShippedDefinitions, CheckDefinitionSectionsInOrder)
     EXPECT_EQ(dom.GetAttribute("VR"), "1.0");
     EXPECT_EQ(CheckSections(),
               (std::vector<std::string>{"exclusiveItemCheck", "singleItemCheck", "correlationCheck"}));
-    EXPECT_EQ(CheckRows()["exclusiveItemCheck"].size(), 27u);
+    EXPECT_EQ(CheckRows()["exclusiveItemCheck"].size(), 38u);
     EXPECT_EQ(CheckRows()["singleItemCheck"].size(), 2260u);
     EXPECT_EQ(dom.GetNodeCount("//correlationCheck/valid"), 23);
     EXPECT_EQ(CheckRows()["correlationCheck"].size(), 23u);
@@ -425,6 +425,14 @@ TEST_F(ShippedDefinitions, ExclusiveRows)
         const SElement& outer = row.vecOuters[0];
         EXPECT_EQ(outer.strName, "outer");
         EXPECT_EQ(ById(outer["itemId"]).strParent, row["parentItemId"]);
+        if (strKind == "existItem" && outer["id"] == "existItem") {
+            // A member of an optional group, asked for when another member is there.
+            EXPECT_NE(outer["itemId"], row["itemId"]);
+            EXPECT_EQ(ById(row["itemId"])["minOccur"], "0");
+            EXPECT_EQ(row["messageId"], ById(row["itemId"]).strName == "ElectionYear" ? "HE60060E" : "HE60009E");
+            ++mapKinds["existItem when present"];
+            continue;
+        }
         if (strKind == "existItem") {
             EXPECT_TRUE(row["messageId"] == "HE60060E" || row["messageId"] == "HE60061E") << row["messageId"];
             EXPECT_EQ(ById(row["itemId"]).strName, row["messageId"] == "HE60060E" ? "ElectionYear" : "CorrDocRefId");
@@ -437,7 +445,8 @@ TEST_F(ShippedDefinitions, ExclusiveRows)
         EXPECT_FALSE(outer["value"].empty());
         EXPECT_EQ(outer["column"], "2");
     }
-    EXPECT_EQ(mapKinds, (std::map<std::string, int>{{"exclusive", 8}, {"existItem", 14}, {"notExistItem", 5}}));
+    EXPECT_EQ(mapKinds, (std::map<std::string, int>{
+                            {"exclusive", 8}, {"existItem", 25}, {"existItem when present", 11}, {"notExistItem", 5}}));
 }
 
 TEST_F(ShippedDefinitions, SingleItemsCoverEveryCheckedElementOnFourColumns)

@@ -142,7 +142,8 @@ HRESULT CLCCsvConvDataCbC::RunCbC(const char* szFunction, IDispatch** ppResult, 
         const ::CLCCsvConvResultCbC result = std::exchange(*fnCall(*m_pApi), ::CLCCsvConvResultCbC());
         const bool bFaulted = m_pApi->LastOperationFaulted();
         Put(pResult, &CLICsvConvResultCbC::put_Result, bFaulted ? "E_FAIL" : result.getResult());
-        Put(pResult, &CLICsvConvResultCbC::put_DetailErrorInfo, bFaulted ? CLCValidResult::kFatalText : result.getDetailErrorInfo());
+        Put(pResult, &CLICsvConvResultCbC::put_DetailErrorInfo,
+            bFaulted ? CLCValidResult::kFatalText : result.getDetailErrorInfo());
         for (const SDataProperty& property : kDataProperties) {
             if ((uData & property.uFlag) != 0)
                 Put(pResult, property.pfnPut, bFaulted ? std::string() : (result.*property.pfnGet)());

@@ -1,43 +1,37 @@
 #include "gir/CLCGIRCheckList.h"
 #include "foundation/CLCDebugDump.h"
-#include <algorithm>
 #include <stdexcept>
-
-namespace {
-bool KeyLess(const std::pair<std::string, CLCGIRContainer*>& a, const std::pair<std::string, CLCGIRContainer*>& b)
-{
-    return a.first < b.first;
-}
-} // namespace
 
 bool CLCGIRCheckList::AddCheckList(const std::string& strItemId, CLCGIRContainer* pContainer)
 {
     if (pContainer == nullptr || strItemId.empty())
         return false;
-    if (!m_vecEntries.empty() && strItemId < m_vecEntries.back().first)
-        m_bSorted = false;
-    m_vecEntries.emplace_back(strItemId, pContainer);
+    // Nodes of one element mostly come one after another.
+    if (m_itLast == m_mapBuckets.end() || m_itLast->first != strItemId)
+        m_itLast = m_mapBuckets.try_emplace(strItemId).first;
+    m_itLast->second.push_back(pContainer);
+    ++m_lCount;
+    m_bFlat = false;
     return true;
 }
 
-void CLCGIRCheckList::Sort()
+void CLCGIRCheckList::Flatten()
 {
-    if (m_bSorted)
+    if (m_bFlat)
         return;
-    // Stable: containers of one item keep the order in which they were added.
-    std::stable_sort(m_vecEntries.begin(), m_vecEntries.end(), KeyLess);
-    m_bSorted = true;
+    m_vecFlat.clear();
+    m_vecFlat.reserve(static_cast<size_t>(m_lCount));
+    for (const auto& [strItemId, vecContainers] : m_mapBuckets) {
+        for (CLCGIRContainer* pContainer : vecContainers)
+            m_vecFlat.emplace_back(&strItemId, pContainer);
+    }
+    m_bFlat = true;
 }
 
 std::vector<CLCGIRContainer*> CLCGIRCheckList::FindCheckList(const std::string& strItemId)
 {
-    Sort();
-    std::vector<CLCGIRContainer*> vecFound;
-    auto range = std::equal_range(m_vecEntries.begin(), m_vecEntries.end(),
-                                  std::make_pair(strItemId, static_cast<CLCGIRContainer*>(nullptr)), KeyLess);
-    for (auto it = range.first; it != range.second; ++it)
-        vecFound.push_back(it->second);
-    return vecFound;
+    const auto it = m_mapBuckets.find(strItemId);
+    return it != m_mapBuckets.end() ? it->second : std::vector<CLCGIRContainer*>();
 }
 
 std::string CLCGIRCheckList::GetItemIdByIndex(long i)
@@ -46,8 +40,8 @@ std::string CLCGIRCheckList::GetItemIdByIndex(long i)
         CLC_LOG("CLCGIRCheckList::GetItemIdByIndex", "無効なインデックスが渡されました。");
         return "";
     }
-    Sort();
-    return m_vecEntries[static_cast<size_t>(i)].first;
+    Flatten();
+    return *m_vecFlat[static_cast<size_t>(i)].first;
 }
 
 CLCGIRContainer* CLCGIRCheckList::GetContainerByIndex(long i)
@@ -56,12 +50,15 @@ CLCGIRContainer* CLCGIRCheckList::GetContainerByIndex(long i)
         CLC_LOG("CLCGIRCheckList::GetContainerByIndex", "無効なインデックスが渡されました。");
         throw std::runtime_error("check list index out of range");
     }
-    Sort();
-    return m_vecEntries[static_cast<size_t>(i)].second;
+    Flatten();
+    return m_vecFlat[static_cast<size_t>(i)].second;
 }
 
 void CLCGIRCheckList::ClearCheckList()
 {
-    m_vecEntries.clear();
-    m_bSorted = true;
+    m_mapBuckets.clear();
+    m_itLast = m_mapBuckets.end();
+    m_lCount = 0;
+    m_vecFlat.clear();
+    m_bFlat = true;
 }

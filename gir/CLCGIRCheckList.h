@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,12 +13,14 @@ class CLCGIRCheckList {
 public:
     CLCGIRCheckList() = default;
     virtual ~CLCGIRCheckList() = default;
+    CLCGIRCheckList(const CLCGIRCheckList&) = delete;
+    CLCGIRCheckList& operator=(const CLCGIRCheckList&) = delete;
 
     // False (nothing stored) for a null container or an empty itemId.
     bool AddCheckList(const std::string& strItemId, CLCGIRContainer* pContainer);
     // In insertion order; empty when none.
     std::vector<CLCGIRContainer*> FindCheckList(const std::string& strItemId);
-    long GetCheckListNumber() const { return static_cast<long>(m_vecEntries.size()); }
+    long GetCheckListNumber() const { return m_lCount; }
     // Key of the i-th pair in key order; logs and answers "" for a bad index.
     std::string GetItemIdByIndex(long i);
     // Container of the i-th pair; logs and throws std::exception for a bad index.
@@ -25,9 +28,16 @@ public:
     void ClearCheckList();
 
 private:
-    void Sort();
+    using Buckets = std::map<std::string, std::vector<CLCGIRContainer*>>;
 
-    // Appended unsorted, stably sorted by key on the next read.
-    std::vector<std::pair<std::string, CLCGIRContainer*>> m_vecEntries;
-    bool m_bSorted = true;
+    // The pairs in key order, made on the first read by index after a change.
+    void Flatten();
+
+    // One bucket per key (a few hundred keys for a whole return): no pair is
+    // ever moved or its key copied again, whatever the number of containers.
+    Buckets m_mapBuckets;
+    Buckets::iterator m_itLast = m_mapBuckets.end();
+    long m_lCount = 0;
+    std::vector<std::pair<const std::string*, CLCGIRContainer*>> m_vecFlat;
+    bool m_bFlat = true;
 };

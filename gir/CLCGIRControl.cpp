@@ -235,7 +235,7 @@ bool CLCGIRControl::GenarateXML(std::string& strXml)
             return false;
         if (m_strOutPath.empty())
             return true;
-        return generator.OutputFileConvData(m_strOutPath.c_str(), strXml.c_str());
+        return generator.OutputFileConvData(m_strOutPath.c_str(), strXml);
     });
     if (!bOk)
         std::string().swap(strXml);

@@ -29,7 +29,7 @@ CLCCbCMessage_t CLCGIRValidIntegrity::Validate(const char* szHojinNo, const char
         const std::string strNumber = CLCGIRValidItem::SubChars(szHojinNo, 0, kNumberChars);
         CLCCbCMessage_t result = CBC_MSG_NONE;
         for (const CLCGIRContainer* pContainer : pData->FindCheckList(szItemId)) {
-            const std::string strValue = pContainer->GetElementValue();
+            const std::string& strValue = pContainer->GetElementValue();
             if (CLCGIRValidItem::CountChars(strValue) >= kNumberFirst + kNumberChars &&
                 CLCGIRValidItem::SubChars(strValue, kNumberFirst, kNumberChars) == strNumber)
                 continue;

@@ -272,7 +272,7 @@ CLCGIRValidItem::SContain::SContain()
 
 bool CLCGIRValidItem::SContain::Holds(const CLCGIRContainer* pNode) const
 {
-    const std::string strValue = pNode->GetValueFromCsvColumnNumber(lColumn);
+    const std::string& strValue = pNode->GetValueFromCsvColumnNumber(lColumn);
     return std::find(vecWords.begin(), vecWords.end(), strValue) != vecWords.end();
 }
 

@@ -34,12 +34,12 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
     bOk = false;
     try {
         if (pContainer != nullptr) {
-            const std::string strFixed = pContainer->GetConfAttrValueFromTargetAtter(n);
+            const std::string& strFixed = pContainer->GetConfAttrValueFromTargetAtter(n);
             if (!strFixed.empty()) {
                 bOk = true;
                 return strFixed;
             }
-            const std::string strColumn = pContainer->GetConfAttrValueColumnFromTargetAtter(n);
+            const std::string& strColumn = pContainer->GetConfAttrValueColumnFromTargetAtter(n);
             if (StartsWithNumber(strColumn)) {
                 // Throws for a column outside 1 to 6.
                 const long lColumn = static_cast<long>(CLCCbCValidItem::DecimalValue(strColumn.c_str()));
@@ -60,7 +60,7 @@ std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)
     try {
         std::string strText = "<" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName();
         for (long n = 1; n <= 3; ++n) {
-            const std::string strName = pContainer->GetConfAttrFromTargetAtter(n);
+            const std::string& strName = pContainer->GetConfAttrFromTargetAtter(n);
             if (strName.empty())
                 continue;
             bool bOk = false;

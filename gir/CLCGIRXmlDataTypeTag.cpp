@@ -12,7 +12,7 @@ std::string CLCGIRXmlDataTypeTag::WriteNode(CLCGIRContainer* pContainer)
 {
     try {
         const std::string strHead = "<" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName();
-        const std::string strName = pContainer->GetConfAttr();
+        const std::string& strName = pContainer->GetConfAttr();
         if (strName.empty())
             return strHead + ">";
         if (pContainer->GetConfAttrValueColumn().empty() == pContainer->GetConfAttrValue().empty())

@@ -52,7 +52,7 @@ bool IsXmlText(const std::string& strText)
 
 bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
 {
-    const std::string strType = pContainer->GetConfDataType();
+    const std::string& strType = pContainer->GetConfDataType();
     if (strType == kTimeStampType)
         return true;
     std::vector<long> vecColumns;
@@ -115,7 +115,12 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
                 vecOpen.emplace_back(pChild, 0);
                 continue;
             }
-            target() += MakeXmlEndTag(pNode);
+            std::string& strTarget = target();
+            strTarget += "</";
+            strTarget += pNode->GetConfNameSpace();
+            strTarget += ':';
+            strTarget += pNode->GetElementName();
+            strTarget += '>';
             vecOpen.pop_back();
         }
         if (!bClean)
@@ -135,7 +140,7 @@ bool CLCGIRXmlGenerator::CreatGIRNode(CLCGIRContainer* pContainer, std::string& 
     static constexpr const char* kFunction = "CLCGIRXmlGenerator::CreatGIRNode";
     if (pContainer == nullptr)
         return Fatal(kFunction);
-    const std::string strType = pContainer->GetConfDataType();
+    const std::string& strType = pContainer->GetConfDataType();
     std::string strText;
     if (strType == kTagType)
         strText = CLCGIRXmlDataTypeTag().WriteNode(pContainer);
@@ -193,9 +198,21 @@ bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, const char* szXm
 {
     static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
     try {
-        if (szPath == nullptr || szXml == nullptr || *szXml == '\0')
+        if (szXml == nullptr)
             return Fatal(kFunction);
         std::string strXml = szXml;
+        return OutputFileConvData(szPath, strXml);
+    } catch (...) {
+        return Fatal(kFunction);
+    }
+}
+
+bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, std::string& strXml)
+{
+    static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
+    try {
+        if (szPath == nullptr || strXml.empty() || strXml[0] == '\0')
+            return Fatal(kFunction);
         if (CLCCbCCommon::WriteFileData(szPath, strXml))
             return true;
         CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);

@@ -32,6 +32,8 @@ public:
     bool CheckXmlStruct(std::string& strXml);
     // Replaces the file whole or leaves it as it was: HE60020E when the write fails.
     bool OutputFileConvData(const char* szPath, const char* szXml);
+    // The same for a document already held as a string: written without a copy.
+    bool OutputFileConvData(const char* szPath, std::string& strXml);
 
 private:
     // Reports every written column of the node that holds a character XML 1.0

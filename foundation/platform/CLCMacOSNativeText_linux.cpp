@@ -11,12 +11,46 @@ namespace {
 constexpr const char* kSjisCharset = "CP932";
 constexpr const char* kUtf8Charset = "UTF-8";
 
+const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+// A descriptor of one direction, opened once per thread and reset before each
+// text: opening one costs more than decoding a small file, and a folder is
+// read in thousands of them.
+class CDescriptor {
+public:
+    CDescriptor(const char* szTo, const char* szFrom) : m_cd(iconv_open(szTo, szFrom)) {}
+    ~CDescriptor()
+    {
+        if (m_cd != kNoDescriptor)
+            iconv_close(m_cd);
+    }
+    CDescriptor(const CDescriptor&) = delete;
+    CDescriptor& operator=(const CDescriptor&) = delete;
+
+    iconv_t Reset()
+    {
+        if (m_cd != kNoDescriptor)
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        return m_cd;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+iconv_t Descriptor(const char* szTo)
+{
+    thread_local CDescriptor toUtf8(kUtf8Charset, kSjisCharset);
+    thread_local CDescriptor toSjis(kSjisCharset, kUtf8Charset);
+    return szTo == kUtf8Charset ? toUtf8.Reset() : toSjis.Reset();
+}
+
 // One strict conversion (no //IGNORE, no //TRANSLIT): any byte that does not
 // convert, including an incomplete sequence at the end, fails the whole text.
-bool Convert(const char* szTo, const char* szFrom, const std::string& strIn, std::string& strOut)
+bool Convert(const char* szTo, const std::string& strIn, std::string& strOut)
 {
-    iconv_t cd = iconv_open(szTo, szFrom);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    iconv_t cd = Descriptor(szTo);
+    if (cd == kNoDescriptor)
         return false;
 
     std::string strResult;
@@ -39,7 +73,6 @@ bool Convert(const char* szTo, const char* szFrom, const std::string& strIn, std
         bOk = false;   // EILSEQ or EINVAL
         break;
     }
-    iconv_close(cd);
     if (!bOk)
         return false;
     strResult.resize(nDone);
@@ -51,7 +84,7 @@ bool Convert(const char* szTo, const char* szFrom, const std::string& strIn, std
 
 bool CLCMacOSNative::SjisToUtf8(const std::string& strSjis, std::string& strUtf8)
 {
-    return Convert(kUtf8Charset, kSjisCharset, strSjis, strUtf8);
+    return Convert(kUtf8Charset, strSjis, strUtf8);
 }
 
 bool CLCMacOSNative::Utf8ToSjis(const std::string& strUtf8, std::string& strSjis)
@@ -59,5 +92,5 @@ bool CLCMacOSNative::Utf8ToSjis(const std::string& strUtf8, std::string& strSjis
     // iconv's UTF-8 decoder is laxer than ours about surrogates; check first.
     if (!IsValidUtf8(strUtf8))
         return false;
-    return Convert(kSjisCharset, kUtf8Charset, strUtf8, strSjis);
+    return Convert(kSjisCharset, strUtf8, strSjis);
 }

@@ -382,7 +382,12 @@ bool CLCPlatformSystem::ListFolder(const std::string& strFolder, std::vector<SFo
         entry.strName = pEntry->d_name;
         if (entry.strName == "." || entry.strName == "..")
             continue;
-        entry.bFolder = IsFolder(CLCMacOSNative::appendFilePath(strFolder.c_str(), entry.strName.c_str()));
+        // The entry's own type spares a stat per file; a link (or a file
+        // system that does not say) is followed as before.
+        if (pEntry->d_type == DT_DIR || pEntry->d_type == DT_REG)
+            entry.bFolder = pEntry->d_type == DT_DIR;
+        else
+            entry.bFolder = IsFolder(CLCMacOSNative::appendFilePath(strFolder.c_str(), entry.strName.c_str()));
         vecEntries.push_back(std::move(entry));
     }
 }

@@ -240,7 +240,7 @@ CLCCbCMessage_t CLCCbCValidItem::ValidateCsv(CLCGIRContainer* pContainer)
         if (auto answer = RunOuter(EPath::Gir, fnOuter))
             return *answer;
         // Throws for a column outside 1 to 6 (a definition fault).
-        std::string strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
+        const std::string& strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
         return JudgeValue(EPath::Gir, strText.c_str(), [&](CLCCbCMessage_t r) {
             CLCValidResultGIR::instance()->SetResult(pContainer->GetCSVFileName(), r,
                                                      pContainer->GetCSVLineNumber(), static_cast<long>(m_lColumn),
@@ -258,7 +258,7 @@ CLCCbCMessage_t CLCCbCValidItem::ValidateOuter(CLCGIRContainer* pContainer)
             CLC_LOG(kFunction, kUnexpectedError);
             return HE60000E;
         }
-        std::string strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
+        const std::string& strText = pContainer->GetValueFromCsvColumnNumber(static_cast<long>(m_lColumn));
         return _validate(strText.c_str());
     });
 }

@@ -1,5 +1,8 @@
 #include "foundation/CLCCbCCommon.h"
 
+#include <string_view>
+#include <unordered_map>
+
 namespace {
 
 // First row with the value, or null. Every lookup scans from the top so that the
@@ -19,11 +22,16 @@ CLCCbCMessage_t CLCCbCCommon::ConvMsgStr2Enum(const std::string& strCode)
 {
     if (strCode.empty())
         return CBC_MSG_NONE;
-    for (const CLCCbCMsgTable_t& row : CbCMsgTable) {
-        if (strCode == row.code)
-            return row.value;
-    }
-    return CBC_MSG_NONE;
+    // Asked once for every rule made from a definition row: a map, the first
+    // row of a code kept.
+    static const std::unordered_map<std::string_view, CLCCbCMessage_t> s_mapCodes = [] {
+        std::unordered_map<std::string_view, CLCCbCMessage_t> mapCodes;
+        for (const CLCCbCMsgTable_t& row : CbCMsgTable)
+            mapCodes.emplace(row.code, row.value);
+        return mapCodes;
+    }();
+    const auto it = s_mapCodes.find(strCode);
+    return it != s_mapCodes.end() ? it->second : CBC_MSG_NONE;
 }
 
 std::string CLCCbCCommon::ConvEnID2Msg(CLCCbCMessage_t msg)

@@ -19,3 +19,10 @@ CLCCbCMessage_t CLCGIRValidExItemContain::_validate(bool /*bOuter*/)
         return CBC_MSG_NONE;
     });
 }
+
+CLCGIRValidItem* CLCGIRValidExItemContain::CopyFor(CLCGIRContainer* pParent) const
+{
+    auto* pCopy = new CLCGIRValidExItemContain(*this);
+    pCopy->m_pParent = pParent;
+    return pCopy;
+}

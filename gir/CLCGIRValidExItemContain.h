@@ -9,6 +9,9 @@ public:
     explicit CLCGIRValidExItemContain(CLCGIRContainer* pParent);
     CLCCbCMessage_t _validate(bool bOuter) override;
 
+protected:
+    CLCGIRValidItem* CopyFor(CLCGIRContainer* pParent) const override;
+
 private:
     SContain m_contain;
     CLCGIRContainer* m_pParent;   // borrowed

@@ -34,3 +34,10 @@ CLCCbCMessage_t CLCGIRValidExItemExclusive::_validate(bool bOuter)
         return message;
     });
 }
+
+CLCGIRValidItem* CLCGIRValidExItemExclusive::CopyFor(CLCGIRContainer* pParent) const
+{
+    auto* pCopy = new CLCGIRValidExItemExclusive(*this);
+    pCopy->m_pParent = pParent;
+    return pCopy;
+}

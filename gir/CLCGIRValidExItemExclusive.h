@@ -11,6 +11,9 @@ public:
     explicit CLCGIRValidExItemExclusive(CLCGIRContainer* pParent);
     CLCCbCMessage_t _validate(bool bOuter) override;
 
+protected:
+    CLCGIRValidItem* CopyFor(CLCGIRContainer* pParent) const override;
+
 private:
     std::vector<std::string> m_vecItemIds;
     CLCGIRContainer* m_pParent;   // borrowed

@@ -16,3 +16,10 @@ CLCCbCMessage_t CLCGIRValidExItemExistItem::_validate(bool bOuter)
         return m_message;
     });
 }
+
+CLCGIRValidItem* CLCGIRValidExItemExistItem::CopyFor(CLCGIRContainer* pParent) const
+{
+    auto* pCopy = new CLCGIRValidExItemExistItem(*this);
+    pCopy->m_pParent = pParent;
+    return pCopy;
+}

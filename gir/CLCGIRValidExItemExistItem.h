@@ -9,6 +9,9 @@ public:
     explicit CLCGIRValidExItemExistItem(CLCGIRContainer* pParent);
     CLCCbCMessage_t _validate(bool bOuter) override;
 
+protected:
+    CLCGIRValidItem* CopyFor(CLCGIRContainer* pParent) const override;
+
 private:
     std::string m_strItemId;
     CLCCbCMessage_t m_message;

@@ -13,3 +13,10 @@ CLCCbCMessage_t CLCGIRValidExItemNotExistItem::_validate(bool bOuter)
                           [](const CLCGIRContainer*) { return true; });
     });
 }
+
+CLCGIRValidItem* CLCGIRValidExItemNotExistItem::CopyFor(CLCGIRContainer* pParent) const
+{
+    auto* pCopy = new CLCGIRValidExItemNotExistItem(*this);
+    pCopy->m_pParent = pParent;
+    return pCopy;
+}

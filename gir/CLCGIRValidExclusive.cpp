@@ -40,20 +40,26 @@ bool CLCGIRValidExclusive::Initialize()
     CLCGIRDataManager* pData = CLCGIRDataManager::instance();
     do {
         const std::string strKind = pDefine->GetAttribute("id");
+        // The row is read for its first parent; the others get copies.
+        const CLCGIRValidItem* pModel = nullptr;
         for (CLCGIRContainer* pParent : pData->FindCheckList(pDefine->GetAttribute("parentItemId"))) {
             if (strKind == "contain") {
                 CLCGIRCheckSection::Fatal(kFunction, kNotMade);
                 return false;
             }
-            std::unique_ptr<CLCGIRValidItem> pRule(CLCGIRValidItem::CreateExItem(strKind, pParent));
+            std::unique_ptr<CLCGIRValidItem> pRule = pModel != nullptr ? pModel->CloneFor(pParent) : nullptr;
             if (!pRule) {
-                CLC_LOG(kFunction, kNotMade);   // the factory has recorded the fatal row
-                return false;
+                pRule.reset(CLCGIRValidItem::CreateExItem(strKind, pParent));
+                if (!pRule) {
+                    CLC_LOG(kFunction, kNotMade);   // the factory has recorded the fatal row
+                    return false;
+                }
+                if (!SetUpOuter(pParent, pRule.get())) {
+                    CLC_LOG(kFunction, "外部検証アイテム作成失敗");
+                    return false;
+                }
             }
-            if (!SetUpOuter(pParent, pRule.get())) {
-                CLC_LOG(kFunction, "外部検証アイテム作成失敗");
-                return false;
-            }
+            pModel = pRule.get();
             m_vecItems.push_back(std::move(pRule));
         }
     } while (pDefine->MoveNextSibling() == 0);

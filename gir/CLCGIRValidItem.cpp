@@ -103,6 +103,20 @@ void CLCGIRValidItem::AddOuterItem(CLCGIRValidItem* pOuter)
         m_vecOuterItems.emplace_back(pOuter);
 }
 
+std::unique_ptr<CLCGIRValidItem> CLCGIRValidItem::CloneFor(CLCGIRContainer* pParent) const
+{
+    std::unique_ptr<CLCGIRValidItem> pCopy(CopyFor(pParent));
+    if (!pCopy)
+        return nullptr;
+    for (const auto& pOuter : m_vecOuterItems) {
+        std::unique_ptr<CLCGIRValidItem> pOuterCopy = pOuter->CloneFor(pParent);
+        if (!pOuterCopy)
+            return nullptr;
+        pCopy->m_vecOuterItems.push_back(std::move(pOuterCopy));
+    }
+    return pCopy;
+}
+
 CLCCbCMessage_t CLCGIRValidItem::Validate()
 {
     static constexpr const char* kFunction = "CLCGIRValidItem::Validate";

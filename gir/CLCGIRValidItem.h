@@ -23,7 +23,6 @@ class CLCGIRValidItem {
 public:
     CLCGIRValidItem() = default;
     virtual ~CLCGIRValidItem();
-    CLCGIRValidItem(const CLCGIRValidItem&) = delete;
     CLCGIRValidItem& operator=(const CLCGIRValidItem&) = delete;
 
     // The outer items first, in order: one that fails switches the rule off for
@@ -36,6 +35,10 @@ public:
 
     // Takes ownership (null is ignored).
     void AddOuterItem(CLCGIRValidItem* pOuter);
+    // The same rule with its outer items for another parent, so that a row of
+    // the definition is read once for all the nodes it applies to; null for a
+    // kind not bound to a parent.
+    std::unique_ptr<CLCGIRValidItem> CloneFor(CLCGIRContainer* pParent) const;
 
     // The direct children of pParent carrying the item id, in child order. An
     // empty item id is logged and thrown.
@@ -60,6 +63,11 @@ public:
     static std::string SubChars(const std::string& strText, size_t nFirst, size_t nCount);
 
 protected:
+    // A copy without the outer items (CloneFor copies those).
+    CLCGIRValidItem(const CLCGIRValidItem&) {}
+    // The kind's own copy for another parent; the base has none.
+    virtual CLCGIRValidItem* CopyFor(CLCGIRContainer* /*pParent*/) const { return nullptr; }
+
     // Readers of the element under the check definition's cursor; a missing
     // attribute reads as "". The checked readers log szFault and throw.
     static std::string ReadAttribute(const char* szName);

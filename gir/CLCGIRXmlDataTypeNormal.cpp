@@ -58,7 +58,15 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
 std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)
 {
     try {
-        std::string strText = "<" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName();
+        // Appended piece by piece: one node is written for every record.
+        const std::string& strElementValue = pContainer->GetElementValue();
+        std::string strText;
+        strText.reserve(pContainer->GetConfNameSpace().size() + pContainer->GetElementName().size()
+                        + strElementValue.size() + 3);
+        strText += '<';
+        strText += pContainer->GetConfNameSpace();
+        strText += ':';
+        strText += pContainer->GetElementName();
         for (long n = 1; n <= 3; ++n) {
             const std::string& strName = pContainer->GetConfAttrFromTargetAtter(n);
             if (strName.empty())
@@ -67,10 +75,18 @@ std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)
             const std::string strValue = GetAtterValue(pContainer, n, bOk);
             if (!bOk)
                 return std::string();
-            if (!strValue.empty())
-                strText += " " + strName + "=\"" + strValue + "\"";
+            if (strValue.empty())
+                continue;
+            strText += ' ';
+            strText += strName;
+            strText += "=\"";
+            strText += strValue;
+            strText += '"';
         }
-        return strText + ">" + Escaped(pContainer->GetElementValue());
+        strText += '>';
+        CLCCbCCommon::ConvEntityRefs(strElementValue.data(), static_cast<unsigned long>(strElementValue.size()),
+                                     strText);
+        return strText;
     } catch (...) {
         CLC_LOG("CLCGIRXmlDataTypeNormal::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();

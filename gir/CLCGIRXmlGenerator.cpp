@@ -55,9 +55,11 @@ bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
     const std::string& strType = pContainer->GetConfDataType();
     if (strType == kTimeStampType)
         return true;
-    std::vector<long> vecColumns;
+    // The value and up to three attribute columns, without an allocation per node.
+    long alColumns[4];
+    size_t nColumns = 0;
     if (strType != kTagType)
-        vecColumns.push_back(kValueColumn);
+        alColumns[nColumns++] = kValueColumn;
     const long lAttributes = strType == kTagType ? 1 : 3;
     for (long n = 1; n <= lAttributes; ++n) {
         const bool bFixed = !pContainer->GetConfAttrValueFromTargetAtter(n).empty();
@@ -67,10 +69,11 @@ bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
             CLCCbCValidItem::DecimalValue(pContainer->GetConfAttrValueColumnFromTargetAtter(n).c_str());
         // A column outside 1 to 6 is the writer's fault to report.
         if (llColumn >= 1 && llColumn <= 6)
-            vecColumns.push_back(static_cast<long>(llColumn));
+            alColumns[nColumns++] = static_cast<long>(llColumn);
     }
     bool bClean = true;
-    for (long lColumn : vecColumns) {
+    for (size_t i = 0; i < nColumns; ++i) {
+        const long lColumn = alColumns[i];
         if (IsXmlText(pContainer->GetValueFromCsvColumnNumber(lColumn)))
             continue;
         CLCGIRValidItem::SetResult(pContainer, HE60011E, lColumn);

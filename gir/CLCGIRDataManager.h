@@ -109,6 +109,7 @@ public:
         std::vector<std::string> vecMinOccurs;
         std::vector<std::string> vecMaxOccurs;
         std::map<std::string, long> mapOrder;   // item id: place of its first child
+        std::vector<long> vecFirstOfItem;       // child by child: mapOrder of its item id
     };
     // Read at the cursor, which stands on pNode's element; kept for the run
     // by the element's settings (a node without any gets a fresh reading,

@@ -95,6 +95,8 @@ const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(co
     definition.vecMaxOccurs = pDefine->GetChildAttributes("maxOccur");
     for (size_t k = 0; k < definition.vecItemIds.size(); ++k)
         definition.mapOrder.emplace(definition.vecItemIds[k], static_cast<long>(k));
+    for (const std::string& strItemId : definition.vecItemIds)
+        definition.vecFirstOfItem.push_back(definition.mapOrder.find(strItemId)->second);
     if (!pConf) {
         m_unkeyedChildDefinition = std::move(definition);
         return m_unkeyedChildDefinition;

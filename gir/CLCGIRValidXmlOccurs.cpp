@@ -10,7 +10,7 @@
 #include "gir/CLCGIRPropertyManager.h"
 
 #include <stdexcept>
-#include <unordered_map>
+#include <vector>
 
 namespace {
 constexpr const char* kFunction = "CLCGIRValidXmlOccurs::Validate";
@@ -68,11 +68,15 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
     const std::vector<std::string>& vecMin = definition.vecMinOccurs;
     const std::vector<std::string>& vecMax = definition.vecMaxOccurs;
 
-    // One pass over the children, however many the definition lists.
-    std::unordered_map<std::string, SOccurs> mapOccurs;
+    // One pass over the children, however many the definition lists; a child
+    // the definition does not list here is counted nowhere.
+    std::vector<SOccurs> vecOccurs(vecItemIds.size());
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         const CLCGIRContainer* pChild = pContainer->GetChild(i);
-        SOccurs& occurs = mapOccurs[pChild->GetConfItemId()];
+        const auto it = definition.mapOrder.find(pChild->GetConfItemId());
+        if (it == definition.mapOrder.end())
+            continue;
+        SOccurs& occurs = vecOccurs[static_cast<size_t>(it->second)];
         if (occurs.llCount++ == 0)
             occurs.pFirst = pChild;
     }
@@ -83,8 +87,7 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
             CLC_LOG("CLCGIRValidXmlOccurs::_validChildOccurs", "検証itemIdがブランク");
             throw std::invalid_argument("definition child without item id");
         }
-        const auto it = mapOccurs.find(vecItemIds[k]);
-        const SOccurs occurs = it != mapOccurs.end() ? it->second : SOccurs();
+        const SOccurs& occurs = vecOccurs[static_cast<size_t>(definition.vecFirstOfItem[k])];
         if (occurs.llCount < CLCCbCValidItem::DecimalValue(vecMin[k].c_str())) {
             SetResult(pContainer, HE60055E, 0);
             result = HE60055E;

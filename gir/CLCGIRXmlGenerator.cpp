@@ -14,6 +14,7 @@
 #include "gir/CLCGIRXmlDataTypeTag.h"
 #include "gir/CLCGIRXmlDataTypeTimeStamp.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -176,20 +177,16 @@ bool CLCGIRXmlGenerator::CheckXmlSize(std::string& strXml)
 bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
 {
     try {
-        // Wrapped in place rather than in a copy of the document.
-        static const std::string strHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>";
-        static const std::string strTail = "</DATA>";
-        strXml.insert(0, strHead);
-        strXml += strTail;
+        // Wrapped as the parser reads it, neither in a copy nor in place.
+        static constexpr std::string_view kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>";
+        static constexpr std::string_view kTail = "</DATA>";
         CLCXSax sax;
-        const bool bOk = sax.Initialize() && sax.Parse(strXml.c_str(), "CbC", "UTF-8");
+        const bool bOk = sax.Initialize() && sax.Parse({kHead, strXml, kTail}, "CbC", "UTF-8");
         sax.Terminate();
         if (!bOk) {
             strXml.clear();
             return false;
         }
-        strXml.erase(strXml.size() - strTail.size());
-        strXml.erase(0, strHead.size());
         return true;
     } catch (...) {
         strXml.clear();

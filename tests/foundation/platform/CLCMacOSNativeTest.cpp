@@ -90,6 +90,11 @@ TEST_F(SjisRead, ConvertsBothWays)
     std::string strUtf8 = "kept";
     EXPECT_FALSE(CLCMacOSNative::SjisToUtf8("\x82", strUtf8));
     EXPECT_EQ(strUtf8, "kept");
+    // The converters are kept between calls: a failed text leaves nothing behind.
+    ASSERT_TRUE(CLCMacOSNative::SjisToUtf8("\x82\xA0", strUtf8));
+    EXPECT_EQ(strUtf8, "\xE3\x81\x82");
+    ASSERT_TRUE(CLCMacOSNative::Utf8ToSjis("\xE3\x81\x82", strSjis));
+    EXPECT_EQ(strSjis, "\x82\xA0");
 }
 
 // ---- writing ----
@@ -217,6 +222,20 @@ TEST(FolderListing, SortedByBytesWithoutDotNames)
     ASSERT_TRUE(CLCCbCCommon::getFolderFilelist(folder.Path().string(), vecRows));
     const std::vector<std::vector<std::string>> kExpected = {
         {"02_GLOBEBody", "1"}, {"B.csv", "2"}, {"a.csv", "2"}, {"b.csv", "2"}, {"\xE3\x81\x82.csv", "2"}};
+    EXPECT_EQ(vecRows, kExpected);
+}
+
+TEST(FolderListing, LinksAreFollowed)
+{
+    CTestFolder folder;
+    WriteBytes(folder / "a.csv", "x");
+    fs::create_directory(folder / "02_GLOBEBody");
+    fs::create_directory_symlink(folder / "02_GLOBEBody", folder / "d");
+    fs::create_symlink(folder / "a.csv", folder / "f.csv");
+    std::vector<std::vector<std::string>> vecRows;
+    ASSERT_TRUE(CLCCbCCommon::getFolderFilelist(folder.Path().string(), vecRows));
+    const std::vector<std::vector<std::string>> kExpected = {
+        {"02_GLOBEBody", "1"}, {"a.csv", "2"}, {"d", "1"}, {"f.csv", "2"}};
     EXPECT_EQ(vecRows, kExpected);
 }
 

@@ -37,6 +37,13 @@ bool IsXmlText(const std::string& strText)
     const auto* p = reinterpret_cast<const unsigned char*>(strText.c_str());
     const unsigned char* const pEnd = p + strText.size();
     while (p < pEnd) {
+        // Most text is ASCII: one byte, one character.
+        if (*p < 0x80) {
+            if (*p < 0x20 && *p != 0x9 && *p != 0xA && *p != 0xD)
+                return false;
+            ++p;
+            continue;
+        }
         char32_t c = 0;
         const size_t nLen = CLCUtf8::Decode(p, static_cast<size_t>(pEnd - p), c);
         if (nLen == 0)

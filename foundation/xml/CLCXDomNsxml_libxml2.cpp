@@ -121,6 +121,32 @@ bool IsQualifiedName(const xmlNs* pNs, const xmlChar* pName, const char* szName)
     return std::strcmp(reinterpret_cast<const char*>(pName != nullptr ? pName : BAD_CAST ""), szRest) == 0;
 }
 
+// A qualified name split once, for matching it against many elements: the
+// local names are compared first, as siblings mostly share their prefix.
+struct SSplitName {
+    explicit SSplitName(const char* szName) : szWhole(szName)
+    {
+        const char* szColon = std::strchr(szName, ':');
+        szLocal = szColon != nullptr ? szColon + 1 : nullptr;
+        nPrefix = szColon != nullptr ? static_cast<size_t>(szColon - szName) : 0;
+    }
+    // IsQualifiedName(pNs, pName, szWhole).
+    bool Matches(const xmlNs* pNs, const xmlChar* pName) const
+    {
+        const char* szOwnLocal = reinterpret_cast<const char*>(pName != nullptr ? pName : BAD_CAST "");
+        if (pNs == nullptr || pNs->prefix == nullptr)
+            return std::strcmp(szOwnLocal, szWhole) == 0;
+        if (szLocal == nullptr || std::strcmp(szOwnLocal, szLocal) != 0)
+            return false;
+        const char* szPrefix = reinterpret_cast<const char*>(pNs->prefix);
+        return std::strncmp(szPrefix, szWhole, nPrefix) == 0 && szPrefix[nPrefix] == '\0';
+    }
+
+    const char* szWhole;
+    const char* szLocal;
+    size_t nPrefix;
+};
+
 // Only elements, attributes and processing instructions have a name here;
 // the document, text and comments have none.
 std::string NodeName(const xmlNode* pNode)
@@ -368,8 +394,9 @@ long CLCXDomNsxml::MoveChildNodeName(const char* szName)
     return Guarded("CLCXDomNsxml::MoveChildNodeName", [&]() -> long {
         if (m_pCurrent == nullptr || szName == nullptr)
             return -1;
+        const SSplitName name(szName);
         for (xmlNode* pChild = FirstElement(m_pCurrent->children); pChild != nullptr; pChild = FirstElement(pChild->next)) {
-            if (IsQualifiedName(pChild->ns, pChild->name, szName)) {
+            if (name.Matches(pChild->ns, pChild->name)) {
                 m_pCurrent = pChild;
                 return 0;
             }

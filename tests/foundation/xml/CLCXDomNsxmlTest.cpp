@@ -1,6 +1,7 @@
 #include "foundation/xml/CLCXDomNsxml.h"
 #include "foundation/xml/XmlTestSupport.h"
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -149,6 +150,21 @@ TEST_F(XDomNsxml, ChildMovesStopOnTheFirstMatchOrStayPut)
     ASSERT_EQ(m_dom.MoveChildNodeName("group"), 0);
     EXPECT_EQ(m_dom.MoveChildNodeName("element"), -1);   // no element children
     EXPECT_EQ(m_dom.GetNodeName(), "group");
+}
+
+TEST(XDomNsxmlNames, ChildMovesMatchTheWholeQualifiedName)
+{
+    CLCXDomNsxml dom;
+    ASSERT_TRUE(dom.Parse("<r xmlns:g=\"urn:g\" xmlns:gg=\"urn:gg\"><g:a n=\"1\"/><gg:a n=\"2\"/><a n=\"3\"/>"
+                          "<g:ab n=\"4\"/><g:a n=\"5\"/></r>"));
+    const std::pair<const char*, const char*> kCases[] = {
+        {"g:a", "1"}, {"gg:a", "2"}, {"a", "3"}, {"g:ab", "4"}, {"g:", ""}, {":a", ""},
+        {"x:a", ""},  {"g:b", ""},   {"gg", ""}, {"g", ""},     {"g:a:", ""}, {"", ""}};
+    for (const auto& [szName, szFound] : kCases) {
+        ASSERT_EQ(dom.MoveRoot(), 0);
+        EXPECT_EQ(dom.MoveChildNodeName(szName), *szFound != '\0' ? 0 : -1) << szName;
+        EXPECT_EQ(dom.GetAttribute("n"), szFound) << szName;
+    }
 }
 
 TEST_F(XDomNsxml, AttributeOfTheDocumentNodeIsAFailure)

@@ -192,6 +192,9 @@ bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* p
 bool CLCGIRDataManager::MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName)
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::MoveNextSiblingConvDefByElementName";
+    // Found among the siblings, as almost always: the current name is not needed.
+    if (pDefine->MoveSiblingNodeName(strName.c_str()) == 0)
+        return true;
     const std::string strCurrent = pDefine->GetNodeName();
     if (pDefine->MoveParent() != 0) {
         RecordFatal(kFunction, "定義体要素移動に失敗しました。");

@@ -55,6 +55,9 @@ public:
     // To the first element child that matches: 0; -1 with the cursor unchanged.
     long MoveChildAttribute(const char* szName, const char* szValue);
     long MoveChildNodeName(const char* szName);
+    // The same among the children of the current node's parent, the node
+    // itself included.
+    long MoveSiblingNodeName(const char* szName);
 
 private:
     struct SDocumentFree {

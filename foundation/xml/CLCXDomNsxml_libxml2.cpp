@@ -389,6 +389,20 @@ long CLCXDomNsxml::MoveChildAttribute(const char* szName, const char* szValue)
     });
 }
 
+long CLCXDomNsxml::MoveSiblingNodeName(const char* szName)
+{
+    return Guarded("CLCXDomNsxml::MoveSiblingNodeName", [&]() -> long {
+        if (m_pCurrent == nullptr || m_pCurrent->parent == nullptr)
+            return -1;
+        xmlNode* const pStart = m_pCurrent;
+        m_pCurrent = m_pCurrent->parent;
+        if (MoveChildNodeName(szName) == 0)
+            return 0;
+        m_pCurrent = pStart;
+        return -1;
+    });
+}
+
 long CLCXDomNsxml::MoveChildNodeName(const char* szName)
 {
     return Guarded("CLCXDomNsxml::MoveChildNodeName", [&]() -> long {

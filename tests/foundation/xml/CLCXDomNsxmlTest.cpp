@@ -165,6 +165,12 @@ TEST(XDomNsxmlNames, ChildMovesMatchTheWholeQualifiedName)
         EXPECT_EQ(dom.MoveChildNodeName(szName), *szFound != '\0' ? 0 : -1) << szName;
         EXPECT_EQ(dom.GetAttribute("n"), szFound) << szName;
     }
+    ASSERT_EQ(dom.MoveRoot(), 0);
+    ASSERT_EQ(dom.MoveChildNodeName("g:ab"), 0);
+    EXPECT_EQ(dom.MoveSiblingNodeName("g:a"), 0);
+    EXPECT_EQ(dom.GetAttribute("n"), "1");
+    EXPECT_EQ(dom.MoveSiblingNodeName("b"), -1);
+    EXPECT_EQ(dom.GetAttribute("n"), "1");
 }
 
 TEST_F(XDomNsxml, AttributeOfTheDocumentNodeIsAFailure)

@@ -14,11 +14,11 @@ CLCGIRContainer::CLCGIRContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBo
                                  std::string strElementValue, std::string strAttribute1Value,
                                  std::string strAttribute2Value, std::string strAttribute3Value,
                                  std::string strHierarchyNumber)
-    : m_lGLOBE_OECD_HierarchyNumber(lGLOBE_OECD_HierarchyNumber),
+    : m_strElementName(std::move(strElementName)),
+      m_lGLOBE_OECD_HierarchyNumber(lGLOBE_OECD_HierarchyNumber),
       m_lGLOBEBody_HierarchyNumber(lGLOBEBody_HierarchyNumber),
       m_lGLOBEBody_HierarchyBranchNumber(lGLOBEBody_HierarchyBranchNumber),
       m_lCSV_LineNumber(lCSV_LineNumber),
-      m_strElementName(std::move(strElementName)),
       m_strElementValue(std::move(strElementValue)),
       m_strHierarchyNumber(std::move(strHierarchyNumber))
 {

@@ -172,6 +172,15 @@ private:
     const std::string& Attribute(size_t n) const { return m_pAttributes ? (*m_pAttributes)[n] : EmptyText(); }
     void SetAttribute(size_t n, std::string strValue);
 
+    // What every walk over the tree reads comes first, so that a step from
+    // node to node touches as few cache lines as it can.
+    std::shared_ptr<const CLCGIREditConf> m_pConf;
+    std::vector<std::unique_ptr<CLCGIRContainer>> m_vecChild;
+    CLCGIRContainer* m_pParentContainer = nullptr;
+    // This node's place in its parent's list, kept by every change of the
+    // list: sibling steps over a parent with many children stay constant-time.
+    size_t m_nIndexHint = 0;
+    std::string m_strElementName;
     long m_lGLOBE_OECD_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyNumber = -1;
     long m_lGLOBEBody_HierarchyBranchNumber = -1;
@@ -179,14 +188,7 @@ private:
     // A node is kept for every CSV record: what is the same for many nodes is
     // shared, and the three attribute values (mostly empty) take room only when set.
     std::shared_ptr<const std::string> m_pCSVFileName;
-    std::string m_strElementName;
     std::string m_strElementValue;
     std::unique_ptr<std::array<std::string, 3>> m_pAttributes;
     std::string m_strHierarchyNumber;
-    std::shared_ptr<const CLCGIREditConf> m_pConf;
-    std::vector<std::unique_ptr<CLCGIRContainer>> m_vecChild;
-    CLCGIRContainer* m_pParentContainer = nullptr;
-    // This node's place in its parent's list, kept by every change of the
-    // list: sibling steps over a parent with many children stay constant-time.
-    size_t m_nIndexHint = 0;
 };

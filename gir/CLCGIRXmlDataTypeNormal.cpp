@@ -57,39 +57,47 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
 
 std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)
 {
+    std::string strText;
+    AppendNode(pContainer, strText);
+    return strText;
+}
+
+bool CLCGIRXmlDataTypeNormal::AppendNode(CLCGIRContainer* pContainer, std::string& strOut)
+{
+    const size_t nBefore = strOut.size();
     try {
-        // Appended piece by piece: one node is written for every record.
+        // Written straight into the document: one node for every record.
         const std::string& strElementValue = pContainer->GetElementValue();
-        std::string strText;
-        strText.reserve(pContainer->GetConfNameSpace().size() + pContainer->GetElementName().size()
-                        + strElementValue.size() + 3);
-        strText += '<';
-        strText += pContainer->GetConfNameSpace();
-        strText += ':';
-        strText += pContainer->GetElementName();
+        strOut += '<';
+        strOut += pContainer->GetConfNameSpace();
+        strOut += ':';
+        strOut += pContainer->GetElementName();
         for (long n = 1; n <= 3; ++n) {
             const std::string& strName = pContainer->GetConfAttrFromTargetAtter(n);
             if (strName.empty())
                 continue;
             bool bOk = false;
             const std::string strValue = GetAtterValue(pContainer, n, bOk);
-            if (!bOk)
-                return std::string();
+            if (!bOk) {
+                strOut.resize(nBefore);
+                return false;
+            }
             if (strValue.empty())
                 continue;
-            strText += ' ';
-            strText += strName;
-            strText += "=\"";
-            strText += strValue;
-            strText += '"';
+            strOut += ' ';
+            strOut += strName;
+            strOut += "=\"";
+            strOut += strValue;
+            strOut += '"';
         }
-        strText += '>';
+        strOut += '>';
         CLCCbCCommon::ConvEntityRefs(strElementValue.data(), static_cast<unsigned long>(strElementValue.size()),
-                                     strText);
-        return strText;
+                                     strOut);
+        return true;
     } catch (...) {
+        strOut.resize(nBefore);
         CLC_LOG("CLCGIRXmlDataTypeNormal::WriteNode", kUnexpectedError);
         CLCValidResultGIR::instance()->SetFatalError();
-        return std::string();
+        return false;
     }
 }

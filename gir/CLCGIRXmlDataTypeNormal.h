@@ -10,6 +10,9 @@ class CLCGIRXmlDataTypeNormal {
 public:
     // "" after recording the fatal row.
     std::string WriteNode(CLCGIRContainer* pContainer);
+    // The same appended to strOut; false (strOut as it was) after recording
+    // the fatal row.
+    bool AppendNode(CLCGIRContainer* pContainer, std::string& strOut);
     // The value of attribute n (1 to 3): its fixed value as it stands, else the
     // escaped text of its CSV column ("" when that is empty). bOk is false
     // after recording the fatal row: no node, or a column that is no number

@@ -152,19 +152,19 @@ bool CLCGIRXmlGenerator::CreatGIRNode(CLCGIRContainer* pContainer, std::string& 
     if (pContainer == nullptr)
         return Fatal(kFunction);
     const std::string& strType = pContainer->GetConfDataType();
-    std::string strText;
-    if (strType == kTagType)
-        strText = CLCGIRXmlDataTypeTag().WriteNode(pContainer);
-    else if (strType == kTimeStampType)
-        strText = CLCGIRXmlDataTypeTimeStamp().WriteNode(pContainer);
-    else
-        strText = CLCGIRXmlDataTypeNormal().WriteNode(pContainer);
-    if (strText.empty()) {
-        CLC_LOG(kFunction, kNodeFailed);   // the writer has recorded the fatal row
-        return false;
+    bool bWritten = false;
+    if (strType == kTagType || strType == kTimeStampType) {
+        const std::string strText = strType == kTagType ? CLCGIRXmlDataTypeTag().WriteNode(pContainer)
+                                                         : CLCGIRXmlDataTypeTimeStamp().WriteNode(pContainer);
+        bWritten = !strText.empty();
+        strOut += strText;
+    } else {
+        // Most nodes: written into the document without a piece of their own.
+        bWritten = CLCGIRXmlDataTypeNormal().AppendNode(pContainer, strOut);
     }
-    strOut += strText;
-    return true;
+    if (!bWritten)
+        CLC_LOG(kFunction, kNodeFailed);   // the writer has recorded the fatal row
+    return bWritten;
 }
 
 std::string CLCGIRXmlGenerator::MakeXmlEndTag(CLCGIRContainer* pContainer)

@@ -352,6 +352,21 @@ long CLCXDomMsxml::MoveChildAttribute(const char* szName, const char* szValue)
     });
 }
 
+long CLCXDomMsxml::MoveSiblingNodeName(const char* szName)
+{
+    return Guarded("CLCXDomMsxml::MoveSiblingNodeName", [&]() -> long {
+        NodePtr pParent;
+        if (!m_pCurrent || Checked(m_pCurrent->get_parentNode(pParent.Put())) != S_OK || !pParent)
+            return -1;
+        NodePtr pStart = std::move(m_pCurrent);
+        m_pCurrent = std::move(pParent);
+        if (MoveChildNodeName(szName) == 0)
+            return 0;
+        m_pCurrent = std::move(pStart);
+        return -1;
+    });
+}
+
 long CLCXDomMsxml::MoveChildNodeName(const char* szName)
 {
     return Guarded("CLCXDomMsxml::MoveChildNodeName", [&]() -> long {

@@ -50,6 +50,9 @@ public:
     // To the first element child that matches: 0; -1 with the cursor unchanged.
     long MoveChildAttribute(const char* szName, const char* szValue);
     long MoveChildNodeName(const char* szName);
+    // The same among the children of the current node's parent, the node
+    // itself included.
+    long MoveSiblingNodeName(const char* szName);
 
     // Passes the HRESULT of every MSXML call of the cursor operations through
     // fnHook (tests inject failures); an empty function ends it.

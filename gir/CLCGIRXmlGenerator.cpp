@@ -126,12 +126,7 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
                 vecOpen.emplace_back(pChild, 0);
                 continue;
             }
-            std::string& strTarget = target();
-            strTarget += "</";
-            strTarget += pNode->GetConfNameSpace();
-            strTarget += ':';
-            strTarget += pNode->GetElementName();
-            strTarget += '>';
+            AppendXmlEndTag(pNode, target());
             vecOpen.pop_back();
         }
         if (!bClean)
@@ -169,7 +164,18 @@ bool CLCGIRXmlGenerator::CreatGIRNode(CLCGIRContainer* pContainer, std::string& 
 
 std::string CLCGIRXmlGenerator::MakeXmlEndTag(CLCGIRContainer* pContainer)
 {
-    return "</" + pContainer->GetConfNameSpace() + ":" + pContainer->GetElementName() + ">";
+    std::string strTag;
+    AppendXmlEndTag(pContainer, strTag);
+    return strTag;
+}
+
+void CLCGIRXmlGenerator::AppendXmlEndTag(const CLCGIRContainer* pContainer, std::string& strOut)
+{
+    strOut += "</";
+    strOut += pContainer->GetConfNameSpace();
+    strOut += ':';
+    strOut += pContainer->GetElementName();
+    strOut += '>';
 }
 
 bool CLCGIRXmlGenerator::CheckXmlSize(std::string& strXml)

@@ -39,4 +39,6 @@ private:
     // Reports every written column of the node that holds a character XML 1.0
     // forbids; false when there was one.
     static bool CheckCharacters(const CLCGIRContainer* pContainer);
+    // MakeXmlEndTag's text appended in place: one for every node of the document.
+    static void AppendXmlEndTag(const CLCGIRContainer* pContainer, std::string& strOut);
 };

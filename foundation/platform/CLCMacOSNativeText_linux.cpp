@@ -38,18 +38,20 @@ private:
     iconv_t m_cd;
 };
 
-iconv_t Descriptor(const char* szTo)
+enum class Direction { ToUtf8, ToSjis };
+
+iconv_t Descriptor(Direction direction)
 {
     thread_local CDescriptor toUtf8(kUtf8Charset, kSjisCharset);
     thread_local CDescriptor toSjis(kSjisCharset, kUtf8Charset);
-    return szTo == kUtf8Charset ? toUtf8.Reset() : toSjis.Reset();
+    return direction == Direction::ToUtf8 ? toUtf8.Reset() : toSjis.Reset();
 }
 
 // One strict conversion (no //IGNORE, no //TRANSLIT): any byte that does not
 // convert, including an incomplete sequence at the end, fails the whole text.
-bool Convert(const char* szTo, const std::string& strIn, std::string& strOut)
+bool Convert(Direction direction, const std::string& strIn, std::string& strOut)
 {
-    iconv_t cd = Descriptor(szTo);
+    iconv_t cd = Descriptor(direction);
     if (cd == kNoDescriptor)
         return false;
 
@@ -84,7 +86,7 @@ bool Convert(const char* szTo, const std::string& strIn, std::string& strOut)
 
 bool CLCMacOSNative::SjisToUtf8(const std::string& strSjis, std::string& strUtf8)
 {
-    return Convert(kUtf8Charset, strSjis, strUtf8);
+    return Convert(Direction::ToUtf8, strSjis, strUtf8);
 }
 
 bool CLCMacOSNative::Utf8ToSjis(const std::string& strUtf8, std::string& strSjis)
@@ -92,5 +94,5 @@ bool CLCMacOSNative::Utf8ToSjis(const std::string& strUtf8, std::string& strSjis
     // iconv's UTF-8 decoder is laxer than ours about surrogates; check first.
     if (!IsValidUtf8(strUtf8))
         return false;
-    return Convert(kSjisCharset, strUtf8, strSjis);
+    return Convert(Direction::ToSjis, strUtf8, strSjis);
 }

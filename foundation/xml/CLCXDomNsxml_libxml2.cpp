@@ -107,22 +107,9 @@ std::string QualifiedName(const xmlNs* pNs, const xmlChar* pName)
     return strName + Text(pName);
 }
 
-// QualifiedName(pNs, pName) == szName, without building the name: the
-// definition walks ask this many times per CSV record.
-bool IsQualifiedName(const xmlNs* pNs, const xmlChar* pName, const char* szName)
-{
-    const char* szRest = szName;
-    if (pNs != nullptr && pNs->prefix != nullptr) {
-        const size_t nPrefix = std::strlen(reinterpret_cast<const char*>(pNs->prefix));
-        if (std::strncmp(szRest, reinterpret_cast<const char*>(pNs->prefix), nPrefix) != 0 || szRest[nPrefix] != ':')
-            return false;
-        szRest += nPrefix + 1;
-    }
-    return std::strcmp(reinterpret_cast<const char*>(pName != nullptr ? pName : BAD_CAST ""), szRest) == 0;
-}
-
-// A qualified name split once, for matching it against many elements: the
-// local names are compared first, as siblings mostly share their prefix.
+// A qualified name split once, for matching it against many elements without
+// building theirs: the local names are compared first, as siblings mostly
+// share their prefix.
 struct SSplitName {
     explicit SSplitName(const char* szName) : szWhole(szName)
     {
@@ -130,7 +117,7 @@ struct SSplitName {
         szLocal = szColon != nullptr ? szColon + 1 : nullptr;
         nPrefix = szColon != nullptr ? static_cast<size_t>(szColon - szName) : 0;
     }
-    // IsQualifiedName(pNs, pName, szWhole).
+    // The element or attribute named (pNs, pName) is szWhole.
     bool Matches(const xmlNs* pNs, const xmlChar* pName) const
     {
         const char* szOwnLocal = reinterpret_cast<const char*>(pName != nullptr ? pName : BAD_CAST "");
@@ -146,6 +133,12 @@ struct SSplitName {
     const char* szLocal;
     size_t nPrefix;
 };
+
+// QualifiedName(pNs, pName) == szName, without building the name.
+bool IsQualifiedName(const xmlNs* pNs, const xmlChar* pName, const char* szName)
+{
+    return SSplitName(szName).Matches(pNs, pName);
+}
 
 // Only elements, attributes and processing instructions have a name here;
 // the document, text and comments have none.

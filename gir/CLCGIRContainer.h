@@ -1,4 +1,6 @@
 #pragma once
+#include "gir/CLCGIRNodePool.h"
+
 #include <array>
 #include <memory>
 #include <string>
@@ -50,6 +52,9 @@ public:
 
     CLCGIRContainer(const CLCGIRContainer&) = delete;
     CLCGIRContainer& operator=(const CLCGIRContainer&) = delete;
+
+    static void* operator new(std::size_t nBytes) { return CLCGIRNodePool::NewNode(nBytes); }
+    static void operator delete(void* p, std::size_t nBytes) noexcept { CLCGIRNodePool::DeleteNode(p, nBytes); }
 
     long GetGLOBE_OECD_HierarchyNumber() const { return m_lGLOBE_OECD_HierarchyNumber; }
     void SetGLOBE_OECD_HierarchyNumber(long l) { m_lGLOBE_OECD_HierarchyNumber = l; }

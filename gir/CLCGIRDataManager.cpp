@@ -70,7 +70,11 @@ void CLCGIRDataManager::Terminate()
     m_pCheckList.reset();
     m_pXMLList.reset();
     DeleteCsvData();
+    m_pLastConf = nullptr;
+    m_pLastDefinition = nullptr;
     m_mapChildDefinition.clear();
+    m_mapDefinitionByItemId.clear();
+    m_dqDefinitions.clear();
     m_mapChildConf.clear();
     m_mapEditConf.clear();
     m_llMaxLevel = 0;

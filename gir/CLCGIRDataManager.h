@@ -1,9 +1,11 @@
 #pragma once
 #include "foundation/CLCDebugDump.h"
 #include <array>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CLCGIRCheckList;
@@ -101,6 +103,14 @@ public:
     // element has them.
     std::shared_ptr<const CLCGIREditConf> ShareEditConf(CLCXDomNsxml* pDefine);
 
+    // An element the system adds itself, as the definition gives it.
+    struct SAutoItemNode {
+        bool bFound = false;   // false: the definition has no element of that name there
+        std::string strName;
+        std::string strValue;
+        std::array<std::string, 3> astrAttrValue;
+        std::shared_ptr<const CLCGIREditConf> pConf;
+    };
     // What the definition lists below one element, child by child.
     struct SChildDefinition {
         std::vector<std::string> vecNames;
@@ -110,11 +120,24 @@ public:
         std::vector<std::string> vecMaxOccurs;
         std::map<std::string, long> mapOrder;   // item id: place of its first child
         std::vector<long> vecFirstOfItem;       // child by child: mapOrder of its item id
+        std::vector<SAutoItemNode> vecAutoItemNodes;   // child by child; read where autoItem is "1"
+        std::vector<const CLCGIREditConf*> vecChildConfs;   // child by child: its shared settings
+        // mapOrder of a node's item id, -1 when no child has it; the node's
+        // shared settings find it without comparing texts.
+        long OrderOf(const CLCGIRContainer* pNode) const;
+        // Whether a node's name (or its shared settings) is a child element here.
+        bool HasChild(const CLCGIRContainer* pNode) const;
     };
-    // Read at the cursor, which stands on pNode's element; kept for the run
-    // by the element's settings (a node without any gets a fresh reading,
-    // valid until the next call).
+    // The definition below pNode's element. The walks after the mapping use
+    // it instead of moving the cursor: every node then has its element, found
+    // by its settings object or else by its item id. The whole definition is
+    // read once per run, on the first call (the cursor is left on its root).
+    // Throws when no element has the node's item id.
     const SChildDefinition& ChildDefinition(const CLCGIRContainer* pNode, CLCXDomNsxml* pDefine);
+    // The next node of a pre-order walk over mapped nodes, as the cursor
+    // would follow it; a next sibling without element records HE60049E
+    // (column 6) and ends the walk (null).
+    CLCGIRContainer* MoveOnwards(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
 
     // Element order and automatic items. Order tables own their rows.
     // CreateAutoItem checks every node's children: the first out of order
@@ -128,7 +151,7 @@ public:
     bool CheckAutoItem(const std::vector<CLCGIRContainerExt*>& vecOrderTable);
     bool InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine,
                         const std::vector<CLCGIRContainerExt*>& vecOrderTable);
-    CLCGIRContainer* CreateAutoItem(CLCGIRContainer* pParent, CLCXDomNsxml* pDefine);
+    CLCGIRContainer* CreateAutoItem(CLCGIRContainer* pParent, const SAutoItemNode& item);
     void DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable);
 
     // The container-list dump after the stage, when its switch is on.
@@ -160,6 +183,15 @@ private:
     // Below an element's settings: the settings each child name finds (null: none).
     std::map<std::shared_ptr<const CLCGIREditConf>, std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>>>
         m_mapChildConf;
-    std::map<std::shared_ptr<const CLCGIREditConf>, SChildDefinition> m_mapChildDefinition;
-    SChildDefinition m_unkeyedChildDefinition;
+    // The definition read at the cursor; its automatic items read below it.
+    SChildDefinition ReadChildDefinition(CLCXDomNsxml* pDefine);
+    // Every element's child definition, from the cursor's element down;
+    // answers that element's shared settings.
+    const CLCGIREditConf* ReadDefinitionTree(CLCXDomNsxml* pDefine);
+
+    std::deque<SChildDefinition> m_dqDefinitions;   // stable places for the maps below
+    std::map<std::string, const SChildDefinition*> m_mapDefinitionByItemId;
+    std::unordered_map<std::shared_ptr<const CLCGIREditConf>, const SChildDefinition*> m_mapChildDefinition;
+    const CLCGIREditConf* m_pLastConf = nullptr;
+    const SChildDefinition* m_pLastDefinition = nullptr;
 };

@@ -66,15 +66,13 @@ bool CLCGIRDataManager::CreateAutoItem()
                 }
             }
             // Into the first child with an element (generated ones included), else onwards.
+            const SChildDefinition& definition = ChildDefinition(pNode, pDefine);
             CLCGIRContainer* pEntered = nullptr;
-            for (long i = 0; i < pNode->GetChildCount(); ++i) {
-                CLCGIRContainer* pChild = pNode->GetChild(i);
-                if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) == 0) {
-                    pEntered = pChild;
-                    break;
-                }
+            for (long i = 0; i < pNode->GetChildCount() && pEntered == nullptr; ++i) {
+                if (definition.HasChild(pNode->GetChild(i)))
+                    pEntered = pNode->GetChild(i);
             }
-            pNode = pEntered != nullptr ? pEntered : MoveCurrentContainerAndConvDev(pNode, pDefine);
+            pNode = pEntered != nullptr ? pEntered : MoveOnwards(pNode, pDefine);
         }
         DumpContainers(CLCDebugDump::DumpStage::CreateAutoItem);
         return bOk;
@@ -89,19 +87,16 @@ std::vector<CLCGIRContainerExt*> CLCGIRDataManager::CreateOrderTable(CLCGIRConta
 {
     const SChildDefinition& definition = ChildDefinition(pContainer, pDefine);
     const std::vector<std::string>& vecAutos = definition.vecAutoItems;
-    // The first definition child of each item id: what the k-loop over the ids finds.
-    const std::map<std::string, long>& mapOrder = definition.mapOrder;
-
     std::vector<CLCGIRContainerExt*> vecTable;
     COrderTableGuard guard(*this, vecTable);
     vecTable.reserve(static_cast<size_t>(pContainer->GetChildCount()));
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         auto pRow = std::make_unique<CLCGIRContainerExt>();
         pRow->SetContainer(pContainer->GetChild(i));
-        auto it = mapOrder.find(pRow->GetContainer()->GetConfItemId());
-        if (it != mapOrder.end()) {
-            pRow->SetOrderNumber(it->second);
-            pRow->SetAutoItem(vecAutos.at(static_cast<size_t>(it->second)));
+        const long lOrder = definition.OrderOf(pRow->GetContainer());
+        if (lOrder >= 0) {
+            pRow->SetOrderNumber(lOrder);
+            pRow->SetAutoItem(vecAutos.at(static_cast<size_t>(lOrder)));
         }
         vecTable.push_back(pRow.release());   // room reserved: cannot throw
     }
@@ -144,17 +139,16 @@ bool CLCGIRDataManager::InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::InsertAutoItem";
     const SChildDefinition& definition = ChildDefinition(pContainer, pDefine);
-    const std::vector<std::string>& vecNames = definition.vecNames;
-    const std::vector<std::string>& vecAutos = definition.vecAutoItems;
-    for (size_t k = 0; k < vecAutos.size() && k < vecNames.size(); ++k) {
-        if (vecAutos[k] != kAutoItem)
+    for (size_t k = 0; k < definition.vecAutoItemNodes.size(); ++k) {
+        if (definition.vecAutoItems[k] != kAutoItem)
             continue;
-        if (pDefine->MoveChildNodeName(vecNames[k].c_str()) != 0) {
+        const SAutoItemNode& item = definition.vecAutoItemNodes[k];
+        if (!item.bFound) {
             // A consistent definition never gets here: the item is left out.
             CLC_LOG(kFunction, "自動生成要素の定義体要素に移動できませんでした。");
             continue;
         }
-        std::unique_ptr<CLCGIRContainer> pItem(CreateAutoItem(pContainer, pDefine));
+        std::unique_ptr<CLCGIRContainer> pItem(CreateAutoItem(pContainer, item));
         // Before the first given child that the definition puts after it, else last.
         const CLCGIRContainerExt* pBefore = nullptr;
         for (const CLCGIRContainerExt* pRow : vecOrderTable) {
@@ -174,24 +168,19 @@ bool CLCGIRDataManager::InsertAutoItem(CLCGIRContainer* pContainer, CLCXDomNsxml
             vecOrderTable.back()->GetContainer()->AddLastSibling(pItem.get());
         }
         (void)pItem.release();   // the tree holds it now
-        if (pDefine->MoveParent() != 0) {
-            RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
-            return false;
-        }
     }
     return true;
 }
 
-CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, CLCXDomNsxml* pDefine)
+CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, const SAutoItemNode& item)
 {
     const long long llLevel = CLCCbCValidItem::DecimalValue(pParent->GetHierarchyNumber().c_str()) + 1;
-    auto pItem = std::make_unique<CLCGIRContainer>(0, 0, 0, 0, "", pDefine->GetNodeName(),
-                                                   pDefine->GetAttribute("value"), pDefine->GetAttribute("attrValue"),
-                                                   pDefine->GetAttribute("attrValue2"),
-                                                   pDefine->GetAttribute("attrValue3"), std::to_string(llLevel));
+    auto pNode = std::make_unique<CLCGIRContainer>(0, 0, 0, 0, "", item.strName, item.strValue,
+                                                   item.astrAttrValue[0], item.astrAttrValue[1],
+                                                   item.astrAttrValue[2], std::to_string(llLevel));
     // Made already mapped: the settings of the element it stands for.
-    pItem->SetEditConf(ShareEditConf(pDefine));
-    return pItem.release();
+    pNode->SetEditConf(item.pConf);
+    return pNode.release();
 }
 
 void CLCGIRDataManager::DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable)

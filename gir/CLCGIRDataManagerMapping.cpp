@@ -9,10 +9,12 @@
 #include "gir/CLCGIRContainer.h"
 #include "gir/CLCGIRPropertyManager.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -78,15 +80,25 @@ std::shared_ptr<const CLCGIREditConf> CLCGIRDataManager::ShareEditConf(CLCXDomNs
     return it->second;
 }
 
-const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(const CLCGIRContainer* pNode,
-                                                                            CLCXDomNsxml* pDefine)
+long CLCGIRDataManager::SChildDefinition::OrderOf(const CLCGIRContainer* pNode) const
 {
-    const std::shared_ptr<const CLCGIREditConf>& pConf = pNode->GetEditConf();
-    if (pConf) {
-        auto it = m_mapChildDefinition.find(pConf);
-        if (it != m_mapChildDefinition.end())
-            return it->second;
-    }
+    const auto itConf = std::find(vecChildConfs.begin(), vecChildConfs.end(), pNode->GetEditConf().get());
+    if (itConf != vecChildConfs.end() && *itConf != nullptr)
+        return vecFirstOfItem[static_cast<size_t>(itConf - vecChildConfs.begin())];
+    const auto it = mapOrder.find(pNode->GetConfItemId());
+    return it != mapOrder.end() ? it->second : -1;
+}
+
+bool CLCGIRDataManager::SChildDefinition::HasChild(const CLCGIRContainer* pNode) const
+{
+    const CLCGIREditConf* pConf = pNode->GetEditConf().get();
+    if (pConf != nullptr && std::find(vecChildConfs.begin(), vecChildConfs.end(), pConf) != vecChildConfs.end())
+        return true;
+    return std::find(vecNames.begin(), vecNames.end(), pNode->GetElementName()) != vecNames.end();
+}
+
+CLCGIRDataManager::SChildDefinition CLCGIRDataManager::ReadChildDefinition(CLCXDomNsxml* pDefine)
+{
     SChildDefinition definition;
     definition.vecNames = pDefine->GetChildNodeNames();
     definition.vecItemIds = pDefine->GetChildAttributes("itemId");
@@ -97,11 +109,91 @@ const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(co
         definition.mapOrder.emplace(definition.vecItemIds[k], static_cast<long>(k));
     for (const std::string& strItemId : definition.vecItemIds)
         definition.vecFirstOfItem.push_back(definition.mapOrder.find(strItemId)->second);
-    if (!pConf) {
-        m_unkeyedChildDefinition = std::move(definition);
-        return m_unkeyedChildDefinition;
+    definition.vecAutoItemNodes.resize(definition.vecAutoItems.size());
+    for (size_t k = 0; k < definition.vecAutoItems.size() && k < definition.vecNames.size(); ++k) {
+        if (definition.vecAutoItems[k] != "1" || pDefine->MoveChildNodeName(definition.vecNames[k].c_str()) != 0)
+            continue;
+        SAutoItemNode& item = definition.vecAutoItemNodes[k];
+        item.bFound = true;
+        item.strName = pDefine->GetNodeName();
+        item.strValue = pDefine->GetAttribute("value");
+        item.astrAttrValue = {pDefine->GetAttribute("attrValue"), pDefine->GetAttribute("attrValue2"),
+                              pDefine->GetAttribute("attrValue3")};
+        item.pConf = ShareEditConf(pDefine);
+        if (pDefine->MoveParent() != 0) {
+            RecordFatal("CLCGIRDataManager::ReadChildDefinition", "定義体親要素移動に失敗しました。");
+            throw std::runtime_error("definition cursor lost");
+        }
     }
-    return m_mapChildDefinition.emplace(pConf, std::move(definition)).first->second;
+    return definition;
+}
+
+const CLCGIREditConf* CLCGIRDataManager::ReadDefinitionTree(CLCXDomNsxml* pDefine)
+{
+    const std::shared_ptr<const CLCGIREditConf> pConf = ShareEditConf(pDefine);
+    m_dqDefinitions.push_back(ReadChildDefinition(pDefine));
+    SChildDefinition* pDefinition = &m_dqDefinitions.back();
+    // An element is found by its name below its parent, so the first of a
+    // name is the one every walk reaches.
+    m_mapDefinitionByItemId.emplace(pConf->astrValue[CLCGIREditConf::ItemId], pDefinition);
+    m_mapChildDefinition.emplace(pConf, pDefinition);
+    pDefinition->vecChildConfs.assign(pDefinition->vecNames.size(), nullptr);
+    for (size_t k = 0; k < pDefinition->vecNames.size(); ++k) {
+        const std::string& strName = pDefinition->vecNames[k];
+        if (std::find(pDefinition->vecNames.begin(), pDefinition->vecNames.begin() + k, strName)
+                != pDefinition->vecNames.begin() + k
+            || pDefine->MoveChildNodeName(strName.c_str()) != 0)
+            continue;
+        pDefinition->vecChildConfs[k] = ReadDefinitionTree(pDefine);
+        if (pDefine->MoveParent() != 0) {
+            RecordFatal("CLCGIRDataManager::ReadDefinitionTree", "定義体親要素移動に失敗しました。");
+            throw std::runtime_error("definition cursor lost");
+        }
+    }
+    return pConf.get();
+}
+
+const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(const CLCGIRContainer* pNode,
+                                                                            CLCXDomNsxml* pDefine)
+{
+    const std::shared_ptr<const CLCGIREditConf>& pConf = pNode->GetEditConf();
+    // Nodes of one element mostly come one after another.
+    if (pConf && pConf.get() == m_pLastConf)
+        return *m_pLastDefinition;
+    if (m_dqDefinitions.empty()) {
+        if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
+            RecordFatal("CLCGIRDataManager::ChildDefinition", "定義体ルート要素取得に失敗しました。");
+            throw std::runtime_error("no definition root");
+        }
+        ReadDefinitionTree(pDefine);
+    }
+    auto it = pConf ? m_mapChildDefinition.find(pConf) : m_mapChildDefinition.end();
+    if (it == m_mapChildDefinition.end()) {
+        // Settings of its own (the root's): the element with its item id.
+        const auto itById = m_mapDefinitionByItemId.find(pNode->GetConfItemId());
+        if (!pConf || itById == m_mapDefinitionByItemId.end()) {
+            CLC_LOG("CLCGIRDataManager::ChildDefinition", "定義体要素が見つかりません。");
+            throw std::runtime_error("node without element");
+        }
+        it = m_mapChildDefinition.emplace(pConf, itById->second).first;
+    }
+    m_pLastConf = pConf.get();
+    m_pLastDefinition = it->second;
+    return *m_pLastDefinition;
+}
+
+CLCGIRContainer* CLCGIRDataManager::MoveOnwards(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
+{
+    for (const CLCGIRContainer* pNode = pContainer; pNode != nullptr; pNode = pNode->GetParent()) {
+        CLCGIRContainer* pSibling = pNode->GetNextSibling();
+        if (pSibling == nullptr)
+            continue;
+        if (ChildDefinition(pSibling->GetParent(), pDefine).HasChild(pSibling))
+            return pSibling;
+        ReportNoElement(pSibling, "CLCGIRDataManager::MoveOnwards", "定義体 兄弟要素への移動に失敗しました。");
+        return nullptr;
+    }
+    return nullptr;
 }
 
 bool CLCGIRDataManager::MappingConvDefine()

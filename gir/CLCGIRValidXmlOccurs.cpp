@@ -45,12 +45,13 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::Validate()
             if (r != CBC_MSG_NONE)
                 result = r;
             if (pCurrent->HasChild()) {
+                const CLCGIRDataManager::SChildDefinition& definition = pData->ChildDefinition(pCurrent, pDefine);
                 pCurrent = pCurrent->GetFirstChild();
-                if (pDefine->MoveChildAttribute("itemId", pCurrent->GetConfItemId().c_str()) != 0)
+                if (pCurrent->GetConfItemId().empty() || definition.OrderOf(pCurrent) < 0)
                     return Fatal("定義体子要素移動に失敗しました。");
                 continue;
             }
-            pCurrent = pData->MoveCurrentContainerAndConvDev(pCurrent, pDefine);
+            pCurrent = pData->MoveOnwards(pCurrent, pDefine);
         }
         return result;
     } catch (...) {
@@ -73,10 +74,10 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
     std::vector<SOccurs> vecOccurs(vecItemIds.size());
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         const CLCGIRContainer* pChild = pContainer->GetChild(i);
-        const auto it = definition.mapOrder.find(pChild->GetConfItemId());
-        if (it == definition.mapOrder.end())
+        const long lOrder = definition.OrderOf(pChild);
+        if (lOrder < 0)
             continue;
-        SOccurs& occurs = vecOccurs[static_cast<size_t>(it->second)];
+        SOccurs& occurs = vecOccurs[static_cast<size_t>(lOrder)];
         if (occurs.llCount++ == 0)
             occurs.pFirst = pChild;
     }

@@ -75,7 +75,6 @@ void CLCGIRDataManager::Terminate()
     m_mapChildDefinition.clear();
     m_mapDefinitionByItemId.clear();
     m_dqDefinitions.clear();
-    m_mapChildConf.clear();
     m_mapEditConf.clear();
     m_llMaxLevel = 0;
 }

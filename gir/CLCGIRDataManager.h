@@ -88,10 +88,12 @@ public:
     std::string GetCheckListItemId(long i);
     CLCGIRContainer* GetCheckListContainer(long i);
 
-    // Mapping onto the edit definition and the moves the later walks share.
-    // MappingConvDefine gives each node its element's sixteen settings; a node
-    // without element at its place records HE60049E (column 6) and its subtree
-    // keeps empty settings; the walk goes on and the answer is false.
+    // Mapping onto the edit definition. MappingConvDefine gives each node its
+    // element's sixteen settings; a node without element at its place records
+    // HE60049E (column 6) and its subtree keeps empty settings; the walk goes
+    // on and the answer is false. The walks find each element through
+    // ChildDefinition; the moves below keep a node and the cursor in step for
+    // a caller that walks with the cursor.
     bool MappingConvDefine();
     bool MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName);
     CLCGIRContainer* FindFirstNormalSibling(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine, bool* pOk);
@@ -121,12 +123,17 @@ public:
         std::map<std::string, long> mapOrder;   // item id: place of its first child
         std::vector<long> vecFirstOfItem;       // child by child: mapOrder of its item id
         std::vector<SAutoItemNode> vecAutoItemNodes;   // child by child; read where autoItem is "1"
-        std::vector<const CLCGIREditConf*> vecChildConfs;   // child by child: its shared settings
+        // Child by child: its shared settings; null for a later child of a name
+        // already listed (a name finds its first element).
+        std::vector<std::shared_ptr<const CLCGIREditConf>> vecChildConfs;
         // mapOrder of a node's item id, -1 when no child has it; the node's
         // shared settings find it without comparing texts.
         long OrderOf(const CLCGIRContainer* pNode) const;
         // Whether a node's name (or its shared settings) is a child element here.
         bool HasChild(const CLCGIRContainer* pNode) const;
+        // The settings a child of that name gets; null when there is no such element.
+        const std::shared_ptr<const CLCGIREditConf>* ConfNamed(const std::string& strName) const;
+        long PlaceOfConf(const CLCGIREditConf* pConf) const;
     };
     // The definition below pNode's element. The walks after the mapping use
     // it instead of moving the cursor: every node then has its element, found
@@ -171,24 +178,18 @@ private:
     CLCXDomNsxml* StartWalk(const char* szFunction, CLCGIRContainer*& pRoot);
     // Appends a new container to the list, which then owns it.
     void AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer);
-    // Step 3 of the mapping: the settings of every child whose name has an
-    // element below the cursor's. False after a fatal move back.
-    bool MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine);
+    // The definition read at the cursor; its automatic items read below it.
+    SChildDefinition ReadChildDefinition(CLCXDomNsxml* pDefine);
+    // Every element's child definition, from the cursor's element down;
+    // answers that element's shared settings.
+    std::shared_ptr<const CLCGIREditConf> ReadDefinitionTree(CLCXDomNsxml* pDefine);
+
 
     std::unique_ptr<CLCGIRXMLList> m_pXMLList;
     std::unique_ptr<CLCGIRCheckList> m_pCheckList;
     std::unique_ptr<CLCGIRCsvDataManager> m_pCsvData;   // null after GenerateXMLStructure
     long long m_llMaxLevel = 0;
     std::map<std::array<std::string, 16>, std::shared_ptr<const CLCGIREditConf>> m_mapEditConf;
-    // Below an element's settings: the settings each child name finds (null: none).
-    std::map<std::shared_ptr<const CLCGIREditConf>, std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>>>
-        m_mapChildConf;
-    // The definition read at the cursor; its automatic items read below it.
-    SChildDefinition ReadChildDefinition(CLCXDomNsxml* pDefine);
-    // Every element's child definition, from the cursor's element down;
-    // answers that element's shared settings.
-    const CLCGIREditConf* ReadDefinitionTree(CLCXDomNsxml* pDefine);
-
     std::deque<SChildDefinition> m_dqDefinitions;   // stable places for the maps below
     std::map<std::string, const SChildDefinition*> m_mapDefinitionByItemId;
     std::unordered_map<std::shared_ptr<const CLCGIREditConf>, const SChildDefinition*> m_mapChildDefinition;

@@ -80,21 +80,38 @@ std::shared_ptr<const CLCGIREditConf> CLCGIRDataManager::ShareEditConf(CLCXDomNs
     return it->second;
 }
 
+long CLCGIRDataManager::SChildDefinition::PlaceOfConf(const CLCGIREditConf* pConf) const
+{
+    for (size_t k = 0; pConf != nullptr && k < vecChildConfs.size(); ++k) {
+        if (vecChildConfs[k].get() == pConf)
+            return static_cast<long>(k);
+    }
+    return -1;
+}
+
 long CLCGIRDataManager::SChildDefinition::OrderOf(const CLCGIRContainer* pNode) const
 {
-    const auto itConf = std::find(vecChildConfs.begin(), vecChildConfs.end(), pNode->GetEditConf().get());
-    if (itConf != vecChildConfs.end() && *itConf != nullptr)
-        return vecFirstOfItem[static_cast<size_t>(itConf - vecChildConfs.begin())];
+    const long lPlace = PlaceOfConf(pNode->GetEditConf().get());
+    if (lPlace >= 0)
+        return vecFirstOfItem[static_cast<size_t>(lPlace)];
     const auto it = mapOrder.find(pNode->GetConfItemId());
     return it != mapOrder.end() ? it->second : -1;
 }
 
 bool CLCGIRDataManager::SChildDefinition::HasChild(const CLCGIRContainer* pNode) const
 {
-    const CLCGIREditConf* pConf = pNode->GetEditConf().get();
-    if (pConf != nullptr && std::find(vecChildConfs.begin(), vecChildConfs.end(), pConf) != vecChildConfs.end())
-        return true;
-    return std::find(vecNames.begin(), vecNames.end(), pNode->GetElementName()) != vecNames.end();
+    return PlaceOfConf(pNode->GetEditConf().get()) >= 0
+           || std::find(vecNames.begin(), vecNames.end(), pNode->GetElementName()) != vecNames.end();
+}
+
+const std::shared_ptr<const CLCGIREditConf>* CLCGIRDataManager::SChildDefinition::ConfNamed(
+    const std::string& strName) const
+{
+    const auto it = std::find(vecNames.begin(), vecNames.end(), strName);
+    if (it == vecNames.end())
+        return nullptr;
+    const std::shared_ptr<const CLCGIREditConf>& pConf = vecChildConfs[static_cast<size_t>(it - vecNames.begin())];
+    return pConf ? &pConf : nullptr;
 }
 
 CLCGIRDataManager::SChildDefinition CLCGIRDataManager::ReadChildDefinition(CLCXDomNsxml* pDefine)
@@ -128,7 +145,7 @@ CLCGIRDataManager::SChildDefinition CLCGIRDataManager::ReadChildDefinition(CLCXD
     return definition;
 }
 
-const CLCGIREditConf* CLCGIRDataManager::ReadDefinitionTree(CLCXDomNsxml* pDefine)
+std::shared_ptr<const CLCGIREditConf> CLCGIRDataManager::ReadDefinitionTree(CLCXDomNsxml* pDefine)
 {
     const std::shared_ptr<const CLCGIREditConf> pConf = ShareEditConf(pDefine);
     m_dqDefinitions.push_back(ReadChildDefinition(pDefine));
@@ -150,7 +167,7 @@ const CLCGIREditConf* CLCGIRDataManager::ReadDefinitionTree(CLCXDomNsxml* pDefin
             throw std::runtime_error("definition cursor lost");
         }
     }
-    return pConf.get();
+    return pConf;
 }
 
 const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(const CLCGIRContainer* pNode,
@@ -207,30 +224,47 @@ bool CLCGIRDataManager::MappingConvDefine()
         // The root stands for the definition's root, whatever its name.
         SetEditConfFromDefine(pNode, pDefine);
         bool bOk = true;
+        // A node whose name is no element below its parent's records HE60049E
+        // and is not entered: its subtree keeps empty settings.
+        auto reportNone = [&](const CLCGIRContainer* pChild, const char* szFunction, const char* szMessage) {
+            ReportNoElement(pChild, szFunction, szMessage);
+            bOk = false;
+        };
         while (pNode != nullptr) {
-            // Here the cursor stands on pNode's element.
             CLCGIRContainer* pEntered = nullptr;
             if (pNode->HasChild()) {
-                if (!MapChildren(pNode, pDefine))
-                    return false;
-                // Into the first child that has an element; those before it have none.
+                const SChildDefinition& definition = ChildDefinition(pNode, pDefine);
                 for (long i = 0; i < pNode->GetChildCount(); ++i) {
                     CLCGIRContainer* pChild = pNode->GetChild(i);
-                    if (pDefine->MoveChildNodeName(pChild->GetElementName().c_str()) == 0) {
+                    if (const std::shared_ptr<const CLCGIREditConf>* ppConf = definition.ConfNamed(pChild->GetElementName()))
+                        pChild->SetEditConf(*ppConf);
+                }
+                // Into the first child that has an element; those before it have none.
+                for (long i = 0; i < pNode->GetChildCount() && pEntered == nullptr; ++i) {
+                    CLCGIRContainer* pChild = pNode->GetChild(i);
+                    if (definition.ConfNamed(pChild->GetElementName()) != nullptr)
                         pEntered = pChild;
-                        break;
-                    }
-                    ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
-                    bOk = false;
+                    else
+                        reportNone(pChild, kFunction, "定義体子要素取得に失敗しました。");
                 }
             }
             if (pEntered != nullptr) {
                 pNode = pEntered;
                 continue;
             }
-            bool bMoved = true;
-            pNode = MoveNormalContainerAndConvDev(pNode, pDefine, &bMoved);
-            bOk = bOk && bMoved;
+            // Onwards: the next sibling with an element, here or further up.
+            CLCGIRContainer* pNext = nullptr;
+            for (const CLCGIRContainer* pUp = pNode; pUp != nullptr && pNext == nullptr; pUp = pUp->GetParent()) {
+                for (CLCGIRContainer* pSibling = pUp->GetNextSibling(); pSibling != nullptr && pNext == nullptr;
+                     pSibling = pSibling->GetNextSibling()) {
+                    if (ChildDefinition(pSibling->GetParent(), pDefine).ConfNamed(pSibling->GetElementName()) != nullptr)
+                        pNext = pSibling;
+                    else
+                        reportNone(pSibling, "CLCGIRDataManager::FindFirstNormalSibling",
+                                   "定義体 兄弟要素への移動に失敗しました。");
+                }
+            }
+            pNode = pNext;
         }
         DumpContainers(CLCDebugDump::DumpStage::MappingConvDefine);
         return bOk;
@@ -238,47 +272,6 @@ bool CLCGIRDataManager::MappingConvDefine()
         RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
-}
-
-bool CLCGIRDataManager::MapChildren(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)
-{
-    static constexpr const char* kFunction = "CLCGIRDataManager::MappingConvDefine";
-    // The cursor stands on the parent's element, whose settings the parent
-    // holds (item ids tell the elements apart): what a child name finds below
-    // it is read from the definition once per run, null for no element.
-    std::map<std::string, std::shared_ptr<const CLCGIREditConf>, std::less<>> mapUnkeyed;
-    auto& mapChildConf = pContainer->GetEditConf() ? m_mapChildConf[pContainer->GetEditConf()] : mapUnkeyed;
-    std::set<std::string> setNames;
-    bool bNamesRead = false;
-    for (long i = 0; i < pContainer->GetChildCount(); ++i) {
-        CLCGIRContainer* pChild = pContainer->GetChild(i);
-        const std::string& strName = pChild->GetElementName();
-        auto it = mapChildConf.find(strName);
-        if (it == mapChildConf.end()) {
-            if (!bNamesRead) {
-                const std::vector<std::string> vecNames = pDefine->GetChildNodeNames();
-                setNames.insert(vecNames.begin(), vecNames.end());
-                bNamesRead = true;
-            }
-            std::shared_ptr<const CLCGIREditConf> pConf;
-            if (setNames.count(strName) != 0) {
-                if (pDefine->MoveChildNodeName(strName.c_str()) != 0) {
-                    ReportNoElement(pChild, kFunction, "定義体子要素取得に失敗しました。");
-                    return false;
-                }
-                pConf = ShareEditConf(pDefine);
-                if (pDefine->MoveParent() != 0) {
-                    RecordFatal(kFunction, "定義体親要素移動に失敗しました。");
-                    return false;
-                }
-            }
-            it = mapChildConf.emplace(strName, std::move(pConf)).first;
-        }
-        // No element of that name here: reported when the walk meets it.
-        if (it->second)
-            pChild->SetEditConf(it->second);
-    }
-    return true;
 }
 
 bool CLCGIRDataManager::MoveNextSiblingConvDefByElementName(CLCXDomNsxml* pDefine, const std::string& strName)

@@ -23,9 +23,10 @@ namespace {
     throw std::runtime_error(kUnexpectedError);
 }
 
-// A pattern made only of characters, bracket sets and \d, each with an
-// optional quantifier, between an optional ^ and $ ("^[J][P][0-9]...$",
-// "^[\+\-]?[0-9]+$"): the identifier, date and number formats. A whole match
+// A pattern made only of characters, bracket sets (negated ones too) and \d,
+// each with an optional quantifier, between an optional ^ and $
+// ("^[J][P][0-9]...$", "^[\+\-]?[0-9]+$", "03_Summary_\d+\.[^\.]+"): the
+// identifier, date and number formats and the GIR file names. A whole match
 // of such a pattern is decided here, with the same answer as the regular
 // expression and without its cost per value; any other pattern goes to the
 // library.
@@ -40,7 +41,7 @@ struct SSimplePattern {
 
 bool IsPlain(char c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
 // A character that an escape makes literal.
@@ -66,11 +67,15 @@ bool ReadMember(const char*& p, unsigned char& c)
     return false;
 }
 
-// The set of the bracket expression at p (just past "[").
+// The set of the bracket expression at p (just past "["); a text is bytes,
+// so a negated set is every other byte.
 bool ReadSet(const char*& p, std::bitset<256>& set)
 {
+    const bool bNegated = *p == '^';
+    if (bNegated)
+        ++p;
     if (*p == ']' || *p == '^')
-        return false;   // "[]" and negated sets are left to the library
+        return false;   // "[]", "[^]" and "[^^..." are left to the library
     while (*p != ']') {
         unsigned char cFirst = 0;
         if (!ReadMember(p, cFirst))
@@ -87,6 +92,8 @@ bool ReadSet(const char*& p, std::bitset<256>& set)
         set.set(cFirst);
     }
     ++p;
+    if (bNegated)
+        set.flip();
     return true;
 }
 
@@ -159,19 +166,32 @@ std::unique_ptr<SSimplePattern> SimplePattern(const std::string& strPattern)
 bool MatchesSimple(const SSimplePattern& simple, const char* szText)
 {
     const size_t nLength = std::strlen(szText);
-    std::vector<char> vecReach(nLength + 1, 0);
-    std::vector<char> vecNext(nLength + 1, 0);
-    vecReach[0] = 1;
+    // Names and values are short: their positions fit on the stack.
+    constexpr size_t kOnStack = 256;
+    char acReach[kOnStack];
+    char acNext[kOnStack];
+    std::vector<char> vecReachHeap;
+    std::vector<char> vecNextHeap;
+    char* pReach = acReach;
+    char* pNext = acNext;
+    if (nLength + 1 > kOnStack) {
+        vecReachHeap.resize(nLength + 1);
+        vecNextHeap.resize(nLength + 1);
+        pReach = vecReachHeap.data();
+        pNext = vecNextHeap.data();
+    }
+    std::fill(pReach, pReach + nLength + 1, 0);
+    pReach[0] = 1;
     for (const SItem& item : simple.vecItems) {
-        std::fill(vecNext.begin(), vecNext.end(), 0);
+        std::fill(pNext, pNext + nLength + 1, 0);
         bool bAny = false;
         for (size_t nPos = 0; nPos <= nLength; ++nPos) {
-            if (!vecReach[nPos])
+            if (!pReach[nPos])
                 continue;
             size_t nCount = 0;
             while (true) {
                 if (nCount >= item.nMin) {
-                    vecNext[nPos + nCount] = 1;
+                    pNext[nPos + nCount] = 1;
                     bAny = true;
                 }
                 if (nCount == item.nMax || nPos + nCount == nLength
@@ -182,9 +202,9 @@ bool MatchesSimple(const SSimplePattern& simple, const char* szText)
         }
         if (!bAny)
             return false;
-        vecReach.swap(vecNext);
+        std::swap(pReach, pNext);
     }
-    return vecReach[nLength] != 0;
+    return pReach[nLength] != 0;
 }
 
 struct SCompiled {

@@ -58,15 +58,25 @@ TEST(PatternMatch, SimplePatternsAnswerAsTheLibrary)
         "[-]",
         "0\\.\\d{1,4}|1\\.0{1,4}|0|1",   // alternatives: left to the library
         "[^a]b",
+        "01_MessageSpec\\.[^\\.]+",
+        "03_Summary_\\d+\\.[^\\.]+",
+        "[^\\.a-c_]{2}",
+        "[^]a",
     };
     const char* const kTexts[] = {
         "JP2024-a9-0", "JP2024-a9-", "JP2024-\xE3\x81\x82-0", "2024-03-31", "2024-3-31", "+12", "-", "+",
         "12+", "0012", "AB", "ABC", "AB9xxx", "A", "ABCD", "1.a", "1234.cab", "12345.a", "1.", "ac", "acc",
         "abcc", "abbcc", "-", "--", "0.1234", "1.0", "1.1", "0", "1", "bb", "ab", "\xFF" "b",
+        "01_MessageSpec.csv", "01_MessageSpec.", "01_MessageSpec.c.v", "01_MessageSpec.\xE3\x81\x82", "03_Summary_12.csv",
+        "03_Summary_.csv", "03_Summary_1a.csv", "03_Summary_1.csv.bak", "_x", "dd", "\xFF\n", "ba",
     };
+    // Longer than the matcher keeps on its stack.
+    const std::string strLong = "03_Summary_" + std::string(300, '7') + ".csv";
+    std::vector<const char*> vecTexts(std::begin(kTexts), std::end(kTexts));
+    vecTexts.push_back(strLong.c_str());
     for (const char* szPattern : kPatterns) {
         const std::regex re(szPattern, std::regex::ECMAScript);
-        for (const char* szText : kTexts)
+        for (const char* szText : vecTexts)
             EXPECT_EQ(CLCCbCCommon::strPatternMatch(szText, szPattern), std::regex_match(szText, re))
                 << szPattern << " / " << szText;
         // Search always takes the library's answer.

@@ -39,10 +39,9 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
                 bOk = true;
                 return strFixed;
             }
-            const std::string& strColumn = pContainer->GetConfAttrValueColumnFromTargetAtter(n);
-            if (StartsWithNumber(strColumn)) {
+            long lColumn = 0;
+            if (AttributeColumn(pContainer->GetConfAttrValueColumnFromTargetAtter(n), lColumn)) {
                 // Throws for a column outside 1 to 6.
-                const long lColumn = static_cast<long>(CLCCbCValidItem::DecimalValue(strColumn.c_str()));
                 std::string strValue = Escaped(pContainer->GetValueFromCsvColumnNumber(lColumn));
                 bOk = true;
                 return strValue;
@@ -53,6 +52,14 @@ std::string CLCGIRXmlDataTypeNormal::GetAtterValue(CLCGIRContainer* pContainer, 
     CLC_LOG("CLCGIRXmlDataTypeNormal::GetAtterValue", kUnexpectedError);
     CLCValidResultGIR::instance()->SetFatalError();
     return std::string();
+}
+
+bool CLCGIRXmlDataTypeNormal::AttributeColumn(const std::string& strSetting, long& lColumn)
+{
+    if (!StartsWithNumber(strSetting))
+        return false;
+    lColumn = static_cast<long>(CLCCbCValidItem::DecimalValue(strSetting.c_str()));
+    return true;
 }
 
 std::string CLCGIRXmlDataTypeNormal::WriteNode(CLCGIRContainer* pContainer)

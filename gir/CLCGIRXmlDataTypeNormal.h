@@ -18,4 +18,8 @@ public:
     // after recording the fatal row: no node, or a column that is no number
     // from 1 to 6.
     static std::string GetAtterValue(CLCGIRContainer* pContainer, long n, bool& bOk);
+    // The CSV column an attribute's column setting names: false unless the
+    // setting starts with a number (blanks and a sign may lead); lColumn may
+    // still be no column at all.
+    static bool AttributeColumn(const std::string& strSetting, long& lColumn);
 };

@@ -14,8 +14,10 @@
 #include "gir/CLCGIRXmlDataTypeTag.h"
 #include "gir/CLCGIRXmlDataTypeTimeStamp.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string_view>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -23,6 +25,10 @@ constexpr const char* kNodeFailed = "ノード生成に失敗しました。";
 constexpr const char* kTagType = "tag_Type";
 constexpr const char* kTimeStampType = "timeStamp_Type";
 constexpr long kValueColumn = 2;
+// A document past this many bytes is taken to be a large one.
+constexpr size_t kLargeXmlBytes = 0x100000;
+// What the node that passes the size limit may add beyond it.
+constexpr size_t kLastNodeRoom = 0x10000;
 
 bool Fatal(const char* szFunction)
 {
@@ -34,10 +40,20 @@ bool Fatal(const char* szFunction)
 // The Char production of XML 1.0.
 bool IsXmlText(const std::string& strText)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(strText.c_str());
+    const auto* p = reinterpret_cast<const unsigned char*>(strText.data());
     const unsigned char* const pEnd = p + strText.size();
     while (p < pEnd) {
-        // Most text is ASCII: one byte, one character.
+        // Most text is printable ASCII: eight bytes a step while it is.
+        if (pEnd - p >= 8) {
+            constexpr uint64_t kOnes = 0x0101010101010101ULL;
+            constexpr uint64_t kHigh = 0x8080808080808080ULL;
+            uint64_t ullWord;
+            std::memcpy(&ullWord, p, sizeof ullWord);
+            if (((ullWord | ((ullWord - kOnes * 0x20) & ~ullWord)) & kHigh) == 0) {
+                p += 8;
+                continue;
+            }
+        }
         if (*p < 0x80) {
             if (*p < 0x20 && *p != 0x9 && *p != 0xA && *p != 0xD)
                 return false;
@@ -56,18 +72,21 @@ bool IsXmlText(const std::string& strText)
     }
     return true;
 }
-} // namespace
 
-bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
+// The written columns of a node, in the order their faults are reported.
+struct SColumns {
+    long alColumn[4];
+    size_t nCount = 0;
+};
+
+SColumns WrittenColumns(const CLCGIRContainer* pContainer)
 {
+    SColumns columns;
     const std::string& strType = pContainer->GetConfDataType();
     if (strType == kTimeStampType)
-        return true;
-    // The value and up to three attribute columns, without an allocation per node.
-    long alColumns[4];
-    size_t nColumns = 0;
+        return columns;
     if (strType != kTagType)
-        alColumns[nColumns++] = kValueColumn;
+        columns.alColumn[columns.nCount++] = kValueColumn;
     const long lAttributes = strType == kTagType ? 1 : 3;
     for (long n = 1; n <= lAttributes; ++n) {
         const bool bFixed = !pContainer->GetConfAttrValueFromTargetAtter(n).empty();
@@ -77,17 +96,112 @@ bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
             CLCCbCValidItem::DecimalValue(pContainer->GetConfAttrValueColumnFromTargetAtter(n).c_str());
         // A column outside 1 to 6 is the writer's fault to report.
         if (llColumn >= 1 && llColumn <= 6)
-            alColumns[nColumns++] = static_cast<long>(llColumn);
+            columns.alColumn[columns.nCount++] = static_cast<long>(llColumn);
     }
+    return columns;
+}
+
+bool ReportForbiddenCharacters(const CLCGIRContainer* pContainer, const SColumns& columns)
+{
     bool bClean = true;
-    for (size_t i = 0; i < nColumns; ++i) {
-        const long lColumn = alColumns[i];
+    for (size_t i = 0; i < columns.nCount; ++i) {
+        const long lColumn = columns.alColumn[i];
         if (IsXmlText(pContainer->GetValueFromCsvColumnNumber(lColumn)))
             continue;
         CLCGIRValidItem::SetResult(pContainer, HE60011E, lColumn);
         bClean = false;
     }
     return bClean;
+}
+
+void AppendEscaped(const std::string& strText, std::string& strOut)
+{
+    CLCCbCCommon::ConvEntityRefs(strText.data(), static_cast<unsigned long>(strText.size()), strOut);
+}
+
+// What the nodes of one element definition share: worked out from its
+// settings once, not for each of the many nodes made from it.
+struct SElementPlan {
+    struct SAttribute {
+        std::string strLead;    // ' name="'
+        std::string strFixed;   // "" when the value comes from a column
+        long lColumn = 0;
+    };
+    SColumns checked;
+    std::string strOpen;    // "<ns:"
+    std::string strClose;   // "</ns:"
+    // A definition the writers would refuse (or the time stamp, read from the
+    // clock) is left to the writer of its data type, which reports it.
+    bool bPlain = false;
+    bool bTag = false;
+    SAttribute aAttribute[3];
+    size_t nAttributes = 0;
+};
+
+SElementPlan MakePlan(const CLCGIRContainer* pContainer)
+{
+    SElementPlan plan;
+    plan.checked = WrittenColumns(pContainer);
+    const std::string& strNameSpace = pContainer->GetConfNameSpace();
+    plan.strOpen = "<" + strNameSpace + ":";
+    plan.strClose = "</" + strNameSpace + ":";
+    const std::string& strType = pContainer->GetConfDataType();
+    if (strType == kTimeStampType)
+        return plan;
+    plan.bTag = strType == kTagType;
+    const long lAttributes = plan.bTag ? 1 : 3;
+    for (long n = 1; n <= lAttributes; ++n) {
+        const std::string& strName = pContainer->GetConfAttrFromTargetAtter(n);
+        if (strName.empty())
+            continue;
+        const std::string& strColumn = pContainer->GetConfAttrValueColumnFromTargetAtter(n);
+        SElementPlan::SAttribute& attribute = plan.aAttribute[plan.nAttributes++];
+        attribute.strLead = " " + strName + "=\"";
+        attribute.strFixed = pContainer->GetConfAttrValueFromTargetAtter(n);
+        // A structure element's attribute names a column or a fixed value, never both.
+        if (plan.bTag && strColumn.empty() == attribute.strFixed.empty())
+            return plan;
+        if (!attribute.strFixed.empty())
+            continue;
+        if (!CLCGIRXmlDataTypeNormal::AttributeColumn(strColumn, attribute.lColumn) || attribute.lColumn < 1 ||
+            attribute.lColumn > 6)
+            return plan;
+    }
+    plan.bPlain = true;
+    return plan;
+}
+
+// The start of a node whose definition is plain, as its data type's writer
+// would write it.
+void AppendPlainNode(const CLCGIRContainer* pContainer, const SElementPlan& plan, std::string& strOut)
+{
+    strOut += plan.strOpen;
+    strOut += pContainer->GetElementName();
+    for (size_t i = 0; i < plan.nAttributes; ++i) {
+        const SElementPlan::SAttribute& attribute = plan.aAttribute[i];
+        if (!attribute.strFixed.empty()) {
+            strOut += attribute.strLead;
+            strOut += attribute.strFixed;
+            strOut += '"';
+            continue;
+        }
+        const std::string& strValue = pContainer->GetValueFromCsvColumnNumber(attribute.lColumn);
+        // A value element leaves an empty attribute out; a structure element keeps it.
+        if (strValue.empty() && !plan.bTag)
+            continue;
+        strOut += attribute.strLead;
+        AppendEscaped(strValue, strOut);
+        strOut += '"';
+    }
+    strOut += '>';
+    if (!plan.bTag)
+        AppendEscaped(pContainer->GetElementValue(), strOut);
+}
+} // namespace
+
+bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
+{
+    return ReportForbiddenCharacters(pContainer, WrittenColumns(pContainer));
 }
 
 bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut)
@@ -106,27 +220,53 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
         // rest of the nodes are still written and checked, but not kept.
         std::string strPastLimit;
         auto target = [&]() -> std::string& {
-            if (strXml.size() <= kMaxXmlBytes)
-                return strXml;
-            strPastLimit.clear();
-            return strPastLimit;
+            if (strXml.size() > kMaxXmlBytes) {
+                strPastLimit.clear();
+                return strPastLimit;
+            }
+            // A large document gets room up to the limit at once: growing by
+            // doubling would copy it each time and touch twice its memory.
+            if (strXml.size() > kLargeXmlBytes && strXml.capacity() < kMaxXmlBytes + kLastNodeRoom)
+                strXml.reserve(kMaxXmlBytes + kLastNodeRoom);
+            return strXml;
         };
-        // Each entry: a node whose start is written and the index of its next child.
-        std::vector<std::pair<CLCGIRContainer*, long>> vecOpen{{pRoot, 0}};
+        // Nodes of one element share their settings object.
+        std::unordered_map<const CLCGIREditConf*, SElementPlan> mapPlans;
+        // Each entry: a node whose start is written, the index of its next
+        // child and its plan (none for the root).
+        struct SOpen {
+            CLCGIRContainer* pNode;
+            long lNext;
+            const SElementPlan* pPlan;
+        };
+        std::vector<SOpen> vecOpen{{pRoot, 0, nullptr}};
         while (!vecOpen.empty()) {
-            CLCGIRContainer* pNode = vecOpen.back().first;
-            const long lNext = vecOpen.back().second;
-            if (lNext < pNode->GetChildCount()) {
-                ++vecOpen.back().second;
-                CLCGIRContainer* pChild = pNode->GetChild(lNext);
-                if (!CheckCharacters(pChild))
+            SOpen& open = vecOpen.back();
+            if (open.lNext < open.pNode->GetChildCount()) {
+                CLCGIRContainer* pChild = open.pNode->GetChild(open.lNext++);
+                if (pChild == nullptr)
+                    return Fatal(kFunction);
+                auto itPlan = mapPlans.find(pChild->GetEditConf().get());
+                if (itPlan == mapPlans.end())
+                    itPlan = mapPlans.emplace(pChild->GetEditConf().get(), MakePlan(pChild)).first;
+                const SElementPlan& plan = itPlan->second;
+                if (!ReportForbiddenCharacters(pChild, plan.checked))
                     bClean = false;
-                if (!CreatGIRNode(pChild, target()))
+                if (plan.bPlain)
+                    AppendPlainNode(pChild, plan, target());
+                else if (!CreatGIRNode(pChild, target()))
                     return false;
-                vecOpen.emplace_back(pChild, 0);
+                vecOpen.push_back({pChild, 0, &plan});
                 continue;
             }
-            AppendXmlEndTag(pNode, target());
+            std::string& strTarget = target();
+            if (open.pPlan == nullptr) {
+                AppendXmlEndTag(open.pNode, strTarget);
+            } else {
+                strTarget += open.pPlan->strClose;
+                strTarget += open.pNode->GetElementName();
+                strTarget += '>';
+            }
             vecOpen.pop_back();
         }
         if (!bClean)

@@ -134,9 +134,114 @@ TEST_F(Generator, WriterFaultsGiveTheFatalRow)
     }
 }
 
+// The attribute settings of one node: its structure element FilingCE (FI00001)
+// or its value element Name (FI00003), each with text in columns 3 and 5.
+struct SAttrCase {
+    const char* szName;
+    const char* szItemId;
+    long n;   // the attribute number
+    const char* szAttr;
+    const char* szColumn;
+    const char* szFixed;
+    std::string strStart;   // the element's start tag; "" for the fatal row
+    friend void PrintTo(const SAttrCase& c, std::ostream* pOut) { *pOut << c.szName; }
+};
+
+class GeneratorAttributes : public Generator, public ::testing::WithParamInterface<SAttrCase> {};
+
+TEST_P(GeneratorAttributes, WritesTheSettingOrRefusesIt)
+{
+    const SAttrCase& c = GetParam();
+    std::vector<SGIRRow> vecRows = Header();
+    for (const SGIRRow& row : girtree::Rows("01_FilingInfo.csv", "FilingCE,,c&3,,c5,7\nName,Text,n<3,,n5,8\n"
+                                                                  "DocSpec,,,,,7\nDocTypeIndic,OECD1,,,,8\n"
+                                                                  "DocRefId,JP202570000120500020010001,,,,8"))
+        vecRows.push_back(row);
+    girtree::Build(vecRows);
+    const std::string strBefore = Generate();
+    const std::string strOldStart = std::string(c.szItemId) == "FI00001" ? "<globe:FilingCE>" : "<globe:Name>";
+    ASSERT_NE(strBefore.find(strOldStart), std::string::npos);
+    using Setter = void (CLCGIRContainer::*)(std::string);
+    static constexpr Setter kAttr[] = {&CLCGIRContainer::SetConfAttr, &CLCGIRContainer::SetConfAttr2,
+                                       &CLCGIRContainer::SetConfAttr3};
+    static constexpr Setter kColumn[] = {&CLCGIRContainer::SetConfAttrValueColumn,
+                                         &CLCGIRContainer::SetConfAttrValueColumn2,
+                                         &CLCGIRContainer::SetConfAttrValueColumn3};
+    static constexpr Setter kFixed[] = {&CLCGIRContainer::SetConfAttrValue, &CLCGIRContainer::SetConfAttrValue2,
+                                        &CLCGIRContainer::SetConfAttrValue3};
+    CLCGIRContainer* pNode = girtree::Node(c.szItemId);
+    (pNode->*kAttr[c.n - 1])(c.szAttr);
+    (pNode->*kColumn[c.n - 1])(c.szColumn);
+    (pNode->*kFixed[c.n - 1])(c.szFixed);
+    std::string strExpected;
+    if (!c.strStart.empty())
+        strExpected = std::string(strBefore).replace(strBefore.find(strOldStart), strOldStart.size(), c.strStart);
+    EXPECT_EQ(Generate(), strExpected);
+    EXPECT_EQ(girtree::ErrorText(), c.strStart.empty() ? girtree::kFatalOnly : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, GeneratorAttributes,
+    ::testing::Values(
+        SAttrCase{"structureColumn", "FI00001", 1, "a", "3", "", "<globe:FilingCE a=\"c&amp;3\">"},
+        SAttrCase{"structureEmptyColumnKept", "FI00001", 1, "a", "4", "", "<globe:FilingCE a=\"\">"},
+        SAttrCase{"structureFixed", "FI00001", 1, "a", "", "F", "<globe:FilingCE a=\"F\">"},
+        SAttrCase{"structureColumnAfterBlankAndSign", "FI00001", 1, "a", " +5", "", "<globe:FilingCE a=\"c5\">"},
+        SAttrCase{"structureColumnBeforeText", "FI00001", 1, "a", "3x", "", "<globe:FilingCE a=\"c&amp;3\">"},
+        SAttrCase{"structureColumnNoNumber", "FI00001", 1, "a", "x", "", ""},
+        SAttrCase{"structureColumnZero", "FI00001", 1, "a", "0", "", ""},
+        SAttrCase{"valueSecondAttribute", "FI00003", 2, "b", "5", "", "<globe:Name b=\"n5\">"},
+        SAttrCase{"valueFixedBeforeColumn", "FI00003", 1, "a", "3", "F", "<globe:Name a=\"F\">"},
+        SAttrCase{"valueEmptyColumnLeftOut", "FI00003", 1, "a", "4", "", "<globe:Name>"},
+        SAttrCase{"valueEscapedColumn", "FI00003", 3, "c", "3", "", "<globe:Name c=\"n&lt;3\">"},
+        SAttrCase{"valueNameColumn", "FI00003", 1, "a", "1", "", "<globe:Name a=\"Name\">"},
+        SAttrCase{"valueLevelColumn", "FI00003", 3, "c", "6", "", "<globe:Name c=\"8\">"},
+        SAttrCase{"valueNegativeColumn", "FI00003", 1, "a", "-2", "", ""},
+        SAttrCase{"valueColumnSeven", "FI00003", 2, "b", "7", "", ""}),
+    [](const auto& info) { return std::string(info.param.szName); });
+
+// A node given settings of its own is written by them; the other nodes of its
+// element keep the shared ones.
+TEST_F(Generator, NodeWithItsOwnSettingsLeavesItsElementAlone)
+{
+    girtree::SCleanFolder folder;
+    folder.nSummaries = 3;
+    girtree::Build(girtree::CleanFolderRows(folder));
+    const std::string strBefore = Generate();
+    girtree::Node("SM00005", 1)->SetConfNameSpace("stf");
+    std::string strXml = Generate();
+    for (const std::string strTag : {"<stf:TIN ", "</stf:TIN>"}) {
+        const size_t nAt = strXml.find(strTag);
+        ASSERT_NE(nAt, std::string::npos) << strTag;
+        EXPECT_EQ(strXml.find(strTag, nAt + 1), std::string::npos) << strTag;
+        strXml.replace(nAt + strTag.find('s'), 3, "globe");
+    }
+    EXPECT_EQ(strXml, strBefore);
+    EXPECT_EQ(girtree::ErrorText(), "");
+}
+
 CLCGIRContainer* Name()
 {
     return girtree::Node("FI00003");
+}
+
+// Values are judged eight bytes a step while they are printable ASCII: a
+// forbidden character is found wherever it falls against those steps.
+TEST_F(Generator, ForbiddenCharacterFoundAtAnyOffset)
+{
+    girtree::Build(WithFiling("Name,Text,,,,8"));
+    for (size_t nAt = 0; nAt <= 17; ++nAt) {
+        for (const char* szBad : {"\x01", "\x1F", "\xEF\xBF\xBE", "\xED\xA0\x80", "\xFF"}) {
+            Name()->SetElementValue(std::string(nAt, 'a') + szBad + std::string(9, 'b'));
+            EXPECT_EQ(Generate(), "") << nAt;
+            EXPECT_EQ(girtree::ErrorText(), girtree::Expected({{Name(), 2, "HE60011E"}})) << nAt;
+        }
+        for (const char* szGood : {"\t\n\r", "\x7F ~", "\xE3\x81\x82", "\xEF\xBF\xBD", "\xF0\x9F\x98\x80"}) {
+            Name()->SetElementValue(std::string(nAt, 'a') + szGood + std::string(9, 'b'));
+            EXPECT_NE(Generate(), "") << nAt;
+            EXPECT_EQ(girtree::ErrorText(), "") << nAt;
+        }
+    }
 }
 
 TEST_F(Generator, SizeLimitIsInclusive)

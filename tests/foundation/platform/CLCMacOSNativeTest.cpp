@@ -151,6 +151,36 @@ TEST_F(SafeWrite, FailedWriteLeavesTheOldFile)
     }
 }
 
+// The text ends at its first zero byte: what follows it is neither written nor
+// judged, what comes before it must be UTF-8 wherever it falls against the
+// eight-byte steps of the check.
+TEST_F(SafeWrite, WritesUpToTheFirstZeroByte)
+{
+    const std::string strPath = m_folder / "zero.xml";
+    const std::string strZero(1, '\0');
+    for (size_t nAt = 0; nAt <= 17; ++nAt) {
+        const std::string strHead = std::string(nAt, 'a') + "\xE3\x81\x82";
+        const std::string strLong = strHead + std::string(9, 'b');
+        const struct {
+            std::string strText;
+            bool bWritten;
+            std::string strFile;   // the file's bytes afterwards
+        } kCases[] = {
+            {strHead + strZero + "\xFF", true, strHead},
+            {strLong, true, strLong},
+            {strZero + strHead, true, ""},
+            {std::string(nAt, 'a') + "\xFF" + strZero, false, "old"},
+            {std::string(nAt, 'a') + "\xE3" + strZero + "\x81\x82", false, "old"},   // a character cut by the zero
+        };
+        for (const auto& c : kCases) {
+            WriteBytes(strPath, "old");
+            std::string strText = c.strText;
+            EXPECT_EQ(CLCCbCCommon::WriteFileData(strPath.c_str(), strText), c.bWritten) << nAt;
+            EXPECT_EQ(ReadBytes(strPath), c.strFile) << nAt;
+        }
+    }
+}
+
 TEST_F(SafeWrite, FailsWhenTheFolderIsMissingOrTheTargetIsAFolder)
 {
     std::string strText = "x";

@@ -25,8 +25,7 @@ void RecordFatal(const char* szFunction, const char* szMessage)
 }
 
 // How many fields and records the text can hold at most: every field but the
-// last ends at a comma or a line end, so the lists are sized once. A CR LF
-// counts twice; what is set aside and never written costs no memory.
+// last ends at a comma or a line end. A CR LF counts twice.
 void CountSeparators(const std::string& strText, size_t& nFields, size_t& nRecords)
 {
     size_t nCommas = 0;
@@ -66,12 +65,13 @@ std::string_view Trimmed(std::string_view sv)
 // Rewrites each field in place: a quoted field's pieces are moved together
 // (never forward: the quotes it loses make it shorter than its source), then
 // the field is trimmed and ended by a zero byte, which falls at the latest on
-// its separator. A record's fields are appended as they end and taken back
-// when the record is not kept.
+// its separator. A record's fields are gathered and kept when it ends.
 struct CLCGIRCsvData::SFieldSink {
     CLCGIRCsvData& data;
     char* const pText;          // the parsed text, writable
-    size_t nRecordStart = 0;    // first field of the record being read
+    std::vector<SField> vecRecord;   // the fields of the record being read
+    size_t nRecordBytes = 0;    // of its fields, each with its zero byte
+    size_t nKeptBytes = 0;      // of the kept fields
     size_t nOut = 0;            // where the field's next piece goes
     size_t nFieldStart = 0;
     bool bInField = false;
@@ -97,9 +97,10 @@ struct CLCGIRCsvData::SFieldSink {
         pText[nAt + svField.size()] = '\0';
         // Set member by member: a whole-struct copy makes some compilers store
         // the halves separately and read them back as one.
-        SField& field = data.m_vecField.emplace_back();
+        SField& field = vecRecord.emplace_back();
         field.nAt = static_cast<uint32_t>(nAt);
         field.nLength = static_cast<uint32_t>(svField.size());
+        nRecordBytes += svField.size() + 1;
         if (bEndOfRecord)
             EndRecord();
         return true;
@@ -107,11 +108,12 @@ struct CLCGIRCsvData::SFieldSink {
 
     void EndRecord()
     {
-        std::vector<SField>& vecField = data.m_vecField;
-        const size_t nFields = vecField.size() - nRecordStart;
+        const size_t nFields = vecRecord.size();
+        const size_t nBytes = nRecordBytes;
+        nRecordBytes = 0;
         // A record of one empty column is a blank line.
-        if (nFields == 1 && vecField.back().nLength == 0) {
-            vecField.pop_back();
+        if (nFields == 1 && nBytes == 1) {
+            vecRecord.clear();
             return;
         }
         ++data.m_lReadRecords;
@@ -122,16 +124,15 @@ struct CLCGIRCsvData::SFieldSink {
         if (static_cast<size_t>(data.m_lReadRecords) > data.m_nKeepRecords) {
             // Past what may be kept: the file is refused, so none is kept,
             // and what was kept so far is given back at once.
-            if (data.m_vecRecordEnd.empty()) {
-                vecField.clear();
-            } else {
-                std::vector<SField>().swap(vecField);
-                std::vector<uint32_t>().swap(data.m_vecRecordEnd);
-            }
+            if (!data.m_vecRecordEnd.empty())
+                data.ReleaseFields();
+            nKeptBytes = 0;
         } else {
-            data.m_vecRecordEnd.push_back(static_cast<uint32_t>(vecField.size()));
+            data.AppendFields(vecRecord.data(), nFields);
+            data.m_vecRecordEnd.push_back(static_cast<uint32_t>(data.m_nFields));
+            nKeptBytes += nBytes;
         }
-        nRecordStart = vecField.size();
+        vecRecord.clear();
         ++m_lLineCnt;
     }
 };
@@ -196,15 +197,22 @@ bool CLCGIRCsvData::Parse(size_t nKeepRecords)
         // one the size limits let through.
         if (m_strText.size() >= UINT32_MAX)
             throw std::length_error("text too long");
-        size_t nFields = 0;
-        size_t nRecords = 0;
-        CountSeparators(m_strText, nFields, nRecords);
-        if (nKeepRecords != 0) {
-            m_vecField.reserve(nFields);
+        // A small file's first block is as large as it can need; a large
+        // file's blocks come as it fills them.
+        m_nFirstBlock = kBlockFields;
+        if (m_strText.size() < 8 * kBlockFields) {
+            size_t nFields = 0;
+            size_t nRecords = 0;
+            CountSeparators(m_strText, nFields, nRecords);
+            m_nFirstBlock = std::min(kBlockFields, nFields);
             m_vecRecordEnd.reserve(std::min(nRecords, nKeepRecords));
         }
-        SFieldSink sink{*this, &m_strText[0]};
+        SFieldSink sink{*this, &m_strText[0], {}};
         Tokenize(m_strText.c_str(), sink);
+        // A text that is mostly separators and blanks (or whose records are
+        // not kept) is not held whole until its nodes are made.
+        if (sink.nKeptBytes < m_strText.size() / 2)
+            KeepFieldsOnly(sink.nKeptBytes);
         return true;
     } catch (const std::bad_alloc&) {
         RecordFatal(kFunction, "クラスの生成に失敗しました。");
@@ -225,16 +233,62 @@ bool CLCGIRCsvData::Parse(const char* szText)
     return Parse();
 }
 
+void CLCGIRCsvData::KeepFieldsOnly(size_t nBytes)
+{
+    std::string strFields;
+    strFields.reserve(nBytes);
+    for (size_t i = 0; i < m_nFields; ++i) {
+        SField& field = FieldAt(i);
+        const size_t nAt = strFields.size();
+        strFields.append(m_strText, field.nAt, field.nLength);
+        strFields.push_back('\0');
+        field.nAt = static_cast<uint32_t>(nAt);
+    }
+    m_strText.swap(strFields);
+}
+
+void CLCGIRCsvData::AppendFields(const SField* pFields, size_t nFields)
+{
+    for (size_t i = 0; i < nFields; ++i) {
+        if (m_nFreeFields == 0) {
+            const size_t nSize = m_vecBlock.empty() ? m_nFirstBlock : kBlockFields;
+            m_vecBlock.emplace_back(new SField[nSize]);
+            m_nFreeFields = nSize;
+        }
+        FieldAt(m_nFields) = pFields[i];
+        ++m_nFields;
+        --m_nFreeFields;
+    }
+}
+
+void CLCGIRCsvData::ReleaseFields()
+{
+    std::vector<std::unique_ptr<SField[]>>().swap(m_vecBlock);
+    std::vector<uint32_t>().swap(m_vecRecordEnd);
+    m_nFields = 0;
+    m_nFreeFields = 0;
+    m_nReleasedBlocks = 0;
+}
+
+void CLCGIRCsvData::ReleaseRecordsBefore(long lRecord)
+{
+    const size_t nDone = FirstField(lRecord);   // the fields before it
+    while (m_nReleasedBlocks < m_vecBlock.size()
+           && m_nFirstBlock + m_nReleasedBlocks * kBlockFields <= nDone) {
+        m_vecBlock[m_nReleasedBlocks].reset();
+        ++m_nReleasedBlocks;
+    }
+}
+
 void CLCGIRCsvData::ReleaseRecords()
 {
     std::string().swap(m_strText);
-    std::vector<SField>().swap(m_vecField);
-    std::vector<uint32_t>().swap(m_vecRecordEnd);
+    ReleaseFields();
 }
 
 const char* CLCGIRCsvData::GetColumnValue(long lRecord, long lColumn)
 {
     if (lColumn < 0 || lColumn >= GetColumnNumber(lRecord))
         return nullptr;
-    return m_strText.data() + m_vecField[FirstField(lRecord) + static_cast<size_t>(lColumn)].nAt;
+    return m_strText.data() + FieldAt(FirstField(lRecord) + static_cast<size_t>(lColumn)).nAt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "cbc/CLCCbCCsvFile.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,11 +63,14 @@ public:
     {
         if (lColumn < 0 || lColumn >= GetColumnNumber(lRecord))
             return std::string_view();
-        const SField& field = m_vecField[FirstField(lRecord) + static_cast<size_t>(lColumn)];
+        const SField& field = FieldAt(FirstField(lRecord) + static_cast<size_t>(lColumn));
         return std::string_view(m_strText.data() + field.nAt, field.nLength);
     }
     // Record number of the record at lRecord (1-based position).
     long long GetRecordLineNo(long lRecord) const { return m_llFirstLineNo + lRecord + 1; }
+    // Frees what it can of the records before lRecord, which are not to be
+    // read again: a file's records go while its nodes are made.
+    void ReleaseRecordsBefore(long lRecord);
     // Frees the records and their text (GetRecordNumber answers 0 afterwards).
     void ReleaseRecords();
 
@@ -80,16 +84,41 @@ private:
         uint32_t nLength;
     };
 
+    // The fields are kept in blocks, so that they are never moved as they
+    // grow and can be freed block by block: the first as large as a small
+    // file needs, the others of kBlockFields.
+    static constexpr size_t kBlockShift = 12;
+    static constexpr size_t kBlockFields = size_t(1) << kBlockShift;
+
+    // Moves the kept fields (nBytes with their zero bytes) into a text of
+    // their own and frees the rest.
+    void KeepFieldsOnly(size_t nBytes);
+    // Appends the fields of a kept record.
+    void AppendFields(const SField* pFields, size_t nFields);
+    // Frees every field and record end.
+    void ReleaseFields();
     size_t FirstField(long lRecord) const
     {
         return lRecord == 0 ? 0 : m_vecRecordEnd[static_cast<size_t>(lRecord) - 1];
+    }
+    SField& FieldAt(size_t nField) const
+    {
+        if (nField < m_nFirstBlock)
+            return m_vecBlock[0][nField];
+        nField -= m_nFirstBlock;
+        return m_vecBlock[1 + (nField >> kBlockShift)][nField & (kBlockFields - 1)];
     }
 
     static long m_lLineCnt;
 
     std::string m_strCsvText;       // read, not yet parsed
     std::string m_strText;          // parsed: holds the kept fields
-    std::vector<SField> m_vecField; // the kept records' fields, in file order
+    // The kept records' fields, in file order, and the room left in the last block.
+    std::vector<std::unique_ptr<SField[]>> m_vecBlock;
+    size_t m_nFirstBlock = 0;
+    size_t m_nFields = 0;
+    size_t m_nFreeFields = 0;
+    size_t m_nReleasedBlocks = 0;
     std::vector<uint32_t> m_vecRecordEnd;   // per kept record: one past its last field
     long long m_llFirstLineNo = 0;  // the record counter when the parse began
     std::string m_strFilePath;

@@ -179,7 +179,7 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
     if (pCsvData == nullptr)
         return;
     // The values are copied once, straight from the file's text into the
-    // node; the file's records go as soon as its nodes are made.
+    // node; the file's records go as its nodes are made.
     const long lRecords = pCsvData->GetRecordNumber();
     for (long r = 0; r < lRecords; ++r) {
         // Every record has six columns once the structure check has passed;
@@ -196,6 +196,7 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
                                                        Column(5));
         pNode->ShareCSVFileName(fileNode);
         AppendNode(m_pXMLList.get(), std::move(pNode), lLinkLevel);
+        pCsvData->ReleaseRecordsBefore(r + 1);
     }
     pCsvData->ReleaseRecords();
 }

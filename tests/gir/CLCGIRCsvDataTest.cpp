@@ -103,6 +103,8 @@ std::vector<std::string> TrickyTexts()
     std::vector<std::string> vecTexts = {
         "\"a\"\"b\",c,d\r\ne,f", "\"\",x\r\n\"\"\"\"\r\n", " \"q\"r , s\r\r\n\n", "\"u\r\nv\",\"w", "\"x\"\"\"",
         "\xE3\x80\x80\xE6\x97\xA5\xE3\x80\x80,\"\xE3\x80\x80\",z",
+        // Mostly blanks: only the fields are kept.
+        "A," + std::string(200, ' ') + "x" + std::string(200, ' ') + ",,,,7\r\n\"" + std::string(99, ' ') + "q\"\"\"\r\nB,y",
     };
     const char* const kPieces[] = {"a", "bc", " ", "\xE3\x80\x80", "\xE6\x97\xA5", "\"", "\"\"", ",", "\r", "\n", "\r\n"};
     unsigned int nSeed = 12345;
@@ -152,6 +154,28 @@ TEST_F(GIRCsvData, KeepsTheRecordsOnlyUpToTheLimitButCountsThemAll)
         EXPECT_EQ(pData->GetReadRecordCount(), 3) << c.nKeep;
         EXPECT_EQ(pData->GetSixColumnRecordCount(), 1) << c.nKeep;
         EXPECT_TRUE(pData->HasOtherWidthRecord()) << c.nKeep;
+    }
+}
+
+TEST_F(GIRCsvData, FreesItsRecordsAsTheyAreReadAndKeepsTheRest)
+{
+    // Across no block, one block's end and many blocks, small and large texts.
+    for (long lRecords : {1L, 10L, 682L, 683L, 3000L}) {
+        std::string strText;
+        for (long r = 0; r < lRecords; ++r)
+            strText += "N" + std::to_string(r) + "," + std::to_string(r) + ",,,,7\r\n";
+        CLCGIRCsvData data("f.csv");
+        ASSERT_TRUE(data.Parse(strText.c_str()));
+        ASSERT_EQ(data.GetRecordNumber(), lRecords);
+        for (long r = 0; r < lRecords; ++r) {
+            ASSERT_EQ(data.GetColumnNumber(r), 6) << lRecords << " " << r;
+            EXPECT_EQ(data.GetColumnText(r, 0), "N" + std::to_string(r)) << lRecords;
+            EXPECT_STREQ(data.GetColumnValue(r, 1), std::to_string(r).c_str()) << lRecords;
+            EXPECT_EQ(data.GetColumnText(r, 5), "7") << lRecords;
+            data.ReleaseRecordsBefore(r + 1);
+        }
+        data.ReleaseRecords();
+        EXPECT_EQ(data.GetRecordNumber(), 0);
     }
 }
 

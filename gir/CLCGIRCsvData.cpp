@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 long CLCGIRCsvData::m_lLineCnt = 0;

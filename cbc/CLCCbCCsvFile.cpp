@@ -93,7 +93,7 @@ size_t CLCCbCCsvFile::GetTextSize() const
     return nSize;
 }
 
-CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::string& strUtf8)
+CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::string& strUtf8, long long llSize)
 {
     strUtf8.clear();
     if (szPath == nullptr)
@@ -105,8 +105,10 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     // bytes are never held whole beside their decoded text. Room for the
     // longest text the file can decode to is set aside; only what is written
     // is ever touched.
+    std::uintmax_t ullSize = static_cast<std::uintmax_t>(llSize);
     std::error_code ec;
-    const std::uintmax_t ullSize = std::filesystem::file_size(std::filesystem::u8path(szPath), ec);
+    if (llSize < 0)
+        ullSize = std::filesystem::file_size(std::filesystem::u8path(szPath), ec);
     if (!ec && ullSize < strUtf8.max_size() / 3)
         strUtf8.reserve(static_cast<size_t>(ullSize) * 3);
     constexpr size_t kBlock = 16384;
@@ -156,12 +158,13 @@ bool CLCCbCCsvFile::ReadFile(const char* szPath)
 {
     static constexpr const char* kFunction = "CLCCbCCsvFile::ReadFile";
     try {
-        if (szPath == nullptr || CLCCbCCommon::GetFileSize(szPath) == -1) {
+        const long lSize = szPath != nullptr ? CLCCbCCommon::GetFileSize(szPath) : -1;
+        if (lSize == -1) {
             RecordFatal(kFunction, "ファイルサイズ取得に失敗しました。");
             return false;
         }
         std::string strText;
-        switch (LoadCsvText(szPath, strText)) {
+        switch (LoadCsvText(szPath, strText, lSize)) {
         case CsvText::Ok:
             break;
         case CsvText::Unreadable:
@@ -191,57 +194,21 @@ bool CLCCbCCsvFile::Parse(const char* szText)
         RecordFatal(kFunction, kUnexpectedError);
         return false;
     }
-    try {
+    // Pieces gather in one reused field handed to ColumnTerm, which empties it.
+    struct SColumnTermSink {
+        CLCCbCCsvFile& file;
         std::string strField;
         std::vector<std::string> vecColumns;
-        bool bQuoted = false;
-        const char* p = szText;
-        const char* pFieldStart = p;
-        while (*p != '\0') {
-            const char c = *p;
-            if (bQuoted) {
-                if (c == '"' && p[1] == '"') {
-                    strField += '"';
-                    p += 2;
-                    continue;
-                }
-                if (c == '"') {
-                    bQuoted = false;     // text after the closing quote joins the field
-                    ++p;
-                    continue;
-                }
-                // Comma, CR and LF included.
-                const char* pRun = p;
-                while (*p != '\0' && *p != '"')
-                    ++p;
-                strField.append(pRun, static_cast<size_t>(p - pRun));
-                continue;
-            }
-            if (c == '"' && p == pFieldStart) {
-                bQuoted = true;
-                ++p;
-                continue;
-            }
-            if (c == ',') {
-                ColumnTerm(strField, vecColumns, false);
-                pFieldStart = ++p;
-                continue;
-            }
-            if (c == '\r' || c == '\n') {
-                if (!ColumnTerm(strField, vecColumns, true))
-                    return false;
-                if (c == '\r' && p[1] == '\n')
-                    ++p;
-                pFieldStart = ++p;
-                continue;
-            }
-            // The rest of an unquoted field up to its separator, quotes included.
-            const char* pRun = p;
-            while (*p != '\0' && *p != ',' && *p != '\r' && *p != '\n')
-                ++p;
-            strField.append(pRun, static_cast<size_t>(p - pRun));
+
+        void Piece(const char* p, size_t n) { strField.append(p, n); }
+        bool End(const char* /*pAt*/, bool bEndOfRecord)
+        {
+            return file.ColumnTerm(strField, vecColumns, bEndOfRecord);
         }
-        return ColumnTerm(strField, vecColumns, true);
+    };
+    try {
+        SColumnTermSink sink{*this, {}, {}};
+        return Tokenize(szText, sink);
     } catch (...) {
         RecordFatal(kFunction, kUnexpectedError);
         return false;

@@ -61,8 +61,27 @@ public:
 
     // Reads a CSV file's bytes and decodes them from CP932 to UTF-8, telling
     // apart a file that cannot be read, an empty one, one with a NUL byte and
-    // one that is not Shift_JIS. Records nothing.
-    static CsvText LoadCsvText(const char* szPath, std::string& strUtf8);
+    // one that is not Shift_JIS. Records nothing. A caller that has just read
+    // the file's size passes it (llSize, -1 for unknown) to save a second look.
+    static CsvText LoadCsvText(const char* szPath, std::string& strUtf8, long long llSize = -1);
+
+    // The CSV dialect of every reader. A field ends at a comma, a record at
+    // CR, LF or CR LF. A field that starts with a quote runs to the next lone
+    // quote ("" stands for one quote, separators are text) and whatever
+    // follows the closing quote joins it; a quote anywhere else is text. An
+    // unterminated quote runs to the end of the text.
+    //
+    // The sink is given each field in pieces, sink.Piece(p, n): none for an
+    // empty field, one for a plain field (where it stands in the text), and
+    // for a quoted one its runs of text, each "" as the first of its quotes.
+    // Then sink.End(pAt, bEndOfRecord), pAt where the separator stands (the
+    // end of the text for the last field). A false End at a record end stops
+    // the walk; the answer is that of the last End.
+    //
+    // Every piece handed over, and every separator, lies before the walk's
+    // position, so a sink may rewrite the text it has been given in place.
+    template <typename Sink>
+    static bool Tokenize(const char* szText, Sink& sink);
 
 protected:
     // The record hand-over shared by the subclasses: trims the field into the
@@ -73,3 +92,62 @@ protected:
 
     std::vector<std::vector<std::string>> m_vecRecordTable;
 };
+
+template <typename Sink>
+bool CLCCbCCsvFile::Tokenize(const char* szText, Sink& sink)
+{
+    // The bytes that end a run of unquoted text.
+    struct SRunEnds {
+        bool bEnd[256] = {};
+        constexpr SRunEnds() { bEnd[0] = bEnd[','] = bEnd['\r'] = bEnd['\n'] = true; }
+    };
+    static constexpr SRunEnds kRunEnds;
+    bool bQuoted = false;
+    const char* p = szText;
+    const char* pFieldStart = p;
+    while (*p != '\0') {
+        const char c = *p;
+        if (bQuoted) {
+            if (c == '"' && p[1] == '"') {
+                sink.Piece(p, 1);
+                p += 2;
+                continue;
+            }
+            if (c == '"') {
+                bQuoted = false;     // text after the closing quote joins the field
+                ++p;
+                continue;
+            }
+            // Comma, CR and LF included.
+            const char* pRun = p;
+            while (*p != '\0' && *p != '"')
+                ++p;
+            sink.Piece(pRun, static_cast<size_t>(p - pRun));
+            continue;
+        }
+        if (c == '"' && p == pFieldStart) {
+            bQuoted = true;
+            ++p;
+            continue;
+        }
+        if (c == ',') {
+            sink.End(p, false);
+            pFieldStart = ++p;
+            continue;
+        }
+        if (c == '\r' || c == '\n') {
+            if (!sink.End(p, true))
+                return false;
+            if (c == '\r' && p[1] == '\n')
+                ++p;
+            pFieldStart = ++p;
+            continue;
+        }
+        // The rest of an unquoted field up to its separator, quotes included.
+        const char* pRun = p;
+        while (!kRunEnds.bEnd[static_cast<unsigned char>(*p)])
+            ++p;
+        sink.Piece(pRun, static_cast<size_t>(p - pRun));
+    }
+    return sink.End(p, true);
+}

@@ -23,7 +23,7 @@ CLCGIRCsvData* CLCGIRCsvDataManager::ParseCSVFile(size_t nKeepRecords)
 {
     if (!m_pReadCsvData || !m_pReadCsvData->Parse(nKeepRecords))
         return nullptr;
-    m_vCsvData.reserve(m_vCsvData.size() + 1);
+    // A failed push_back leaves the file pending, as it was.
     m_vCsvData.push_back(std::move(m_pReadCsvData));
     return m_vCsvData.back().get();
 }

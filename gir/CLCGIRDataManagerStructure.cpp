@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 namespace {
 constexpr const char* kSubFolder = "02_GLOBEBody";
@@ -61,6 +62,34 @@ long LevelOf(const std::string& strLevel)
 {
     return static_cast<long>(CLCCbCValidItem::DecimalValue(strLevel.c_str()));
 }
+
+// Lists a new node with the level the linking reads from its hierarchy
+// number, given while the number is at hand.
+void AppendNode(CLCGIRXMLList* pList, std::unique_ptr<CLCGIRContainer> pNode, long lLevel)
+{
+    if (pList == nullptr)
+        throw std::logic_error("no container list");
+    pList->AddContainer(pNode.get(), lLevel);
+    (void)pNode.release();
+}
+
+// The two readings of a record's hierarchy number: as a decimal number for the
+// deepest level of the run, and as its leading digits for the linking. The
+// one or two digits the structure check lets through give one number to both.
+void ReadLevel(std::string_view svLevel, const char* szLevel, long long& llDecimal, long& lLinkLevel)
+{
+    const auto IsDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (svLevel.size() == 1 && IsDigit(svLevel[0])) {
+        llDecimal = lLinkLevel = svLevel[0] - '0';
+        return;
+    }
+    if (svLevel.size() == 2 && IsDigit(svLevel[0]) && IsDigit(svLevel[1])) {
+        llDecimal = lLinkLevel = (svLevel[0] - '0') * 10 + (svLevel[1] - '0');
+        return;
+    }
+    llDecimal = static_cast<long>(CLCCbCValidItem::DecimalValue(szLevel != nullptr ? szLevel : ""));
+    lLinkLevel = CLCGIRXMLList::LevelOf(svLevel);
+}
 } // namespace
 
 bool CLCGIRDataManager::GenerateXMLStructure()
@@ -74,7 +103,15 @@ bool CLCGIRDataManager::GenerateXMLStructureFromCSVData()
 {
     static constexpr const char* kFunction = "CLCGIRDataManager::GenerateXMLStructureFromCSVData";
     try {
-        AppendContainer(std::make_unique<CLCGIRContainer>(0, 0, 0, 0, "", "GLOBE_OECD", "", "", "", "", "4"));
+        // Room for the root, the folder, and every file and record node.
+        size_t nNodes = 2;
+        for (long i = 0; i < GetCsvFileNumber(); ++i)
+            nNodes += 1 + static_cast<size_t>(GetCsvData(static_cast<int>(i))->GetRecordNumber());
+        if (m_pXMLList)
+            m_pXMLList->Reserve(static_cast<size_t>(m_pXMLList->GetContainerNumber()) + nNodes);
+        AppendNode(m_pXMLList.get(),
+                   std::make_unique<CLCGIRContainer>(0, 0, 0, 0, "", "GLOBE_OECD", "", "", "", "", "4"),
+                   CLCGIRXMLList::LevelOf("4"));
         bool bFolderNode = false;
         for (long i = 0; i < GetCsvFileNumber(); ++i) {
             CLCGIRCsvData* pCsv = GetCsvData(static_cast<int>(i));
@@ -138,28 +175,30 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
                                                        lGLOBEBody_HierarchyBranchNumber, 0, strFileName,
                                                        strElementName, "", "", "", "", strHierarchyNumber);
     const CLCGIRContainer& fileNode = *pFileNode;
-    AppendContainer(std::move(pFileNode));
+    AppendNode(m_pXMLList.get(), std::move(pFileNode), CLCGIRXMLList::LevelOf(strHierarchyNumber));
     if (pCsvData == nullptr)
         return;
-    std::string strColumns[kCsvColumns];
-    // Each record is freed once its node holds its values: the file is never
-    // held twice.
+    // The values are copied once, straight from the file's text into the
+    // node; the file's records go as its nodes are made.
     const long lRecords = pCsvData->GetRecordNumber();
-    for (long r = 1; r <= lRecords; ++r, pCsvData->DropFirstRecord()) {
-        for (long c = 0; c < kCsvColumns; ++c) {
-            // Every record has six columns once the structure check has passed;
-            // a shorter one reads as empty rather than past its end.
-            const char* szValue = c < pCsvData->GetColumnNumber(0) ? pCsvData->GetColumnValue(0, c) : "";
-            strColumns[c] = szValue != nullptr ? szValue : "";
-        }
-        m_llMaxLevel = std::max<long long>(m_llMaxLevel, LevelOf(strColumns[5]));
-        auto pNode = std::make_unique<CLCGIRContainer>(
-            lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber, lGLOBEBody_HierarchyBranchNumber, r, "",
-            std::move(strColumns[0]), std::move(strColumns[1]), std::move(strColumns[2]), std::move(strColumns[3]),
-            std::move(strColumns[4]), std::move(strColumns[5]));
+    for (long r = 0; r < lRecords; ++r) {
+        // Every record has six columns once the structure check has passed;
+        // a shorter one reads as empty rather than past its end.
+        auto Column = [&](long c) { return std::string(pCsvData->GetColumnText(r, c)); };
+        long long llLevel = 0;
+        long lLinkLevel = 0;
+        ReadLevel(pCsvData->GetColumnText(r, kCsvColumns - 1), pCsvData->GetColumnValue(r, kCsvColumns - 1),
+                  llLevel, lLinkLevel);
+        m_llMaxLevel = std::max(m_llMaxLevel, llLevel);
+        auto pNode = std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
+                                                       lGLOBEBody_HierarchyBranchNumber, r + 1, std::string(),
+                                                       Column(0), Column(1), Column(2), Column(3), Column(4),
+                                                       Column(5));
         pNode->ShareCSVFileName(fileNode);
-        AppendContainer(std::move(pNode));
+        AppendNode(m_pXMLList.get(), std::move(pNode), lLinkLevel);
+        pCsvData->ReleaseRecordsBefore(r + 1);
     }
+    pCsvData->ReleaseRecords();
 }
 
 bool CLCGIRDataManager::ConvertHierarchy()

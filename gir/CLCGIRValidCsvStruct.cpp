@@ -47,16 +47,15 @@ void Report(const std::string& strFile, CLCCbCMessage_t message, long lLine = 0,
 }
 
 // The whole-match of "\d{1,2}" written out: it runs once per record.
-bool HierarchyInRange(const char* szNumber, long lMinLevel)
+bool HierarchyInRange(std::string_view svNumber, long lMinLevel)
 {
-    const size_t nLength = std::strlen(szNumber);
-    if (nLength < 1 || nLength > 2)
+    if (svNumber.size() < 1 || svNumber.size() > 2)
         return false;
     long lLevel = 0;
-    for (size_t i = 0; i < nLength; ++i) {
-        if (szNumber[i] < '0' || szNumber[i] > '9')
+    for (char c : svNumber) {
+        if (c < '0' || c > '9')
             return false;
-        lLevel = lLevel * 10 + (szNumber[i] - '0');
+        lLevel = lLevel * 10 + (c - '0');
     }
     return lLevel >= lMinLevel && lLevel <= kMaxLevel;
 }
@@ -79,6 +78,44 @@ CLCCbCMessage_t ReadFailureOf(CLCGIRDataManager& manager)
     default:
         return HE60006E;
     }
+}
+
+// stable_sort by compStructFilename, each name's numbers read once rather than
+// at every comparison: a folder can hold thousands of files. The tail number
+// is read only for names whose head number ties, as the comparison does.
+void SortBodyFiles(std::vector<CLCFileInfo_t>::iterator itBegin, std::vector<CLCFileInfo_t>::iterator itEnd)
+{
+    if (itEnd - itBegin < 2)
+        return;
+    struct SKey {
+        CLCFileInfo_t* pEntry;
+        long lHead;
+        mutable long lTail;
+        mutable bool bTail;
+
+        long Tail() const
+        {
+            if (!bTail) {
+                lTail = CLCCbCCommon::GetTailNumOfFilename(pEntry->strFileName.c_str());
+                bTail = true;
+            }
+            return lTail;
+        }
+    };
+    std::vector<SKey> vecKeys;
+    vecKeys.reserve(static_cast<size_t>(itEnd - itBegin));
+    for (auto it = itBegin; it != itEnd; ++it)
+        vecKeys.push_back({&*it, CLCCbCCommon::GetHeadNumOfFilename(it->strFileName.c_str()), 0, false});
+    std::stable_sort(vecKeys.begin(), vecKeys.end(), [](const SKey& a, const SKey& b) {
+        if (a.lHead != b.lHead)
+            return a.lHead < b.lHead;
+        return a.Tail() < b.Tail();
+    });
+    std::vector<CLCFileInfo_t> vecSorted;
+    vecSorted.reserve(vecKeys.size());
+    for (const SKey& key : vecKeys)
+        vecSorted.push_back(std::move(*key.pEntry));
+    std::move(vecSorted.begin(), vecSorted.end(), itBegin);
 }
 
 std::string LastPart(const std::string& strPath)
@@ -127,7 +164,7 @@ bool CLCGIRValidCsvStruct::Initialize(const char* szFolder)
             return entry.strFolderPath != m_strFolderPath;
         });
         m_lRefFolderCount = static_cast<long>(itBody - m_pFileInfo->begin());
-        std::stable_sort(itBody, m_pFileInfo->end(), compStructFilename);
+        SortBodyFiles(itBody, m_pFileInfo->end());
         return true;
     });
 }
@@ -204,20 +241,20 @@ bool CLCGIRValidCsvStruct::ValidRecords(CLCGIRCsvData& data, const std::string& 
     CLCGIRPropertyManager* pProperty = CLCGIRPropertyManager::instance();
     const long lMinLevel = MinLevelOf(strFileName);
     bool bOk = true;
-    std::string strName;
     for (long r = 0; r < data.GetRecordNumber(); ++r) {
-        const long lLine = static_cast<long>(data.GetRecordLineNo(r));
-        strName.assign(data.GetColumnValue(r, kNameColumn - 1));
+        const std::string_view svName = data.GetColumnText(r, kNameColumn - 1);
         // A few hundred names serve a million records: each is looked up once.
-        auto it = m_mapKnownName.find(strName);
-        if (it == m_mapKnownName.end())
+        auto it = m_mapKnownName.find(svName);
+        if (it == m_mapKnownName.end()) {
+            const std::string& strName = m_dequeName.emplace_back(svName);
             it = m_mapKnownName.emplace(strName, pProperty->FindElementList(strName)).first;
+        }
         if (!it->second) {
-            Report(strFileName, HE60046E, lLine, kNameColumn);
+            Report(strFileName, HE60046E, static_cast<long>(data.GetRecordLineNo(r)), kNameColumn);
             bOk = false;
         }
-        if (!HierarchyInRange(data.GetColumnValue(r, kHierarchyColumn - 1), lMinLevel)) {
-            Report(strFileName, HE60047E, lLine, kHierarchyColumn);
+        if (!HierarchyInRange(data.GetColumnText(r, kHierarchyColumn - 1), lMinLevel)) {
+            Report(strFileName, HE60047E, static_cast<long>(data.GetRecordLineNo(r)), kHierarchyColumn);
             bOk = false;
         }
     }

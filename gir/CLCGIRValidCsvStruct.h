@@ -1,7 +1,9 @@
 #pragma once
 #include "gir/CLCFileInfo.h"
 #include "gir/CLCGIRValidator.h"
+#include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -54,7 +56,10 @@ private:
     std::vector<CLCFileInfo_t>* m_pFileInfo;
     long m_lRefFolderCount = 0;
     std::vector<std::string> m_vNGString;
-    std::unordered_map<std::string, bool> m_mapKnownName;   // element name: in the element list
+    // Element name: in the element list. The names are held by the deque,
+    // which never moves them, so a record's name is looked up without a copy.
+    std::deque<std::string> m_dequeName;
+    std::unordered_map<std::string_view, bool> m_mapKnownName;
 };
 
 // Body files in their fixed order: by the number of their first two

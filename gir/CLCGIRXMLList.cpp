@@ -3,6 +3,7 @@
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRContainer.h"
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <utility>
@@ -11,20 +12,17 @@ namespace {
 constexpr long kRootLevel = 4;
 constexpr long kHierarchyColumn = 6;
 
-// Level of a hierarchy number text: its leading digits, 0 when there are none.
-// Saturates instead of overflowing.
-long LevelOf(const std::string& strLevel)
+// The nodes lie far apart in memory and each is written as it is linked;
+// asking for them a few rows ahead hides most of the wait.
+constexpr size_t kLookAhead = 16;
+
+inline void PrefetchNode(const CLCGIRContainer* pNode)
 {
-    long lLevel = 0;
-    for (char c : strLevel) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            break;
-        int nDigit = c - '0';
-        if (lLevel > (LONG_MAX - nDigit) / 10)
-            return LONG_MAX;
-        lLevel = lLevel * 10 + nDigit;
-    }
-    return lLevel;
+#if defined(__GNUC__)
+    __builtin_prefetch(pNode, 1);
+#else
+    (void)pNode;
+#endif
 }
 
 void ReportLevelError(const CLCGIRContainer* pContainer)
@@ -43,14 +41,46 @@ CLCGIRXMLList::~CLCGIRXMLList()
 void CLCGIRXMLList::Clear()
 {
     m_vecContainers.clear();
+    m_vecLevels.clear();
+}
+
+long CLCGIRXMLList::LevelOf(std::string_view svLevel)
+{
+    long lLevel = 0;
+    for (char c : svLevel) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            break;
+        int nDigit = c - '0';
+        if (lLevel > (LONG_MAX - nDigit) / 10)
+            return LONG_MAX;
+        lLevel = lLevel * 10 + nDigit;
+    }
+    return lLevel;
 }
 
 bool CLCGIRXMLList::AddContainer(CLCGIRContainer* pContainer)
 {
+    return AddContainer(pContainer, kUnknownLevel);
+}
+
+bool CLCGIRXMLList::AddContainer(CLCGIRContainer* pContainer, long lLevel)
+{
     if (pContainer == nullptr)
         return false;
-    m_vecContainers.emplace_back(pContainer);
+    m_vecLevels.push_back(lLevel);
+    try {
+        m_vecContainers.emplace_back(pContainer);
+    } catch (...) {
+        m_vecLevels.pop_back();   // the caller still owns it
+        throw;
+    }
     return true;
+}
+
+void CLCGIRXMLList::Reserve(size_t nContainers)
+{
+    m_vecContainers.reserve(nContainers);
+    m_vecLevels.reserve(nContainers);
 }
 
 CLCGIRContainer* CLCGIRXMLList::GetContainerByIndex(long i) const
@@ -66,12 +96,15 @@ bool CLCGIRXMLList::RemoveContainerByIndex(long i)
         return false;
     m_vecContainers[static_cast<size_t>(i)].release();
     m_vecContainers.erase(m_vecContainers.begin() + i);
+    m_vecLevels.erase(m_vecLevels.begin() + i);
     return true;
 }
 
 bool CLCGIRXMLList::CreateXMLStructure()
 {
-    m_vecContainers.push_back(std::make_unique<CLCGIRContainer>());
+    auto pContainer = std::make_unique<CLCGIRContainer>();
+    AddContainer(pContainer.get());
+    pContainer.release();
     return true;
 }
 
@@ -87,24 +120,29 @@ bool CLCGIRXMLList::ConvertXMLStructure(long lMaxLevel)
     if (m_vecContainers.empty())
         return true;
     const size_t nCount = m_vecContainers.size();
-    std::vector<CLCGIRContainer*> vecAll;   // every container, whoever holds it
     try {
-        vecAll.reserve(nCount);
-        for (const auto& pContainer : m_vecContainers)
-            vecAll.push_back(pContainer.get());
+        // The levels not given when the containers were added are read now.
+        std::vector<long> vecRead;
+        const long* pLevel = m_vecLevels.data();
+        if (std::find(m_vecLevels.begin(), m_vecLevels.end(), kUnknownLevel) != m_vecLevels.end()) {
+            vecRead = m_vecLevels;
+            for (size_t i = 0; i < nCount; ++i) {
+                if (vecRead[i] == kUnknownLevel)
+                    vecRead[i] = LevelOf(m_vecContainers[i]->GetHierarchyNumber());
+            }
+            pLevel = vecRead.data();
+        }
 
-        // Links are decided first; ownership moves only once every row has found
-        // its place, so a reported fault leaves the flat list as it was.
+        // Every row must find its place before any link is made, so that a
+        // reported fault leaves the flat list as it was.
         std::vector<CLCGIRContainer*> vecLastOfLevel;   // index = level
-        std::vector<CLCGIRContainer*> vecParentOf(nCount, nullptr);
+        size_t nRoots = 0;
         for (size_t i = 0; i < nCount; ++i) {
-            CLCGIRContainer* pContainer = vecAll[i];
-            long lLevel = LevelOf(pContainer->GetHierarchyNumber());
+            const long lLevel = pLevel[i];
             if (i + 1 < nCount) {
-                const CLCGIRContainer* pNext = vecAll[i + 1];
-                long lNext = LevelOf(pNext->GetHierarchyNumber());
+                const long lNext = pLevel[i + 1];
                 if (lNext > lLevel && lNext - lLevel != 1) {
-                    ReportLevelError(pNext);
+                    ReportLevelError(m_vecContainers[i + 1].get());
                     return false;
                 }
             }
@@ -114,43 +152,46 @@ bool CLCGIRXMLList::ConvertXMLStructure(long lMaxLevel)
                 return false;
             }
             // Setting this level closes every deeper one.
-            size_t nLevel = static_cast<size_t>(lLevel);
+            const size_t nLevel = static_cast<size_t>(lLevel);
             vecLastOfLevel.resize(nLevel + 1, nullptr);
-            vecLastOfLevel[nLevel] = pContainer;
-            if (lLevel == kRootLevel)
+            vecLastOfLevel[nLevel] = m_vecContainers[i].get();
+            if (lLevel == kRootLevel) {
+                ++nRoots;
                 continue;
-            CLCGIRContainer* pParent = vecLastOfLevel[nLevel - 1];
-            if (pParent == nullptr) {
-                ReportLevelError(pContainer);
+            }
+            if (vecLastOfLevel[nLevel - 1] == nullptr) {
+                ReportLevelError(m_vecContainers[i].get());
                 return false;
             }
-            vecParentOf[i] = pParent;
         }
 
+        // The same walk links them. Until every link is made the list still
+        // owns all of them, so a failure only has to empty the child lists.
         std::vector<std::unique_ptr<CLCGIRContainer>> vecRoots;
-        vecRoots.reserve(nCount);
+        vecRoots.reserve(nRoots);
+        vecLastOfLevel.clear();
         for (size_t i = 0; i < nCount; ++i) {
-            if (vecParentOf[i] == nullptr)
-                continue;
-            vecParentOf[i]->AddRelation_ParentChild(vecAll[i]);
-            m_vecContainers[i].release();   // the parent holds it now
+            CLCGIRContainer* pContainer = m_vecContainers[i].get();
+            if (i + kLookAhead < nCount)
+                PrefetchNode(m_vecContainers[i + kLookAhead].get());
+            const size_t nLevel = static_cast<size_t>(pLevel[i]);
+            vecLastOfLevel.resize(nLevel + 1, nullptr);
+            vecLastOfLevel[nLevel] = pContainer;
+            if (pLevel[i] != kRootLevel)
+                vecLastOfLevel[nLevel - 1]->AddRelation_ParentChild(pContainer);
         }
-        for (auto& pContainer : m_vecContainers) {
-            if (pContainer)
-                vecRoots.push_back(std::move(pContainer));
+        for (size_t i = 0; i < nCount; ++i) {
+            if (pLevel[i] == kRootLevel)
+                vecRoots.push_back(std::move(m_vecContainers[i]));
+            else
+                m_vecContainers[i].release();   // its parent holds it now
         }
         m_vecContainers = std::move(vecRoots);
+        m_vecLevels.assign(nRoots, kRootLevel);
         return true;
     } catch (...) {
         CLCValidResultGIR::instance()->SetFatalError();
         CLC_LOG("CLCGIRXMLList::ConvertXMLStructure", kUnexpectedError);
-        // Take back what the parents were given, so each container is owned once.
-        if (vecAll.size() == nCount && m_vecContainers.size() == nCount) {
-            for (size_t i = 0; i < nCount; ++i) {
-                if (!m_vecContainers[i])
-                    m_vecContainers[i].reset(vecAll[i]);
-            }
-        }
         ClearXMLContainerWithChildList();
         return false;
     }

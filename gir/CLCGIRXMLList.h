@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CLCGIRContainer;
@@ -20,6 +21,12 @@ public:
     void Clear();
     // Takes ownership; false (caller keeps it) for null.
     bool AddContainer(CLCGIRContainer* pContainer);
+    // The same, with the level of its hierarchy number (LevelOf) as the caller
+    // read it when making it: ConvertXMLStructure then uses that level rather
+    // than read the number again.
+    bool AddContainer(CLCGIRContainer* pContainer, long lLevel);
+    // Makes room for nContainers in all, so that adding them moves none.
+    void Reserve(size_t nContainers);
     long GetContainerNumber() const { return static_cast<long>(m_vecContainers.size()); }
     // Borrowed; null for a bad index.
     CLCGIRContainer* GetContainerByIndex(long i) const;
@@ -39,6 +46,14 @@ public:
     void ClearXMLContainerWithChildList();
     void DebugLog(const std::string& strLabel) const;
 
+    // The level a hierarchy number gives: its leading digits, 0 when there
+    // are none; saturates instead of overflowing.
+    static long LevelOf(std::string_view svLevel);
+
 private:
+    static constexpr long kUnknownLevel = -1;
+
     std::vector<std::unique_ptr<CLCGIRContainer>> m_vecContainers;
+    // Per container: its level, or kUnknownLevel when it is to be read.
+    std::vector<long> m_vecLevels;
 };

@@ -205,14 +205,19 @@ TEST_F(CsvFile, LoadCsvTextDecodesAcrossBlocks)
          CLCCbCCsvFile::CsvText::HasNul},
     };
     for (const SCase& c : kCases) {
-        std::string strText = "stale";
-        EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(m_folder.Write("blocks.csv", c.strBytes).c_str(), strText), c.eText)
-            << c.szName;
+        const std::string strPath = m_folder.Write("blocks.csv", c.strBytes);
         std::string strWhole;
         if (c.eText == CLCCbCCsvFile::CsvText::Ok) {
             ASSERT_TRUE(CLCMacOSNative::SjisToUtf8(c.strBytes, strWhole)) << c.szName;
         }
-        EXPECT_EQ(strText, strWhole) << c.szName;
+        // The size a caller passes only sets room aside, right or wrong.
+        const long long llSize = static_cast<long long>(c.strBytes.size());
+        for (long long llGiven : {-1LL, llSize, 0LL, 1LL, llSize * 4}) {
+            std::string strText = "stale";
+            EXPECT_EQ(CLCCbCCsvFile::LoadCsvText(strPath.c_str(), strText, llGiven), c.eText)
+                << c.szName << " " << llGiven;
+            EXPECT_EQ(strText, strWhole) << c.szName << " " << llGiven;
+        }
     }
 }
 

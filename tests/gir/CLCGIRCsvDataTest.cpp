@@ -60,6 +60,135 @@ TEST_F(GIRCsvData, ParsesRecordsNumberedWithoutBlankLines)
     }
 }
 
+// The records of a parsed file, each column read both ways the file gives it.
+std::vector<std::vector<std::string>> Columns(CLCGIRCsvData& data)
+{
+    std::vector<std::vector<std::string>> vecRecords;
+    for (long r = 0; r < data.GetRecordNumber(); ++r) {
+        std::vector<std::string>& vecColumns = vecRecords.emplace_back();
+        for (long c = 0; c < data.GetColumnNumber(r); ++c) {
+            vecColumns.emplace_back(data.GetColumnText(r, c));
+            EXPECT_EQ(vecColumns.back(), data.GetColumnValue(r, c));
+        }
+        EXPECT_EQ(data.GetColumnValue(r, data.GetColumnNumber(r)), nullptr);
+    }
+    return vecRecords;
+}
+
+// The dialect as a reader that copies every field takes it: gathered, then
+// trimmed; a record of one empty column is a blank line.
+struct SCopyingSink {
+    std::vector<std::vector<std::string>> vecRecords;
+    std::vector<std::string> vecFields;
+    std::string strField;
+
+    void Piece(const char* p, size_t n) { strField.append(p, n); }
+    bool End(const char* /*pAt*/, bool bEndOfRecord)
+    {
+        vecFields.push_back(CLCCbCCommon::StringTrim(strField.c_str()));
+        strField.clear();
+        if (bEndOfRecord) {
+            if (vecFields.size() != 1 || !vecFields[0].empty())
+                vecRecords.push_back(vecFields);
+            vecFields.clear();
+        }
+        return true;
+    }
+};
+
+// Texts made of the pieces that move a field within the text: quotes, doubled
+// quotes, blanks (U+3000 among them) and every separator.
+std::vector<std::string> TrickyTexts()
+{
+    std::vector<std::string> vecTexts = {
+        "\"a\"\"b\",c,d\r\ne,f", "\"\",x\r\n\"\"\"\"\r\n", " \"q\"r , s\r\r\n\n", "\"u\r\nv\",\"w", "\"x\"\"\"",
+        "\xE3\x80\x80\xE6\x97\xA5\xE3\x80\x80,\"\xE3\x80\x80\",z",
+        // Mostly blanks: only the fields are kept.
+        "A," + std::string(200, ' ') + "x" + std::string(200, ' ') + ",,,,7\r\n\"" + std::string(99, ' ') + "q\"\"\"\r\nB,y",
+    };
+    const char* const kPieces[] = {"a", "bc", " ", "\xE3\x80\x80", "\xE6\x97\xA5", "\"", "\"\"", ",", "\r", "\n", "\r\n"};
+    unsigned int nSeed = 12345;
+    for (int nText = 0; nText < 3000; ++nText) {
+        std::string strText;
+        const int nLength = 1 + nText % 14;
+        for (int i = 0; i < nLength; ++i) {
+            nSeed = nSeed * 1103515245u + 12345u;
+            strText += kPieces[(nSeed >> 16) % (sizeof kPieces / sizeof kPieces[0])];
+        }
+        vecTexts.push_back(strText);
+    }
+    return vecTexts;
+}
+
+TEST_F(GIRCsvData, ParsesInPlaceAsACopyingReaderDoes)
+{
+    for (const std::string& strText : TrickyTexts()) {
+        SCopyingSink sink;
+        CLCCbCCsvFile::Tokenize(strText.c_str(), sink);
+        CLCGIRCsvData data("f.csv");
+        ASSERT_TRUE(data.Parse(strText.c_str())) << strText;
+        EXPECT_EQ(Columns(data), sink.vecRecords) << strText;
+        EXPECT_EQ(data.GetReadRecordCount(), static_cast<long>(sink.vecRecords.size())) << strText;
+    }
+    EXPECT_EQ(GIRErrors(), "");
+}
+
+TEST_F(GIRCsvData, KeepsTheRecordsOnlyUpToTheLimitButCountsThemAll)
+{
+    // Three records (the blank line is none): two, six and one columns.
+    const std::string kText = "A,1\r\n\r\nB,2,3,4,5,6\r\nC\r\n";
+    struct SCase {
+        size_t nKeep;
+        long lKept;
+    } const kCases[] = {{static_cast<size_t>(-1), 3}, {3, 3}, {2, 0}, {1, 0}, {0, 0}};
+    for (const SCase& c : kCases) {
+        CLCGIRCsvData data("f.csv");
+        ASSERT_TRUE(data.Parse(kText.c_str()));   // as read: no limit
+        EXPECT_EQ(data.GetRecordNumber(), 3);
+        CLCGIRCsvDataManager manager;
+        ASSERT_NE(manager.ReadCSVFile(m_folder.Write("f.csv", kText)), nullptr);
+        CLCGIRCsvData* pData = manager.ParseCSVFile(c.nKeep);
+        ASSERT_NE(pData, nullptr) << c.nKeep;
+        EXPECT_EQ(pData->GetRecordNumber(), c.lKept) << c.nKeep;
+        EXPECT_EQ(Records(*pData), c.lKept == 0 ? "" : "1:A|1\n2:B|2|3|4|5|6\n3:C\n") << c.nKeep;
+        EXPECT_EQ(pData->GetReadRecordCount(), 3) << c.nKeep;
+        EXPECT_EQ(pData->GetSixColumnRecordCount(), 1) << c.nKeep;
+        EXPECT_TRUE(pData->HasOtherWidthRecord()) << c.nKeep;
+    }
+}
+
+TEST_F(GIRCsvData, FreesItsRecordsAsTheyAreReadAndKeepsTheRest)
+{
+    // Across no block, one block's end and many blocks, small and large texts.
+    for (long lRecords : {1L, 10L, 682L, 683L, 3000L}) {
+        std::string strText;
+        for (long r = 0; r < lRecords; ++r)
+            strText += "N" + std::to_string(r) + "," + std::to_string(r) + ",,,,7\r\n";
+        CLCGIRCsvData data("f.csv");
+        ASSERT_TRUE(data.Parse(strText.c_str()));
+        ASSERT_EQ(data.GetRecordNumber(), lRecords);
+        for (long r = 0; r < lRecords; ++r) {
+            ASSERT_EQ(data.GetColumnNumber(r), 6) << lRecords << " " << r;
+            EXPECT_EQ(data.GetColumnText(r, 0), "N" + std::to_string(r)) << lRecords;
+            EXPECT_STREQ(data.GetColumnValue(r, 1), std::to_string(r).c_str()) << lRecords;
+            EXPECT_EQ(data.GetColumnText(r, 5), "7") << lRecords;
+            data.ReleaseRecordsBefore(r + 1);
+        }
+        data.ReleaseRecords();
+        EXPECT_EQ(data.GetRecordNumber(), 0);
+    }
+}
+
+TEST_F(GIRCsvData, NullOrEmptyTextIsFatal)
+{
+    for (const char* szText : {static_cast<const char*>(nullptr), ""}) {
+        CLCValidResultGIR::destroy();
+        CLCGIRCsvData data("f.csv");
+        EXPECT_FALSE(data.Parse(szText));
+        EXPECT_EQ(GIRErrors(), "その他:1;");
+    }
+}
+
 TEST_F(GIRCsvData, ReadFailuresTellTheirCause)
 {
     struct SCase {

@@ -161,6 +161,23 @@ TEST_F(GIRDataManager, LinksTheNodesAndReleasesTheCsvData)
     EXPECT_EQ(DetailTexts(), "");
 }
 
+TEST_F(GIRDataManager, ReadsEachFormOfALevelTheStructureCheckLetsThrough)
+{
+    SGIRFolder folder = Folder(kHeader);
+    folder.vecBodies[0].second = {{"07", "FilingCE"}, {"8", "Name", "S"}, {"7", "NameMNE", "G"}, {"08", "Name"}};
+    Intake(folder);
+    ASSERT_TRUE(Manager()->GenerateXMLStructure());
+    EXPECT_EQ(Manager()->GetMaxLevel(), 8);
+    const std::string strOutline = Outline(Manager()->GetRootContainer());
+    EXPECT_NE(strOutline.find("    6 FilingInfo\n"
+                              "      07 FilingCE [01_FilingInfo.csv:1]\n"
+                              "        8 Name=S [01_FilingInfo.csv:2]\n"
+                              "      7 NameMNE=G [01_FilingInfo.csv:3]\n"
+                              "        08 Name [01_FilingInfo.csv:4]\n"),
+              std::string::npos)
+        << strOutline;
+}
+
 struct SFaultCase {
     const char* szName;
     SGIRFolder folder;

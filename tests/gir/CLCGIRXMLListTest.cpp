@@ -2,6 +2,7 @@
 #include "cbc/RuleTestSupport.h"
 #include "gir/CLCGIRContainer.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,22 @@ protected:
     void SetUp() override { RuleTest::FreshGIRCollector(); }
     void TearDown() override { CLCValidResult::destroy(); }
 
-    // One container per level text, named N1, N2 ... from line 1 of "a.csv".
-    void Fill(const std::vector<std::string>& vecLevels)
+    enum class Levels { Read, Given, EveryOtherGiven };
+
+    // One container per level text, named N1, N2 ... from line 1 of "a.csv";
+    // eLevels tells which are added with their level.
+    void Fill(const std::vector<std::string>& vecLevels, Levels eLevels = Levels::Read)
     {
         long lLine = 0;
         for (const std::string& strLevel : vecLevels) {
             ++lLine;
-            m_list.AddContainer(new CLCGIRContainer(2, 0, 0, lLine, "a.csv", "N" + std::to_string(lLine), "", "",
-                                                    "", "", strLevel));
+            auto* pContainer = new CLCGIRContainer(2, 0, 0, lLine, "a.csv", "N" + std::to_string(lLine), "", "",
+                                                   "", "", strLevel);
+            const bool bGiven = eLevels == Levels::Given || (eLevels == Levels::EveryOtherGiven && lLine % 2 == 0);
+            if (bGiven)
+                m_list.AddContainer(pContainer, CLCGIRXMLList::LevelOf(strLevel));
+            else
+                m_list.AddContainer(pContainer);
         }
     }
     // Every listed container and its subtree as "name(children...)".
@@ -133,6 +142,43 @@ TEST_F(XMLList, EmptyListSucceeds)
 {
     EXPECT_TRUE(m_list.ConvertXMLStructure(8));
     EXPECT_EQ(m_list.GetRootContainer(), nullptr);
+}
+
+TEST_F(XMLList, LevelsGivenOnAddingLinkAsLevelsRead)
+{
+    const std::vector<std::string> kCases[] = {
+        {"4", "5", "6", "7", "5", "6"}, {"4", "5", "7"}, {"4", "6"}, {"5", "6"}, {"4", "5", "6", "5", "7"},
+        {"4", ""}, {"4", "x"}, {"4", "3"}, {"4", "-5"}, {"4", "5", "6", "7", "8", "9"}, {"4", "4", "5"},
+        {"4", "05", "6a", " 7"}, {"4", "5", "99999999999999999999"}, {"4", "5", "6", "4", "5", "5"},
+    };
+    for (const std::vector<std::string>& vecLevels : kCases) {
+        std::string strLabel;
+        for (const std::string& strLevel : vecLevels)
+            strLabel += "[" + strLevel + "]";
+        std::vector<std::string> vecOutcomes;
+        for (Levels eLevels : {Levels::Read, Levels::Given, Levels::EveryOtherGiven}) {
+            RuleTest::FreshGIRCollector();
+            m_list.Clear();
+            Fill(vecLevels, eLevels);
+            const bool bLinked = m_list.ConvertXMLStructure(8);
+            vecOutcomes.push_back(std::to_string(bLinked) + " " + ListShape() + " " + RuleTest::GIRText("a.csv")
+                                  + " " + RuleTest::GIRText("その他"));
+        }
+        EXPECT_EQ(vecOutcomes[1], vecOutcomes[0]) << strLabel;
+        EXPECT_EQ(vecOutcomes[2], vecOutcomes[0]) << strLabel;
+    }
+}
+
+TEST_F(XMLList, RemovedContainerTakesItsLevelAlong)
+{
+    Fill({"4", "7", "5"}, Levels::Given);
+    std::unique_ptr<CLCGIRContainer> pTaken(m_list.GetContainerByIndex(1));
+    ASSERT_TRUE(m_list.RemoveContainerByIndex(1));
+    ASSERT_TRUE(m_list.ConvertXMLStructure(8));
+    EXPECT_EQ(ListShape(), "N1(N3)");
+    // The roots left keep their level for another conversion.
+    ASSERT_TRUE(m_list.ConvertXMLStructure(8));
+    EXPECT_EQ(ListShape(), "N1(N3)");
 }
 
 TEST_F(XMLList, ListOperations)

@@ -8,9 +8,10 @@ class CLCCsvConvResultGIR {
 public:
     std::string get_Result() const { return m_strResult; }
     void put_Result(std::string str) { m_strResult = std::move(str); }
-    std::string get_GIRData() const { return m_strGIRData; }
+    // The document can be tens of megabytes: read it in place.
+    const std::string& get_GIRData() const { return m_strGIRData; }
     void put_GIRData(std::string str) { m_strGIRData = std::move(str); }
-    std::string get_FileName() const { return m_strFileName; }
+    const std::string& get_FileName() const { return m_strFileName; }
     void put_FileName(std::string str) { m_strFileName = std::move(str); }
 
     long get_ErrInfoCount() const { return static_cast<long>(m_vecErrFileName.size()); }

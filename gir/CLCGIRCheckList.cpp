@@ -1,15 +1,16 @@
 #include "gir/CLCGIRCheckList.h"
 #include "foundation/CLCDebugDump.h"
+#include <cstdint>
 #include <stdexcept>
 
 bool CLCGIRCheckList::AddCheckList(const std::string& strItemId, CLCGIRContainer* pContainer)
 {
     if (pContainer == nullptr || strItemId.empty())
         return false;
-    // Nodes of one element mostly come one after another.
-    if (m_itLast == m_mapBuckets.end() || m_itLast->first != strItemId)
-        m_itLast = m_mapBuckets.try_emplace(strItemId).first;
-    m_itLast->second.push_back(pContainer);
+    auto& hit = m_aHits[(reinterpret_cast<std::uintptr_t>(&strItemId) >> 4) % m_aHits.size()];
+    if (hit.first != &strItemId || hit.second->first != strItemId)
+        hit = {&strItemId, m_mapBuckets.try_emplace(strItemId).first};
+    hit.second->second.push_back(pContainer);
     ++m_lCount;
     m_bFlat = false;
     return true;
@@ -57,7 +58,7 @@ CLCGIRContainer* CLCGIRCheckList::GetContainerByIndex(long i)
 void CLCGIRCheckList::ClearCheckList()
 {
     m_mapBuckets.clear();
-    m_itLast = m_mapBuckets.end();
+    m_aHits.fill({});
     m_lCount = 0;
     m_vecFlat.clear();
     m_bFlat = true;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -36,7 +37,9 @@ private:
     // One bucket per key (a few hundred keys for a whole return): no pair is
     // ever moved or its key copied again, whatever the number of containers.
     Buckets m_mapBuckets;
-    Buckets::iterator m_itLast = m_mapBuckets.end();
+    // In front of the map, by the address of the caller's text (a node's
+    // settings keep one text per item id); the key is still compared.
+    std::array<std::pair<const std::string*, Buckets::iterator>, 64> m_aHits{};
     long m_lCount = 0;
     std::vector<std::pair<const std::string*, CLCGIRContainer*>> m_vecFlat;
     bool m_bFlat = true;

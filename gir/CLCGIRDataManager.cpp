@@ -5,6 +5,7 @@
 #include "foundation/CLCValidResult.h"
 #include "gir/CLCGIRCheckList.h"
 #include "gir/CLCGIRContainer.h"
+#include "gir/CLCGIRContainerExt.h"
 #include "gir/CLCGIRCsvData.h"
 #include "gir/CLCGIRCsvDataManager.h"
 #include "gir/CLCGIRXMLList.h"
@@ -70,8 +71,8 @@ void CLCGIRDataManager::Terminate()
     m_pCheckList.reset();
     m_pXMLList.reset();
     DeleteCsvData();
-    m_pLastConf = nullptr;
-    m_pLastDefinition = nullptr;
+    m_aDefinitionHits.fill({});
+    m_vecSpareRows.clear();
     m_mapChildDefinition.clear();
     m_mapDefinitionByItemId.clear();
     m_dqDefinitions.clear();

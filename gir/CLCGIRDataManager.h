@@ -122,6 +122,8 @@ public:
         std::vector<std::string> vecMaxOccurs;
         std::map<std::string, long> mapOrder;   // item id: place of its first child
         std::vector<long> vecFirstOfItem;       // child by child: mapOrder of its item id
+        std::vector<long long> vecMinCounts;    // child by child: minOccur as a number
+        std::vector<long long> vecMaxCounts;    // child by child: maxOccur as a number; "N" the largest
         std::vector<SAutoItemNode> vecAutoItemNodes;   // child by child; read where autoItem is "1"
         // Child by child: its shared settings; null for a later child of a name
         // already listed (a name finds its first element).
@@ -193,6 +195,13 @@ private:
     std::deque<SChildDefinition> m_dqDefinitions;   // stable places for the maps below
     std::map<std::string, const SChildDefinition*> m_mapDefinitionByItemId;
     std::unordered_map<std::shared_ptr<const CLCGIREditConf>, const SChildDefinition*> m_mapChildDefinition;
-    const CLCGIREditConf* m_pLastConf = nullptr;
-    const SChildDefinition* m_pLastDefinition = nullptr;
+    // Rows of order tables already deleted, kept for the next table: a walk
+    // makes one table per node.
+    std::vector<std::unique_ptr<CLCGIRContainerExt>> m_vecSpareRows;
+    // In front of the map: a walk meets a few settings objects over and over.
+    struct SDefinitionHit {
+        const CLCGIREditConf* pConf = nullptr;
+        const SChildDefinition* pDefinition = nullptr;
+    };
+    std::array<SDefinitionHit, 64> m_aDefinitionHits{};
 };

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,15 @@ std::vector<CLCGIRContainerExt*> CLCGIRDataManager::CreateOrderTable(CLCGIRConta
     COrderTableGuard guard(*this, vecTable);
     vecTable.reserve(static_cast<size_t>(pContainer->GetChildCount()));
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
-        auto pRow = std::make_unique<CLCGIRContainerExt>();
+        std::unique_ptr<CLCGIRContainerExt> pRow;
+        if (m_vecSpareRows.empty()) {
+            pRow = std::make_unique<CLCGIRContainerExt>();
+        } else {
+            pRow = std::move(m_vecSpareRows.back());
+            m_vecSpareRows.pop_back();
+            pRow->SetOrderNumber(-1);
+            pRow->SetAutoItem(std::string());
+        }
         pRow->SetContainer(pContainer->GetChild(i));
         const long lOrder = definition.OrderOf(pRow->GetContainer());
         if (lOrder >= 0) {
@@ -185,7 +194,13 @@ CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, con
 
 void CLCGIRDataManager::DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable)
 {
-    for (CLCGIRContainerExt* pRow : vecOrderTable)
-        delete pRow;
+    for (CLCGIRContainerExt*& pRow : vecOrderTable) {
+        std::unique_ptr<CLCGIRContainerExt> pOwned(pRow);
+        pRow = nullptr;
+        try {
+            m_vecSpareRows.push_back(std::move(pOwned));   // else destroyed here
+        } catch (const std::bad_alloc&) {
+        }
+    }
     vecOrderTable.clear();
 }

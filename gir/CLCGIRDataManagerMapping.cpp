@@ -2,6 +2,7 @@
 // moves that keep a walk over the tree and the definition's cursor in step.
 #include "gir/CLCGIRDataManager.h"
 
+#include "cbc/CLCCbCValidItem.h"
 #include "foundation/CLCCbCMessage.h"
 #include "foundation/CLCDebugDump.h"
 #include "foundation/CLCValidResult.h"
@@ -11,7 +12,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -126,6 +129,11 @@ CLCGIRDataManager::SChildDefinition CLCGIRDataManager::ReadChildDefinition(CLCXD
         definition.mapOrder.emplace(definition.vecItemIds[k], static_cast<long>(k));
     for (const std::string& strItemId : definition.vecItemIds)
         definition.vecFirstOfItem.push_back(definition.mapOrder.find(strItemId)->second);
+    for (const std::string& strMin : definition.vecMinOccurs)
+        definition.vecMinCounts.push_back(CLCCbCValidItem::DecimalValue(strMin.c_str()));
+    for (const std::string& strMax : definition.vecMaxOccurs)
+        definition.vecMaxCounts.push_back(strMax == "N" ? std::numeric_limits<long long>::max()
+                                                         : CLCCbCValidItem::DecimalValue(strMax.c_str()));
     definition.vecAutoItemNodes.resize(definition.vecAutoItems.size());
     for (size_t k = 0; k < definition.vecAutoItems.size() && k < definition.vecNames.size(); ++k) {
         if (definition.vecAutoItems[k] != "1" || pDefine->MoveChildNodeName(definition.vecNames[k].c_str()) != 0)
@@ -174,9 +182,10 @@ const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(co
                                                                             CLCXDomNsxml* pDefine)
 {
     const std::shared_ptr<const CLCGIREditConf>& pConf = pNode->GetEditConf();
-    // Nodes of one element mostly come one after another.
-    if (pConf && pConf.get() == m_pLastConf)
-        return *m_pLastDefinition;
+    SDefinitionHit& hit =
+        m_aDefinitionHits[(reinterpret_cast<std::uintptr_t>(pConf.get()) >> 4) % m_aDefinitionHits.size()];
+    if (pConf && pConf.get() == hit.pConf)
+        return *hit.pDefinition;
     if (m_dqDefinitions.empty()) {
         if (pDefine == nullptr || pDefine->MoveRoot() != 0) {
             RecordFatal("CLCGIRDataManager::ChildDefinition", "定義体ルート要素取得に失敗しました。");
@@ -194,9 +203,9 @@ const CLCGIRDataManager::SChildDefinition& CLCGIRDataManager::ChildDefinition(co
         }
         it = m_mapChildDefinition.emplace(pConf, itById->second).first;
     }
-    m_pLastConf = pConf.get();
-    m_pLastDefinition = it->second;
-    return *m_pLastDefinition;
+    // The map holds the settings object, so its address is not reused while cached.
+    hit = {pConf.get(), it->second};
+    return *hit.pDefinition;
 }
 
 CLCGIRContainer* CLCGIRDataManager::MoveOnwards(CLCGIRContainer* pContainer, CLCXDomNsxml* pDefine)

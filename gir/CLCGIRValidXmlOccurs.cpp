@@ -66,12 +66,11 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
     const std::vector<std::string>& vecItemIds = definition.vecItemIds;
     if (vecItemIds.empty())
         return CBC_MSG_NONE;
-    const std::vector<std::string>& vecMin = definition.vecMinOccurs;
-    const std::vector<std::string>& vecMax = definition.vecMaxOccurs;
-
     // One pass over the children, however many the definition lists; a child
-    // the definition does not list here is counted nowhere.
-    std::vector<SOccurs> vecOccurs(vecItemIds.size());
+    // the definition does not list here is counted nowhere. The counts' room
+    // is kept from node to node.
+    thread_local std::vector<SOccurs> vecOccurs;
+    vecOccurs.assign(vecItemIds.size(), SOccurs());
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         const CLCGIRContainer* pChild = pContainer->GetChild(i);
         const long lOrder = definition.OrderOf(pChild);
@@ -89,11 +88,11 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
             throw std::invalid_argument("definition child without item id");
         }
         const SOccurs& occurs = vecOccurs[static_cast<size_t>(definition.vecFirstOfItem[k])];
-        if (occurs.llCount < CLCCbCValidItem::DecimalValue(vecMin[k].c_str())) {
+        if (occurs.llCount < definition.vecMinCounts[k]) {
             SetResult(pContainer, HE60055E, 0);
             result = HE60055E;
         }
-        if (vecMax[k] != "N" && occurs.llCount > CLCCbCValidItem::DecimalValue(vecMax[k].c_str())) {
+        if (occurs.llCount > definition.vecMaxCounts[k]) {
             SetResult(occurs.pFirst, HE60052E, 0);
             result = HE60052E;
         }

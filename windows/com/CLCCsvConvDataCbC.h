@@ -73,7 +73,7 @@ private:
     template <typename FnCall>
     HRESULT RunCbC(const char* szFunction, IDispatch** ppResult, unsigned uData, FnCall fnCall);
     using GIRPut = HRESULT (STDMETHODCALLTYPE CLICsvConvResultGIR::*)(BSTR);
-    using GIRGet = std::string (::CLCCsvConvResultGIR::*)() const;
+    using GIRGet = const std::string& (::CLCCsvConvResultGIR::*)() const;
     template <typename FnCall>
     HRESULT RunGIR(const char* szFunction, IDispatch** ppResult, GIRPut pfnPut, GIRGet pfnGet, FnCall fnCall);
     bool EnsureResultCbC(const char* szFunction);

@@ -1,6 +1,7 @@
 #pragma once
 #include "foundation/CLCCbCMessage.h"
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,7 +87,8 @@ public:
     static bool PathFileIsRead(const char* szPath);
     static bool PathDirectoryExists(const char* szPath);
     static bool PathDirectoryExistsNoEdit(const char* szPath);
-    static bool WriteFileData(const char* szPath, std::string& strText);
+    // fnMayReplace: see CLCPlatformSystem::WriteFileSafely.
+    static bool WriteFileData(const char* szPath, std::string& strText, const std::function<bool()>& fnMayReplace = {});
     static bool writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8);
     static const char* getHomeDirectory();
     static bool getFolderPath(const char* szInitialFolder, std::string& strChosen);

@@ -51,9 +51,9 @@ bool CLCCbCCommon::PathDirectoryExistsNoEdit(const char* szPath)
     return CLCMacOSNative::pathDirectoryExistsNoEdit(szPath);
 }
 
-bool CLCCbCCommon::WriteFileData(const char* szPath, std::string& strText)
+bool CLCCbCCommon::WriteFileData(const char* szPath, std::string& strText, const std::function<bool()>& fnMayReplace)
 {
-    return CLCMacOSNative::writeFile(szPath, strText);
+    return CLCMacOSNative::writeFile(szPath, strText, fnMayReplace);
 }
 
 bool CLCCbCCommon::writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8)

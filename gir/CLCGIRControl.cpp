@@ -231,11 +231,11 @@ bool CLCGIRControl::GenarateXML(std::string& strXml)
         CLCGIRContainer* pRoot = CLCGIRDataManager::instance()->GetRootContainer();
         if (!generator.MakeXMLData(pRoot, strXml) || strXml.empty())
             return false;
-        if (!generator.CheckXmlSize(strXml) || !generator.CheckXmlStruct(strXml))
+        if (!generator.CheckXmlSize(strXml))
             return false;
         if (m_strOutPath.empty())
-            return true;
-        return generator.OutputFileConvData(m_strOutPath.c_str(), strXml);
+            return generator.CheckXmlStruct(strXml);
+        return generator.CheckXmlStructAndOutput(m_strOutPath.c_str(), strXml);
     });
     if (!bOk)
         std::string().swap(strXml);

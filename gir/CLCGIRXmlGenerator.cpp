@@ -16,7 +16,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <future>
+#include <optional>
 #include <string_view>
+#include <system_error>
 #include <unordered_map>
 #include <vector>
 
@@ -327,24 +330,67 @@ bool CLCGIRXmlGenerator::CheckXmlSize(std::string& strXml)
     return false;
 }
 
-bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
+bool CLCGIRXmlGenerator::IsWellFormed(const std::string& strXml)
 {
     try {
         // Wrapped as the parser reads it, neither in a copy nor in place.
         static constexpr std::string_view kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?><DATA>";
         static constexpr std::string_view kTail = "</DATA>";
         CLCXSax sax;
-        const bool bOk = sax.Initialize() && sax.Parse({kHead, strXml, kTail}, "CbC", "UTF-8");
+        const bool bOk = sax.InitializeWellFormed() && sax.Parse({kHead, strXml, kTail}, "CbC", "UTF-8");
         sax.Terminate();
-        if (!bOk) {
-            strXml.clear();
-            return false;
-        }
-        return true;
+        return bOk;
     } catch (...) {
-        strXml.clear();
         return Fatal("CLCGIRXmlGenerator::CheckXmlStruct");
     }
+}
+
+bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
+{
+    if (IsWellFormed(strXml))
+        return true;
+    strXml.clear();
+    return false;
+}
+
+bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string& strXml)
+{
+    static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
+    std::future<bool> wellFormed;
+    try {
+        // The text is only read on both sides until the parse has answered.
+        wellFormed = std::async(std::launch::async, [&strXml] { return IsWellFormed(strXml); });
+    } catch (const std::system_error&) {
+        // No thread to be had: one after the other.
+        return CheckXmlStruct(strXml) && OutputFileConvData(szPath, strXml);
+    }
+    std::optional<bool> bWellFormed;
+    auto fnAnswer = [&]() {
+        if (!bWellFormed)
+            bWellFormed = wellFormed.get();
+        return *bWellFormed;
+    };
+    // As OutputFileConvData: a text it would not write is the fatal row.
+    const bool bWritable = szPath != nullptr && !strXml.empty() && strXml[0] != '\0';
+    bool bWritten = false;
+    bool bThrown = false;
+    try {
+        bWritten = bWritable && CLCCbCCommon::WriteFileData(szPath, strXml, fnAnswer);
+    } catch (...) {
+        bThrown = true;
+    }
+    // What the parse found comes first, as when the write waits for it.
+    if (!fnAnswer()) {
+        strXml.clear();
+        return false;
+    }
+    if (!bWritable || bThrown)
+        return Fatal(kFunction);
+    if (!bWritten) {
+        CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);
+        return false;
+    }
+    return true;
 }
 
 bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, const char* szXml)

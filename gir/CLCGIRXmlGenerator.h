@@ -34,8 +34,14 @@ public:
     bool OutputFileConvData(const char* szPath, const char* szXml);
     // The same for a document already held as a string: written without a copy.
     bool OutputFileConvData(const char* szPath, std::string& strXml);
+    // CheckXmlStruct, then OutputFileConvData, with the same answers and rows,
+    // the parse and the write side by side: the file takes the new text only
+    // once the text has proved well-formed.
+    bool CheckXmlStructAndOutput(const char* szPath, std::string& strXml);
 
 private:
+    // CheckXmlStruct's parse alone; the text stays as it is.
+    static bool IsWellFormed(const std::string& strXml);
     // Reports every written column of the node that holds a character XML 1.0
     // forbids; false when there was one.
     static bool CheckCharacters(const CLCGIRContainer* pContainer);

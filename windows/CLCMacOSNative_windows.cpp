@@ -274,7 +274,8 @@ bool CLCPlatformSystem::ReadWholeFile(const char* szPath, std::string& strData)
 }
 
 // An existing file keeps its attributes and must not be read-only.
-bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes)
+bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes,
+                                        const std::function<bool()>& fnMayReplace)
 {
     const std::wstring wstrTarget = Wide(szPath);
     if (wstrTarget.empty())
@@ -290,6 +291,8 @@ bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& s
         return false;
     bool bOk = WriteAll(temp.Get(), strBytes) && FlushFileBuffers(temp.Get()) != 0;
     bOk = temp.Close() && bOk;
+    if (bOk && fnMayReplace)
+        bOk = AskGate(fnMayReplace);
     if (bOk) {
         bOk = bExists ? ReplaceFileW(wstrTarget.c_str(), wstrTemp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                                      nullptr, nullptr) != 0

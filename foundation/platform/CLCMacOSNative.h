@@ -38,7 +38,8 @@ public:
     // False on any failure, with the old file unchanged and no temporary left.
     // writeFile takes strText up to its first zero byte. writeSJISFile with
     // bTextIsUtf8 false writes the given bytes unchanged once they decode.
-    static bool writeFile(const char* szPath, std::string& strText);
+    // fnMayReplace: see CLCPlatformSystem::WriteFileSafely.
+    static bool writeFile(const char* szPath, std::string& strText, const std::function<bool()>& fnMayReplace = {});
     static bool writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8);
     // Now's combining rule: the time picture follows the date picture after one
     // space; both empty gives "".

@@ -74,7 +74,7 @@ std::string CLCMacOSNative::readFileSJIS(const char* szPath)
     return strUtf8;
 }
 
-bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText)
+bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText, const std::function<bool()>& fnMayReplace)
 {
     // The text ends at its first zero byte, as a C string would; a document
     // has none, and is then written without a copy.
@@ -82,8 +82,8 @@ bool CLCMacOSNative::writeFile(const char* szPath, std::string& strText)
     if (nEnd == std::string::npos)
         return false;
     if (nEnd == strText.size())
-        return CLCPlatformSystem::WriteFileSafely(szPath, strText);
-    return CLCPlatformSystem::WriteFileSafely(szPath, std::string(strText, 0, nEnd));
+        return CLCPlatformSystem::WriteFileSafely(szPath, strText, fnMayReplace);
+    return CLCPlatformSystem::WriteFileSafely(szPath, std::string(strText, 0, nEnd), fnMayReplace);
 }
 
 bool CLCMacOSNative::writeSJISFile(const char* szPath, const char* szText, bool bTextIsUtf8)

@@ -93,7 +93,8 @@ int CreateTempBeside(const std::string& strTarget, std::string& strTemp)
 
 // An existing file keeps its permissions and must be writable; a symbolic link
 // is written through.
-bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes)
+bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& strBytes,
+                                        const std::function<bool()>& fnMayReplace)
 {
     if (IsEmpty(szPath))
         return false;
@@ -125,6 +126,8 @@ bool CLCPlatformSystem::WriteFileSafely(const char* szPath, const std::string& s
         bOk = ::fsync(fd) == 0;
     if (::close(fd) != 0)
         bOk = false;
+    if (bOk && fnMayReplace)
+        bOk = AskGate(fnMayReplace);
     if (bOk)
         bOk = ::rename(strTemp.c_str(), strTarget.c_str()) == 0;
     if (!bOk) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "foundation/platform/CLCMacOSNative.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,18 @@ bool ReadWholeFile(const char* szPath, std::string& strData);
 // Replaces the file with exactly the bytes, or leaves it as it was: the bytes
 // go to a temporary file beside it (its name begins with "."), reach the disk
 // and only then take the target's name. False for a folder or a file that may
-// not be written.
-bool WriteFileSafely(const char* szPath, const std::string& strBytes);
+// not be written. A gate, when given, is asked once the bytes are on disk
+// and before they take the name: false leaves the file as it was (and false).
+bool WriteFileSafely(const char* szPath, const std::string& strBytes, const std::function<bool()>& fnMayReplace = {});
+// A gate's answer; one that throws answers false.
+inline bool AskGate(const std::function<bool()>& fnGate)
+{
+    try {
+        return fnGate();
+    } catch (...) {
+        return false;
+    }
+}
 
 // One entry of a folder as the system lists it ("." and ".." never come).
 struct SFolderEntry {

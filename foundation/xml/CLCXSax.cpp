@@ -85,16 +85,24 @@ CLCXSax::~CLCXSax()
 
 bool CLCXSax::Initialize()
 {
-    return CreateReader(true);
+    return CreateReader(true, false);
 }
 
 bool CLCXSax::Initialize2()
 {
-    return CreateReader(false);
+    return CreateReader(false, false);
 }
 
-bool CLCXSax::CreateReader(bool bValidation)
+bool CLCXSax::InitializeWellFormed()
 {
+    return CreateReader(false, true);
+}
+
+bool CLCXSax::CreateReader(bool bValidation, bool bWellFormedOnly)
+{
+    // The scanner is chosen when the reader is made.
+    if (m_pReader && m_bWellFormedOnly != bWellFormedOnly)
+        Terminate();
     if (m_pReader) {
         try {
             Configure(*m_pReader, bValidation);
@@ -115,6 +123,8 @@ bool CLCXSax::CreateReader(bool bValidation)
         auto pSecurity = CLCXEntityGuard::CreateSecurityManager();
         auto pGuard = std::make_unique<CLCXEntityGuard>();
         std::unique_ptr<SAX2XMLReader> pReader(XMLReaderFactory::createXMLReader(pMemory.get()));
+        if (bWellFormedOnly)
+            pReader->setProperty(XMLUni::fgXercesScannerName, const_cast<XMLCh*>(XMLUni::fgWFXMLScanner));
         Configure(*pReader, bValidation);
         // Caller-chosen text must not reach files or the network, nor expand without bound.
         pReader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
@@ -125,6 +135,7 @@ bool CLCXSax::CreateReader(bool bValidation)
         m_pSecurity = std::move(pSecurity);
         m_pEntityGuard = std::move(pGuard);
         m_pReader = std::move(pReader);
+        m_bWellFormedOnly = bWellFormedOnly;
         return true;
     } catch (...) {
         XMLPlatformUtils::Terminate();

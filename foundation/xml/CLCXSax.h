@@ -28,6 +28,10 @@ public:
     ~CLCXSax() override;
     bool Initialize() override;
     bool Initialize2();
+    // For a text this system wrote inside an element of its own (no document
+    // type can stand in it): well-formedness alone, by the library's lighter
+    // scanner, with the answers Initialize gives such a text.
+    bool InitializeWellFormed();
     void Terminate() override;
     // Parses the zero-terminated text from memory in the given encoding (which
     // overrides the XML declaration); true when it is well-formed.
@@ -38,7 +42,7 @@ public:
     bool Parse(std::initializer_list<std::string_view> pieces, const char* szBufferId, const char* szEncoding);
 
 private:
-    bool CreateReader(bool bValidation);
+    bool CreateReader(bool bValidation, bool bWellFormedOnly);
     // The parse of Parse: the reader, its arguments and the source checked by
     // the caller.
     bool ParseSource(XERCES_CPP_NAMESPACE::InputSource& source, const char* szEncoding);
@@ -47,4 +51,5 @@ private:
     std::unique_ptr<XERCES_CPP_NAMESPACE::SecurityManager> m_pSecurity;   // outlives the reader
     std::unique_ptr<CLCXEntityGuard> m_pEntityGuard;                     // outlives the reader
     std::unique_ptr<XERCES_CPP_NAMESPACE::SAX2XMLReader> m_pReader;      // null before initialisation
+    bool m_bWellFormedOnly = false;                                      // the reader's scanner
 };

@@ -280,6 +280,39 @@ TEST_F(Generator, MalformedTextAndFailedWritesAreRefused)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
+// The parse and the write side by side answer as CheckXmlStruct and then
+// OutputFileConvData do: the same answer, rows, text and file, no temporary left.
+TEST_F(Generator, CheckAndOutputTogetherAnswerAsOneAfterTheOther)
+{
+    const std::string kTexts[] = {"<globe:A>x</globe:A>", "<globe:A></globe:B>", "<a>\xFF</a>", "",
+                                  "<a/><!DOCTYPE a>"};
+    for (const std::string& strText : kTexts) {
+        for (bool bToFolder : {false, true}) {
+            std::string astrXml[2] = {strText, strText};
+            std::string astrRows[2];
+            std::string astrFile[2];
+            bool abOk[2] = {};
+            for (int nWay = 0; nWay < 2; ++nWay) {
+                CTestFolder folder;
+                const std::string strOld = folder.Write("old.xml", "<old/>");
+                const std::string strTarget = bToFolder ? folder.Path().string() : strOld;
+                CLCGIRXmlGenerator generator;
+                abOk[nWay] = nWay == 0 ? generator.CheckXmlStruct(astrXml[0])
+                                             && generator.OutputFileConvData(strTarget.c_str(), astrXml[0])
+                                       : generator.CheckXmlStructAndOutput(strTarget.c_str(), astrXml[1]);
+                astrRows[nWay] = girtree::ErrorText();
+                astrFile[nWay] = ReadBytes(strOld);
+                EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+            }
+            const std::string strCase = strText + (bToFolder ? " to a folder" : "");
+            EXPECT_EQ(abOk[1], abOk[0]) << strCase;
+            EXPECT_EQ(astrRows[1], astrRows[0]) << strCase;
+            EXPECT_EQ(astrXml[1], astrXml[0]) << strCase;
+            EXPECT_EQ(astrFile[1], astrFile[0]) << strCase;
+        }
+    }
+}
+
 // Both kinds of clean folder, with texts that need escaping, are valid GIR documents.
 TEST_F(Generator, CleanFolderIsValidAgainstTheSchema)
 {

@@ -5,6 +5,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -226,6 +228,35 @@ TEST_F(SafeWrite, WriteErrorLeavesTheOldFileAndNoTemporary)
     EXPECT_FALSE(bOk);
     EXPECT_EQ(ReadBytes(strPath), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.Path()), fs::directory_iterator()), 1);
+}
+
+// The gate is asked once the bytes are on disk; only its yes lets them take the name.
+TEST_F(SafeWrite, GateDecidesTheReplacement)
+{
+    const struct {
+        const char* szName;
+        std::function<bool()> fnGate;
+        bool bReplaced;
+    } kCases[] = {
+        {"yes", [] { return true; }, true},
+        {"no", [] { return false; }, false},
+        {"throws", []() -> bool { throw std::runtime_error("gate"); }, false},
+    };
+    const std::string strPath = m_folder / "gated.xml";
+    for (const auto& c : kCases) {
+        WriteBytes(strPath, "old");
+        std::string strText = "new";
+        int nAsked = 0;
+        const auto fnGate = [&] {
+            ++nAsked;
+            EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.Path()), fs::directory_iterator()), 2) << c.szName;
+            return c.fnGate();
+        };
+        EXPECT_EQ(CLCCbCCommon::WriteFileData(strPath.c_str(), strText, fnGate), c.bReplaced) << c.szName;
+        EXPECT_EQ(nAsked, 1) << c.szName;
+        EXPECT_EQ(ReadBytes(strPath), c.bReplaced ? "new" : "old") << c.szName;
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.Path()), fs::directory_iterator()), 1) << c.szName;
+    }
 }
 
 TEST_F(SafeWrite, KeepsThePermissionsOfAnExistingFile)

@@ -99,7 +99,11 @@ bool CLCCbCCsvFile::Tokenize(const char* szText, Sink& sink)
     // The bytes that end a run of unquoted text.
     struct SRunEnds {
         bool bEnd[256] = {};
-        constexpr SRunEnds() { bEnd[0] = bEnd[','] = bEnd['\r'] = bEnd['\n'] = true; }
+        constexpr SRunEnds()
+        {
+            for (unsigned char c : {'\0', ',', '\r', '\n'})
+                bEnd[c] = true;
+        }
     };
     static constexpr SRunEnds kRunEnds;
     bool bQuoted = false;

@@ -18,16 +18,6 @@ void CLCGIRDataManager::RecordFatal(const char* szFunction, const char* szMessag
     CLCValidResultGIR::instance()->SetFatalError();
 }
 
-void CLCGIRDataManager::AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer)
-{
-    if (!m_pXMLList)
-        throw std::logic_error("no container list");
-    // The list owns it once AddContainer has answered; until then the caller does.
-    if (!m_pXMLList->AddContainer(pContainer.get()))
-        throw std::invalid_argument("null container");
-    (void)pContainer.release();
-}
-
 std::unique_ptr<CLCGIRDataManager>& CLCGIRDataManager::Holder()
 {
     static std::unique_ptr<CLCGIRDataManager> pInstance;

@@ -178,8 +178,6 @@ private:
     // root, and the root container in pRoot. Null after the fatal row when
     // either is missing.
     CLCXDomNsxml* StartWalk(const char* szFunction, CLCGIRContainer*& pRoot);
-    // Appends a new container to the list, which then owns it.
-    void AppendContainer(std::unique_ptr<CLCGIRContainer> pContainer);
     // The definition read at the cursor; its automatic items read below it.
     SChildDefinition ReadChildDefinition(CLCXDomNsxml* pDefine);
     // Every element's child definition, from the cursor's element down;

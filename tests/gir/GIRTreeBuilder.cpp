@@ -240,9 +240,9 @@ struct SCleanWriter {
             return mapFirstCode.at(pDefine->GetAttribute("itemId"));
         if (strType != "docRefId_Type")
             return kValues.at(strType);
-        char szSerial[8];
-        std::snprintf(szSerial, sizeof szSerial, "%04d", ++nDocuments);
-        return (strName == "DocRefId" ? std::string(kMessageRefId) : std::string("JP2025") + kHojinNo + "900") + szSerial;
+        std::string strSerial = std::to_string(++nDocuments);
+        strSerial.insert(0, strSerial.size() < 4 ? 4 - strSerial.size() : 0, '0');
+        return (strName == "DocRefId" ? std::string(kMessageRefId) : std::string("JP2025") + kHojinNo + "900") + strSerial;
     }
 };
 

@@ -235,7 +235,9 @@ bool CLCGIRControl::GenarateXML(std::string& strXml)
             return false;
         if (m_strOutPath.empty())
             return generator.CheckXmlStruct(strXml);
-        return generator.CheckXmlStructAndOutput(m_strOutPath.c_str(), strXml);
+        // The tree is not read again on this road: it goes while the text is parsed.
+        return generator.CheckXmlStructAndOutput(m_strOutPath.c_str(), strXml,
+                                                 [] { CLCGIRDataManager::instance()->ReleaseTree(); });
     });
     if (!bOk)
         std::string().swap(strXml);

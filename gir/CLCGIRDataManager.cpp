@@ -124,6 +124,13 @@ CLCGIRContainer* CLCGIRDataManager::GetRootContainer()
     return m_pXMLList ? m_pXMLList->GetRootContainer() : nullptr;
 }
 
+void CLCGIRDataManager::ReleaseTree()
+{
+    // The check list borrows the containers: it goes first.
+    m_pCheckList = std::make_unique<CLCGIRCheckList>();
+    m_pXMLList = std::make_unique<CLCGIRXMLList>();
+}
+
 void CLCGIRDataManager::DumpContainers(CLCDebugDump::DumpStage stage)
 {
     if (CLCDebugDump::IsDumpOn(stage) && m_pXMLList)

@@ -163,6 +163,10 @@ public:
     CLCGIRContainer* CreateAutoItem(CLCGIRContainer* pParent, const SAutoItemNode& item);
     void DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable);
 
+    // Frees the tree and its check list once nothing will read them again (the
+    // conversion, while its document is parsed); the holder then stays empty.
+    void ReleaseTree();
+
     // The container-list dump after the stage, when its switch is on.
     void DumpContainers(CLCDebugDump::DumpStage stage);
 

@@ -353,7 +353,8 @@ bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
     return false;
 }
 
-bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string& strXml)
+bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string& strXml,
+                                                 const std::function<void()>& fnMeanwhile)
 {
     static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
     std::future<bool> wellFormed;
@@ -362,6 +363,8 @@ bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string
         wellFormed = std::async(std::launch::async, [&strXml] { return IsWellFormed(strXml); });
     } catch (const std::system_error&) {
         // No thread to be had: one after the other.
+        if (fnMeanwhile)
+            fnMeanwhile();
         return CheckXmlStruct(strXml) && OutputFileConvData(szPath, strXml);
     }
     std::optional<bool> bWellFormed;
@@ -375,6 +378,8 @@ bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string
     bool bWritten = false;
     bool bThrown = false;
     try {
+        if (fnMeanwhile)
+            fnMeanwhile();
         bWritten = bWritable && CLCCbCCommon::WriteFileData(szPath, strXml, fnAnswer);
     } catch (...) {
         bThrown = true;

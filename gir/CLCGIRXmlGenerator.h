@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 
 class CLCGIRContainer;
@@ -36,8 +37,10 @@ public:
     bool OutputFileConvData(const char* szPath, std::string& strXml);
     // CheckXmlStruct, then OutputFileConvData, with the same answers and rows,
     // the parse and the write side by side: the file takes the new text only
-    // once the text has proved well-formed.
-    bool CheckXmlStructAndOutput(const char* szPath, std::string& strXml);
+    // once the text has proved well-formed. fnMeanwhile runs on this thread
+    // while the parse does, before the write.
+    bool CheckXmlStructAndOutput(const char* szPath, std::string& strXml,
+                                 const std::function<void()>& fnMeanwhile = {});
 
 private:
     // CheckXmlStruct's parse alone; the text stays as it is.

@@ -313,6 +313,19 @@ TEST_F(GIRDataManager, CheckListHoldsTheTreeInPreOrder)
     EXPECT_THROW(Manager()->GetNextContainer(nullptr), std::exception);
 }
 
+// Freed early, the tree leaves an empty holder, freed again or ended as any other.
+TEST_F(GIRDataManager, ReleasedTreeLeavesAnEmptyHolder)
+{
+    ASSERT_TRUE(Convert(Folder(kHeader, {{"03_Summary_1.csv", {{"7", "RecJurCode", "DE"}}}}), 4));
+    for (int n = 0; n < 2; ++n) {
+        Manager()->ReleaseTree();
+        EXPECT_EQ(Manager()->GetRootContainer(), nullptr);
+        EXPECT_EQ(Manager()->GetCheckListNumber(), 0);
+        EXPECT_TRUE(Manager()->FindCheckList("SM00000").empty());
+    }
+    Manager()->Terminate();
+}
+
 TEST_F(GIRDataManager, DumpsTheTreeOnlyWithTheDebugSwitch)
 {
     CTestFolder home;

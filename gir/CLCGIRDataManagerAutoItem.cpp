@@ -194,9 +194,14 @@ CLCGIRContainer* CLCGIRDataManager::CreateAutoItem(CLCGIRContainer* pParent, con
 
 void CLCGIRDataManager::DeleteOrderTable(std::vector<CLCGIRContainerExt*>& vecOrderTable)
 {
+    // Enough spares for the children of an ordinary node; a parent of very
+    // many children gives the rest back.
+    constexpr size_t kMaxSpareRows = 4096;
     for (CLCGIRContainerExt*& pRow : vecOrderTable) {
         std::unique_ptr<CLCGIRContainerExt> pOwned(pRow);
         pRow = nullptr;
+        if (m_vecSpareRows.size() >= kMaxSpareRows)
+            continue;
         try {
             m_vecSpareRows.push_back(std::move(pOwned));   // else destroyed here
         } catch (const std::bad_alloc&) {

@@ -1,5 +1,6 @@
-// The mapping of the container tree onto the edit definition (210) and the
-// moves that keep a walk over the tree and the definition's cursor in step.
+// The mapping of the container tree onto the edit definition (210), the
+// definition as the walks read it (once per run), and the moves that keep a
+// walk and the definition's cursor in step for a caller that walks so.
 #include "gir/CLCGIRDataManager.h"
 
 #include "cbc/CLCCbCValidItem.h"
@@ -245,7 +246,7 @@ bool CLCGIRDataManager::MappingConvDefine()
                 const SChildDefinition& definition = ChildDefinition(pNode, pDefine);
                 for (long i = 0; i < pNode->GetChildCount(); ++i) {
                     CLCGIRContainer* pChild = pNode->GetChild(i);
-                    if (const std::shared_ptr<const CLCGIREditConf>* ppConf = definition.ConfNamed(pChild->GetElementName()))
+                    if (const auto* ppConf = definition.ConfNamed(pChild->GetElementName()))
                         pChild->SetEditConf(*ppConf);
                 }
                 // Into the first child that has an element; those before it have none.
@@ -266,7 +267,8 @@ bool CLCGIRDataManager::MappingConvDefine()
             for (const CLCGIRContainer* pUp = pNode; pUp != nullptr && pNext == nullptr; pUp = pUp->GetParent()) {
                 for (CLCGIRContainer* pSibling = pUp->GetNextSibling(); pSibling != nullptr && pNext == nullptr;
                      pSibling = pSibling->GetNextSibling()) {
-                    if (ChildDefinition(pSibling->GetParent(), pDefine).ConfNamed(pSibling->GetElementName()) != nullptr)
+                    const SChildDefinition& definition = ChildDefinition(pSibling->GetParent(), pDefine);
+                    if (definition.ConfNamed(pSibling->GetElementName()) != nullptr)
                         pNext = pSibling;
                     else
                         reportNone(pSibling, "CLCGIRDataManager::FindFirstNormalSibling",

@@ -58,6 +58,24 @@ CLCGIRContainer::CLCGIRContainer(long lGLOBE_OECD_HierarchyNumber, long lGLOBEBo
 
 CLCGIRContainer::~CLCGIRContainer() = default;
 
+void CLCGIRContainer::AssignColumns(std::string_view svName, std::string_view svValue, std::string_view svAttribute1,
+                                    std::string_view svAttribute2, std::string_view svAttribute3,
+                                    std::string_view svHierarchy)
+{
+    m_strElementName.assign(svName);
+    m_strElementValue.assign(svValue);
+    m_strHierarchyNumber.assign(svHierarchy);
+    if (svAttribute1.empty() && svAttribute2.empty() && svAttribute3.empty()) {
+        m_pAttributes.reset();
+        return;
+    }
+    if (!m_pAttributes)
+        m_pAttributes = std::make_unique<std::array<std::string, 3>>();
+    (*m_pAttributes)[0].assign(svAttribute1);
+    (*m_pAttributes)[1].assign(svAttribute2);
+    (*m_pAttributes)[2].assign(svAttribute3);
+}
+
 void CLCGIRContainer::SetEditConf(std::string strConfItemId, std::string strConfNameSpace,
                                   std::string strConfDataType, std::string strConfMinOccur,
                                   std::string strConfMaxOccur, std::string strConfAttr,

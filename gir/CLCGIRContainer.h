@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -64,6 +65,11 @@ public:
     void SetGLOBEBody_HierarchyBranchNumber(long l) { m_lGLOBEBody_HierarchyBranchNumber = l; }
     long GetCSVLineNumber() const { return m_lCSV_LineNumber; }
     void SetCSVLineNumber(long l) { m_lCSV_LineNumber = l; }
+
+    // The six CSV columns of a record (element name, value, three attributes,
+    // hierarchy number), each copied once into place.
+    void AssignColumns(std::string_view svName, std::string_view svValue, std::string_view svAttribute1,
+                       std::string_view svAttribute2, std::string_view svAttribute3, std::string_view svHierarchy);
 
     // The file name is shared by every node made from one file (ShareCSVFileName).
     const std::string& GetCSVFileName() const { return m_pCSVFileName ? *m_pCSVFileName : EmptyText(); }

@@ -184,16 +184,18 @@ void CLCGIRDataManager::SetContainer(long lGLOBE_OECD_HierarchyNumber, long lGLO
     for (long r = 0; r < lRecords; ++r) {
         // Every record has six columns once the structure check has passed;
         // a shorter one reads as empty rather than past its end.
-        auto Column = [&](long c) { return std::string(pCsvData->GetColumnText(r, c)); };
+        auto Column = [&](long c) { return pCsvData->GetColumnText(r, c); };
         long long llLevel = 0;
         long lLinkLevel = 0;
         ReadLevel(pCsvData->GetColumnText(r, kCsvColumns - 1), pCsvData->GetColumnValue(r, kCsvColumns - 1),
                   llLevel, lLinkLevel);
         m_llMaxLevel = std::max(m_llMaxLevel, llLevel);
-        auto pNode = std::make_unique<CLCGIRContainer>(lGLOBE_OECD_HierarchyNumber, lGLOBEBody_HierarchyNumber,
-                                                       lGLOBEBody_HierarchyBranchNumber, r + 1, std::string(),
-                                                       Column(0), Column(1), Column(2), Column(3), Column(4),
-                                                       Column(5));
+        auto pNode = std::make_unique<CLCGIRContainer>();
+        pNode->SetGLOBE_OECD_HierarchyNumber(lGLOBE_OECD_HierarchyNumber);
+        pNode->SetGLOBEBody_HierarchyNumber(lGLOBEBody_HierarchyNumber);
+        pNode->SetGLOBEBody_HierarchyBranchNumber(lGLOBEBody_HierarchyBranchNumber);
+        pNode->SetCSVLineNumber(r + 1);
+        pNode->AssignColumns(Column(0), Column(1), Column(2), Column(3), Column(4), Column(5));
         pNode->ShareCSVFileName(fileNode);
         AppendNode(m_pXMLList.get(), std::move(pNode), lLinkLevel);
         pCsvData->ReleaseRecordsBefore(r + 1);

@@ -17,6 +17,24 @@ std::unique_ptr<CLCGIRContainer> Named(const std::string& strName)
     return std::make_unique<CLCGIRContainer>(2, 1, 0, 3, "01_FilingInfo.csv", strName, "v", "a1", "a2", "a3", "6");
 }
 
+// A record's six columns, each in its place; attributes take room only when one is set.
+TEST(GIRContainer, AssignColumnsPutsEachColumnInPlace)
+{
+    CLCGIRContainer node;
+    const std::string strLong(40, 'v');
+    node.AssignColumns("Name", strLong, "", "a2", "", "7");
+    EXPECT_EQ(node.GetValueFromCsvColumnNumber(1), "Name");
+    EXPECT_EQ(node.GetValueFromCsvColumnNumber(2), strLong);
+    EXPECT_EQ(node.GetAttribute1Value(), "");
+    EXPECT_EQ(node.GetAttribute2Value(), "a2");
+    EXPECT_EQ(node.GetValueFromCsvColumnNumber(6), "7");
+    node.AssignColumns("Other", "", "", "", "", "8");
+    EXPECT_EQ(node.GetElementName(), "Other");
+    EXPECT_EQ(node.GetElementValue(), "");
+    EXPECT_EQ(node.GetAttribute2Value(), "");
+    EXPECT_EQ(node.GetHierarchyNumber(), "8");
+}
+
 TEST(GIRContainer, DefaultAndValueConstructors)
 {
     CLCGIRContainer empty;

@@ -40,6 +40,22 @@ bool Fatal(const char* szFunction)
     return false;
 }
 
+// A text OutputFileConvData writes at all: anything else is the fatal row.
+bool IsWritable(const char* szPath, const std::string& strXml)
+{
+    return szPath != nullptr && !strXml.empty() && strXml[0] != '\0';
+}
+
+// OutputFileConvData's answer once the write has been tried (or not).
+bool AnswerWrite(bool bWritable, bool bThrown, bool bWritten)
+{
+    if (!bWritable || bThrown)
+        return Fatal("CLCGIRXmlGenerator::OutputFileConvData");
+    if (!bWritten)
+        CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);
+    return bWritten;
+}
+
 // The Char production of XML 1.0.
 bool IsXmlText(const std::string& strText)
 {
@@ -117,89 +133,6 @@ bool ReportForbiddenCharacters(const CLCGIRContainer* pContainer, const SColumns
     return bClean;
 }
 
-void AppendEscaped(const std::string& strText, std::string& strOut)
-{
-    CLCCbCCommon::ConvEntityRefs(strText.data(), static_cast<unsigned long>(strText.size()), strOut);
-}
-
-// What the nodes of one element definition share: worked out from its
-// settings once, not for each of the many nodes made from it.
-struct SElementPlan {
-    struct SAttribute {
-        std::string strLead;    // ' name="'
-        std::string strFixed;   // "" when the value comes from a column
-        long lColumn = 0;
-    };
-    SColumns checked;
-    std::string strOpen;    // "<ns:"
-    std::string strClose;   // "</ns:"
-    // A definition the writers would refuse (or the time stamp, read from the
-    // clock) is left to the writer of its data type, which reports it.
-    bool bPlain = false;
-    bool bTag = false;
-    SAttribute aAttribute[3];
-    size_t nAttributes = 0;
-};
-
-SElementPlan MakePlan(const CLCGIRContainer* pContainer)
-{
-    SElementPlan plan;
-    plan.checked = WrittenColumns(pContainer);
-    const std::string& strNameSpace = pContainer->GetConfNameSpace();
-    plan.strOpen = "<" + strNameSpace + ":";
-    plan.strClose = "</" + strNameSpace + ":";
-    const std::string& strType = pContainer->GetConfDataType();
-    if (strType == kTimeStampType)
-        return plan;
-    plan.bTag = strType == kTagType;
-    const long lAttributes = plan.bTag ? 1 : 3;
-    for (long n = 1; n <= lAttributes; ++n) {
-        const std::string& strName = pContainer->GetConfAttrFromTargetAtter(n);
-        if (strName.empty())
-            continue;
-        const std::string& strColumn = pContainer->GetConfAttrValueColumnFromTargetAtter(n);
-        SElementPlan::SAttribute& attribute = plan.aAttribute[plan.nAttributes++];
-        attribute.strLead = " " + strName + "=\"";
-        attribute.strFixed = pContainer->GetConfAttrValueFromTargetAtter(n);
-        // A structure element's attribute names a column or a fixed value, never both.
-        if (plan.bTag && strColumn.empty() == attribute.strFixed.empty())
-            return plan;
-        if (!attribute.strFixed.empty())
-            continue;
-        if (!CLCGIRXmlDataTypeNormal::AttributeColumn(strColumn, attribute.lColumn) || attribute.lColumn < 1 ||
-            attribute.lColumn > 6)
-            return plan;
-    }
-    plan.bPlain = true;
-    return plan;
-}
-
-// The start of a node whose definition is plain, as its data type's writer
-// would write it.
-void AppendPlainNode(const CLCGIRContainer* pContainer, const SElementPlan& plan, std::string& strOut)
-{
-    strOut += plan.strOpen;
-    strOut += pContainer->GetElementName();
-    for (size_t i = 0; i < plan.nAttributes; ++i) {
-        const SElementPlan::SAttribute& attribute = plan.aAttribute[i];
-        if (!attribute.strFixed.empty()) {
-            strOut += attribute.strLead;
-            strOut += attribute.strFixed;
-            strOut += '"';
-            continue;
-        }
-        const std::string& strValue = pContainer->GetValueFromCsvColumnNumber(attribute.lColumn);
-        // A value element leaves an empty attribute out; a structure element keeps it.
-        if (strValue.empty() && !plan.bTag)
-            continue;
-        strOut += attribute.strLead;
-        AppendEscaped(strValue, strOut);
-        strOut += '"';
-    }
-    strOut += '>';
-    if (!plan.bTag)
-        AppendEscaped(pContainer->GetElementValue(), strOut);
-}
 } // namespace
 
 bool CLCGIRXmlGenerator::CheckCharacters(const CLCGIRContainer* pContainer)
@@ -233,43 +166,28 @@ bool CLCGIRXmlGenerator::MakeXMLData(CLCGIRContainer* pRoot, std::string& strOut
                 strXml.reserve(kMaxXmlBytes + kLastNodeRoom);
             return strXml;
         };
-        // Nodes of one element share their settings object.
-        std::unordered_map<const CLCGIREditConf*, SElementPlan> mapPlans;
-        // Each entry: a node whose start is written, the index of its next
-        // child and its plan (none for the root).
-        struct SOpen {
-            CLCGIRContainer* pNode;
-            long lNext;
-            const SElementPlan* pPlan;
-        };
-        std::vector<SOpen> vecOpen{{pRoot, 0, nullptr}};
+        // Nodes of one element share their settings object, and so the
+        // columns they write.
+        std::unordered_map<const CLCGIREditConf*, SColumns> mapColumns;
+        // Each entry: a node whose start is written and the index of its next child.
+        std::vector<std::pair<CLCGIRContainer*, long>> vecOpen{{pRoot, 0}};
         while (!vecOpen.empty()) {
-            SOpen& open = vecOpen.back();
-            if (open.lNext < open.pNode->GetChildCount()) {
-                CLCGIRContainer* pChild = open.pNode->GetChild(open.lNext++);
+            auto& [pNode, lNext] = vecOpen.back();
+            if (lNext < pNode->GetChildCount()) {
+                CLCGIRContainer* pChild = pNode->GetChild(lNext++);
                 if (pChild == nullptr)
                     return Fatal(kFunction);
-                auto itPlan = mapPlans.find(pChild->GetEditConf().get());
-                if (itPlan == mapPlans.end())
-                    itPlan = mapPlans.emplace(pChild->GetEditConf().get(), MakePlan(pChild)).first;
-                const SElementPlan& plan = itPlan->second;
-                if (!ReportForbiddenCharacters(pChild, plan.checked))
+                auto itColumns = mapColumns.find(pChild->GetEditConf().get());
+                if (itColumns == mapColumns.end())
+                    itColumns = mapColumns.emplace(pChild->GetEditConf().get(), WrittenColumns(pChild)).first;
+                if (!ReportForbiddenCharacters(pChild, itColumns->second))
                     bClean = false;
-                if (plan.bPlain)
-                    AppendPlainNode(pChild, plan, target());
-                else if (!CreatGIRNode(pChild, target()))
+                if (!CreatGIRNode(pChild, target()))
                     return false;
-                vecOpen.push_back({pChild, 0, &plan});
+                vecOpen.emplace_back(pChild, 0);
                 continue;
             }
-            std::string& strTarget = target();
-            if (open.pPlan == nullptr) {
-                AppendXmlEndTag(open.pNode, strTarget);
-            } else {
-                strTarget += open.pPlan->strClose;
-                strTarget += open.pNode->GetElementName();
-                strTarget += '>';
-            }
+            AppendXmlEndTag(pNode, target());
             vecOpen.pop_back();
         }
         if (!bClean)
@@ -356,7 +274,6 @@ bool CLCGIRXmlGenerator::CheckXmlStruct(std::string& strXml)
 bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string& strXml,
                                                  const std::function<void()>& fnMeanwhile)
 {
-    static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
     std::future<bool> wellFormed;
     try {
         // The text is only read on both sides until the parse has answered.
@@ -373,8 +290,7 @@ bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string
             bWellFormed = wellFormed.get();
         return *bWellFormed;
     };
-    // As OutputFileConvData: a text it would not write is the fatal row.
-    const bool bWritable = szPath != nullptr && !strXml.empty() && strXml[0] != '\0';
+    const bool bWritable = IsWritable(szPath, strXml);
     bool bWritten = false;
     bool bThrown = false;
     try {
@@ -389,13 +305,7 @@ bool CLCGIRXmlGenerator::CheckXmlStructAndOutput(const char* szPath, std::string
         strXml.clear();
         return false;
     }
-    if (!bWritable || bThrown)
-        return Fatal(kFunction);
-    if (!bWritten) {
-        CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);
-        return false;
-    }
-    return true;
+    return AnswerWrite(bWritable, bThrown, bWritten);
 }
 
 bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, const char* szXml)
@@ -413,15 +323,13 @@ bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, const char* szXm
 
 bool CLCGIRXmlGenerator::OutputFileConvData(const char* szPath, std::string& strXml)
 {
-    static constexpr const char* kFunction = "CLCGIRXmlGenerator::OutputFileConvData";
+    const bool bWritable = IsWritable(szPath, strXml);
+    bool bWritten = false;
+    bool bThrown = false;
     try {
-        if (szPath == nullptr || strXml.empty() || strXml[0] == '\0')
-            return Fatal(kFunction);
-        if (CLCCbCCommon::WriteFileData(szPath, strXml))
-            return true;
-        CLCValidResultGIR::instance()->SetResult(CLCValidResultGIR::kOtherFile, HE60020E, 0, 0, -1);
-        return false;
+        bWritten = bWritable && CLCCbCCommon::WriteFileData(szPath, strXml);
     } catch (...) {
-        return Fatal(kFunction);
+        bThrown = true;
     }
+    return AnswerWrite(bWritable, bThrown, bWritten);
 }

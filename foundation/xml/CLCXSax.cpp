@@ -128,7 +128,12 @@ bool CLCXSax::CreateReader(bool bValidation, bool bWellFormedOnly)
         Configure(*pReader, bValidation);
         // Caller-chosen text must not reach files or the network, nor expand without bound.
         pReader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
-        pReader->setProperty(XMLUni::fgXercesSecurityManager, pSecurity.get());
+        // The well-formedness scanner skips any document type unread, so it
+        // knows the five predefined entities alone, each one character long;
+        // the library would count every &amp; against the expansion limit,
+        // and a large document of our own would fail for its escapes.
+        if (!bWellFormedOnly)
+            pReader->setProperty(XMLUni::fgXercesSecurityManager, pSecurity.get());
         pReader->setDeclarationHandler(pGuard.get());
         pReader->setContentHandler(pGuard.get());   // for its locator only
         m_pMemory = std::move(pMemory);

@@ -30,7 +30,9 @@ public:
     bool Initialize2();
     // For a text this system wrote inside an element of its own (no document
     // type can stand in it): well-formedness alone, by the library's lighter
-    // scanner, with the answers Initialize gives such a text.
+    // scanner, with the answers Initialize gives such a text, however many
+    // predefined entity references it holds. That scanner reads no document
+    // type, so no entity of a text can expand and no expansion limit applies.
     bool InitializeWellFormed();
     void Terminate() override;
     // Parses the zero-terminated text from memory in the given encoding (which

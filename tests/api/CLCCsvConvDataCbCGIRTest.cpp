@@ -332,6 +332,47 @@ TEST_F(GIROperations, OptionalGroupsAreAllOrNothing)
     }
 }
 
+// Company names full of characters the writer escapes: past the parser's
+// entity-expansion limit, the document is still the filer's own and converts.
+TEST_F(GIROperations, DocumentWithManyEscapesConverts)
+{
+    SGIRFolder folder = ExampleFolder();
+    girtest::Rows& rows = folder.vecBodies[1].second;
+    ASSERT_EQ(folder.vecBodies[1].first, "02_GeneralSection.csv");
+    const auto itEntity =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strName == "ExcludedEntity"; });
+    ASSERT_NE(itEntity, rows.end());
+    std::string strName;
+    for (int i = 0; i < 25; ++i)
+        strName += "R&D<>'\"";   // five escapes in seven characters, 175 of the 200 allowed
+    const std::string strLevel = itEntity->strLevel;
+    const std::string strChild = std::to_string(std::stoi(strLevel) + 1);
+    constexpr size_t kEntities = 81;   // 81 * 125 = 10,125 escapes
+    girtest::Rows vecAdded;
+    for (size_t n = 0; n < kEntities; ++n) {
+        vecAdded.insert(vecAdded.end(), {{strLevel, "ExcludedEntity"}, {strChild, "Name", strName},
+                                         {strChild, "Type", "GIR1001"}, {strChild, "Change", "true"}});
+    }
+    rows.insert(itEntity, vecAdded.begin(), vecAdded.end());
+    const std::string strFolder = Folder(folder);
+
+    CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(strFolder.c_str(), girtree::kHojinNo);
+    EXPECT_EQ(pCheck->get_Result(), "S_OK") << Details(*pCheck);
+    CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strFolder.c_str(), "");
+    ASSERT_EQ(pConv->get_Result(), "S_OK") << Details(*pConv);
+    const std::string strEscaped = "R&amp;D&lt;&gt;&apos;&quot;";
+    size_t nNames = 0;
+    for (size_t nAt = pConv->get_GIRData().find(strEscaped); nAt != std::string::npos;
+         nAt = pConv->get_GIRData().find(strEscaped, nAt + 1))
+        ++nNames;
+    EXPECT_EQ(nNames, kEntities * 25);
+    bool bSkipped = false;
+    const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
+    if (bSkipped)
+        GTEST_SKIP() << strError;
+    EXPECT_EQ(strError, "");
+}
+
 // An entry whose name fits a kind of entry other than its own is unknown on
 // every road, never silently left out.
 TEST_F(GIROperations, EntriesOfTheWrongKindFailOnEveryRoad)

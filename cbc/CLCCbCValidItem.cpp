@@ -6,6 +6,7 @@
 #include "cbc/CLCCbCValidContain.h"
 #include "cbc/CLCCbCValidContain2.h"
 #include "cbc/CLCCbCValidCsvContain.h"
+#include "cbc/CLCCbCValidDigits.h"
 #include "cbc/CLCCbCValidDuplicate.h"
 #include "cbc/CLCCbCValidExist.h"
 #include "cbc/CLCCbCValidExistFolder.h"
@@ -44,6 +45,14 @@ std::unique_ptr<CLCCbCValidItem> MakeWithValue(long lColumn, const char* szValue
     return pRule;
 }
 
+template <class TRule>
+std::unique_ptr<CLCCbCValidItem> MakeWithMax(long lColumn, const char*, const char* szMax, CLCCbCMessage_t message)
+{
+    auto pRule = std::make_unique<TRule>(lColumn, message);
+    pRule->SetParam(szMax);
+    return pRule;
+}
+
 std::unique_ptr<CLCCbCValidItem> MakeLength(long lColumn, const char* szValue, const char* szMax,
                                             CLCCbCMessage_t message)
 {
@@ -76,8 +85,9 @@ constexpr SRuleKind kRuleKinds[] = {
     {"csvContain", &MakeWithValue<CLCCbCValidCsvContain>},
     {"duplicate", &MakePlain<CLCCbCValidDuplicate>},
     {"existFolder", &MakePlain<CLCCbCValidExistFolder>},
+    {"digits", &MakeWithMax<CLCCbCValidDigits>},
 };
-static_assert(sizeof(kRuleKinds) / sizeof(kRuleKinds[0]) == 17, "seventeen rule keywords");
+static_assert(sizeof(kRuleKinds) / sizeof(kRuleKinds[0]) == 18, "eighteen rule keywords");
 
 void RecordFatal(bool bGir)
 {

@@ -383,6 +383,8 @@ def value_rules(node):
     for keyword, value in table:
         if keyword == "length":
             rules.append(length_rule(node, value))
+        elif keyword == "digits":
+            rules.append(Rule("digits", max_length=value))
         elif keyword == "contain" and value is None:
             rules.append(Rule("contain", " ".join(node.enum_values)))
         else:

@@ -70,11 +70,16 @@ DATA_TYPES_BY_NAME = {
     "CorrDocRefId": "docRefId_Type",
 }
 
+# The digits of an xsd:integer that every schema validator must read (XML
+# Schema 1.0, part 2: a minimal processor supports 18); a receiver's validator
+# may refuse a longer one although the type itself has no bound.
+INTEGER_DIGITS = "18"
+
 # The value rules each dataType implies for CSV column 2, after "exist".
 # "length" comes from the schema's length facets and "contain" from its
-# enumerations; both are filled in by the generator.
+# enumerations; both are filled in by the generator. "digits" takes a maximum.
 VALUE_RULES = {
-    "integer_Type": [("charset", "fugoNumber"), ("format", "integer")],
+    "integer_Type": [("charset", "fugoNumber"), ("format", "integer"), ("digits", INTEGER_DIGITS)],
     "boolean_Type": [("contain", "true false")],
     "enum_Type": [("contain", None)],
     "oecdDoc_Type": [("contain", None)],

@@ -373,6 +373,45 @@ TEST_F(GIROperations, DocumentWithManyEscapesConverts)
     EXPECT_EQ(strError, "");
 }
 
+// An integer of more digits than every schema validator reads is too long
+// for the check; its sign and leading zeros do not count.
+TEST_F(GIROperations, IntegersPastEighteenDigitsAreTooLong)
+{
+    struct SCase {
+        const char* szValue;
+        bool bPasses;
+    };
+    const SCase kCases[] = {
+        {"123456789012345678", true},         {"-123456789012345678", true},
+        {"+000000123456789012345678", true},  {"-0", true},
+        {"1234567890123456789", false},       {"-1000000000000000000", false},
+        {"1234567890123456789012345", false},
+    };
+    const SGIRFolder example = ExampleFolder();
+    for (const SCase& c : kCases) {
+        SGIRFolder folder = example;
+        girtest::Rows& rows = folder.vecBodies[1].second;
+        ASSERT_EQ(folder.vecBodies[1].first, "02_GeneralSection.csv");
+        const auto itAmount =
+            std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strName == "Amount"; });
+        ASSERT_NE(itAmount, rows.end());
+        itAmount->strValue = c.szValue;
+        char szLine[16];
+        std::snprintf(szLine, sizeof szLine, "%08zu", static_cast<size_t>(itAmount - rows.begin()) + 1);
+        const std::string strFolder = Folder(folder);
+        CLCCsvConvResultGIR* pCheck = m_api.GIRCsvCheck(strFolder.c_str(), girtree::kHojinNo);
+        EXPECT_EQ(pCheck->get_Result(), c.bPasses ? "S_OK" : "E_FAIL") << c.szValue;
+        EXPECT_EQ(Details(*pCheck), c.bPasses ? "" : std::string("02_GeneralSection.csv=") + szLine + "-00002-HE60010E")
+            << c.szValue;
+        if (!c.bPasses)
+            continue;
+        CLCCsvConvResultGIR* pConv = m_api.CsvConvGIRData(strFolder.c_str(), "");
+        bool bSkipped = false;
+        const std::string strError = SchemaErrors(pConv->get_GIRData(), bSkipped);
+        EXPECT_TRUE(bSkipped || strError.empty()) << c.szValue << ": " << strError;
+    }
+}
+
 // An entry whose name fits a kind of entry other than its own is unknown on
 // every road, never silently left out.
 TEST_F(GIROperations, EntriesOfTheWrongKindFailOnEveryRoad)

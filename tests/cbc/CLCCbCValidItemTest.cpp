@@ -32,11 +32,11 @@ protected:
     RuleTest::CRuleTestCsv m_csv;
 };
 
-TEST(CreateItem, KnowsTheSeventeenKeywordsExactly)
+TEST(CreateItem, KnowsTheEighteenKeywordsExactly)
 {
     const char* aszKeywords[] = {"exist", "notExist", "extension", "existPath", "length", "number",
                                  "contain", "notContain", "charset", "checkDigits", "format", "codeCheck",
-                                 "notNumber", "contain2", "csvContain", "duplicate", "existFolder"};
+                                 "notNumber", "contain2", "csvContain", "duplicate", "existFolder", "digits"};
     for (const char* szKeyword : aszKeywords) {
         RuleTest::FreshCbCCollector();
         EXPECT_TRUE(Make(-1, szKeyword)) << szKeyword;

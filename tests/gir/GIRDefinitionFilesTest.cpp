@@ -493,7 +493,7 @@ TEST_F(ShippedDefinitions, SingleItemKeywordCounts)
     // corporate-number TINs put them.
     const std::map<std::string, int> expected = {
         {"notExist", 1775}, {"exist", 416},   {"format", 251}, {"contain", 136},   {"codeCheck", 54},
-        {"length", 101},    {"charset", 229}, {"number", 46},  {"checkDigits", 46}};
+        {"length", 101},    {"charset", 229}, {"number", 46},  {"checkDigits", 46}, {"digits", 174}};
     EXPECT_EQ(mapKeywords, expected);
 }
 
@@ -520,6 +520,8 @@ TEST_F(ShippedDefinitions, SingleItemTellingRows)
     EXPECT_EQ(rulesOf("MS00006", "2"), (std::vector<std::string>{"exist", "format=date"}));
     EXPECT_EQ(rulesOf("FI00001", "2"), std::vector<std::string>{"notExist"});
     EXPECT_EQ(rulesOf("FI00009", "2"), (std::vector<std::string>{"exist", "codeCheck=currency2"}));
+    EXPECT_EQ(rulesOf("GS00057", "2"),
+              (std::vector<std::string>{"exist", "charset=fugoNumber", "format=integer", "digits<=18"}));
     EXPECT_EQ(rulesOf("FI00004", "2"),
               (std::vector<std::string>{"exist", "length<=200", "charset=latinString", "length=13", "number",
                                         "checkDigits=hojin", "length=13", "number", "checkDigits=hojin"}));

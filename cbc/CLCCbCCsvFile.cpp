@@ -24,10 +24,15 @@ void RecordFatal(const char* szFunction, const char* szMessage)
 
 // The length of the longest start of the bytes that ends on a character
 // boundary of CP932: a lead byte (0x81 to 0x9F, 0xE0 to 0xFC) takes the byte
-// after it, whatever that is, as the decoder does.
-size_t WholeCharacters(const char* pBytes, size_t nBytes)
+// after it, whatever that is, as the decoder does. nDecoded grows by the most
+// UTF-8 bytes those characters can decode to: ASCII stays one byte, every
+// other character of CP932 (one or two bytes) is one of the Basic
+// Multilingual Plane, at most three.
+size_t WholeCharacters(const char* pBytes, size_t nBytes, size_t& nDecoded)
 {
     size_t i = 0;
+    size_t nOthers = 0;       // characters other than ASCII
+    size_t nOtherBytes = 0;   // and their bytes
     while (i < nBytes) {
         // Eight ASCII bytes at a time: none of them is a lead byte.
         if (nBytes - i >= 8) {
@@ -39,9 +44,44 @@ size_t WholeCharacters(const char* pBytes, size_t nBytes)
             }
         }
         const auto c = static_cast<unsigned char>(pBytes[i]);
-        i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t nLength = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (nBytes - i < nLength)
+            break;
+        i += nLength;
+        ++nOthers;
+        nOtherBytes += nLength;
     }
-    return i > nBytes ? nBytes - 1 : nBytes;
+    nDecoded += i - nOtherBytes + nOthers * 3;
+    return i;
+}
+
+// Reads the stream to its end in blocks of strBlock's size less one and hands
+// each run of whole characters to fnRun(bytes, count), which answers whether
+// to go on; a character cut by a block's end is carried into the next run,
+// and at the end every byte left is handed over. The number of runs handed.
+template <typename FnRun>
+size_t ForEachRun(std::istream& in, std::string& strBlock, FnRun fnRun)
+{
+    const size_t nBlock = strBlock.size() - 1;
+    size_t nCarried = 0;   // a lead byte whose trail byte is in the next block
+    size_t nRuns = 0;
+    size_t nIgnored = 0;
+    do {
+        in.read(&strBlock[nCarried], static_cast<std::streamsize>(nBlock));
+        const size_t nBytes = nCarried + static_cast<size_t>(in.gcount());
+        const size_t nWhole = in ? WholeCharacters(strBlock.data(), nBytes, nIgnored) : nBytes;
+        ++nRuns;
+        if (!fnRun(strBlock.data(), nWhole))
+            break;
+        nCarried = nBytes - nWhole;
+        if (nCarried != 0)
+            strBlock[0] = strBlock[nWhole];
+    } while (in);
+    return nRuns;
 }
 } // namespace
 
@@ -93,7 +133,7 @@ size_t CLCCbCCsvFile::GetTextSize() const
     return nSize;
 }
 
-CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::string& strUtf8, long long llSize)
+CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::string& strUtf8)
 {
     strUtf8.clear();
     if (szPath == nullptr)
@@ -101,56 +141,71 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     std::ifstream in(std::filesystem::u8path(szPath), std::ios::binary);
     if (!in)
         return CsvText::Unreadable;
-    // The text is decoded block by block as it is read, so that the file's
-    // bytes are never held whole beside their decoded text. Room for the
-    // longest text the file can decode to is set aside; only what is written
-    // is ever touched.
-    std::uintmax_t ullSize = static_cast<std::uintmax_t>(llSize);
-    std::error_code ec;
-    if (llSize < 0)
-        ullSize = std::filesystem::file_size(std::filesystem::u8path(szPath), ec);
-    if (!ec && ullSize < strUtf8.max_size() / 3)
-        strUtf8.reserve(static_cast<size_t>(ullSize) * 3);
+    // Two passes. The first looks for a NUL byte and finds the most the text
+    // can decode to, so that the text is one block of about its own size: a
+    // 32-bit host may have the memory but no free block several times a large
+    // file. The second decodes block by block, so that the file's bytes are
+    // never held whole beside their text. A file read in one block is decoded
+    // from that read.
     constexpr size_t kBlock = 16384;
     std::string strBlock(kBlock + 1, '\0');
+    size_t nTotal = 0;
+    size_t nMost = 0;
+    bool bHasNul = false;
+    // CP932 never uses 0x00 as a trail byte, so a zero byte is a NUL character
+    // wherever it stands; rejecting it keeps records after it from being
+    // dropped. It is reported before any byte that does not decode.
+    const size_t nRuns = ForEachRun(in, strBlock, [&](const char* pBytes, size_t nBytes) {
+        nTotal += nBytes;
+        bHasNul = std::memchr(pBytes, '\0', nBytes) != nullptr;
+        WholeCharacters(pBytes, nBytes, nMost);
+        return !bHasNul;
+    });
+    if (in.bad())
+        return CsvText::Unreadable;
+    if (bHasNul)
+        return CsvText::HasNul;
+    if (nTotal == 0)
+        return CsvText::Empty;
+    if (nMost < strUtf8.max_size())
+        strUtf8.reserve(nMost);
+
     std::string strPiece;
     std::string strDecoded;
-    size_t nCarried = 0;        // a lead byte whose trail byte is in the next block
-    size_t nTotal = 0;
-    bool bHasNul = false;
     bool bDecoded = true;
-    do {
-        in.read(&strBlock[nCarried], static_cast<std::streamsize>(kBlock));
-        const size_t nRead = static_cast<size_t>(in.gcount());
-        nTotal += nRead;
-        // CP932 never uses 0x00 as a trail byte, so a zero byte is a NUL
-        // character wherever it stands; rejecting it keeps records after it
-        // from being dropped. It is looked for in the whole file even after a
-        // byte that does not decode, as it is reported first.
-        if (std::memchr(strBlock.data() + nCarried, '\0', nRead) != nullptr)
-            bHasNul = true;
-        const size_t nBytes = nCarried + nRead;
-        const size_t nWhole = in ? WholeCharacters(strBlock.data(), nBytes) : nBytes;
-        if (bDecoded && !bHasNul && nWhole > 0) {
-            strPiece.assign(strBlock, 0, nWhole);
+    auto fnDecode = [&](const char* pBytes, size_t nBytes) {
+        // The file may have changed since the first pass.
+        bHasNul = bHasNul || std::memchr(pBytes, '\0', nBytes) != nullptr;
+        if (bDecoded && !bHasNul && nBytes > 0) {
+            strPiece.assign(pBytes, nBytes);
             bDecoded = CLCMacOSNative::SjisToUtf8(strPiece, strDecoded);
             strUtf8 += strDecoded;
         }
-        nCarried = nBytes - nWhole;
-        if (nCarried != 0)
-            strBlock[0] = strBlock[nWhole];
-    } while (in);
+        return true;
+    };
+    if (nRuns == 1) {
+        fnDecode(strBlock.data(), nTotal);
+    } else {
+        in.clear();
+        in.seekg(0);
+        ForEachRun(in, strBlock, fnDecode);
+    }
     CsvText eText = CsvText::Ok;
     if (in.bad())
         eText = CsvText::Unreadable;
-    else if (nTotal == 0)
-        eText = CsvText::Empty;
     else if (bHasNul)
         eText = CsvText::HasNul;
     else if (!bDecoded)
         eText = CsvText::NotShiftJis;
-    if (eText != CsvText::Ok)
-        strUtf8.clear();
+    if (eText != CsvText::Ok) {
+        strUtf8 = std::string();
+        return eText;
+    }
+    // Two-byte characters of three UTF-8 bytes fill the room exactly; those of
+    // two (Greek, Cyrillic, a few signs) leave some, which is given back
+    // before the text is kept for its parse.
+    if (strUtf8.capacity() - strUtf8.size() > strUtf8.size() / 16)
+        strUtf8.shrink_to_fit();
     return eText;
 }
 
@@ -164,7 +219,7 @@ bool CLCCbCCsvFile::ReadFile(const char* szPath)
             return false;
         }
         std::string strText;
-        switch (LoadCsvText(szPath, strText, lSize)) {
+        switch (LoadCsvText(szPath, strText)) {
         case CsvText::Ok:
             break;
         case CsvText::Unreadable:

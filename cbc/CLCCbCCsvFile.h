@@ -61,9 +61,9 @@ public:
 
     // Reads a CSV file's bytes and decodes them from CP932 to UTF-8, telling
     // apart a file that cannot be read, an empty one, one with a NUL byte and
-    // one that is not Shift_JIS. Records nothing. A caller that has just read
-    // the file's size passes it (llSize, -1 for unknown) to save a second look.
-    static CsvText LoadCsvText(const char* szPath, std::string& strUtf8, long long llSize = -1);
+    // one that is not Shift_JIS. The text is one block of little more than
+    // its size (empty on failure). Records nothing.
+    static CsvText LoadCsvText(const char* szPath, std::string& strUtf8);
 
     // The CSV dialect of every reader. A field ends at a comma, a record at
     // CR, LF or CR LF. A field that starts with a quote runs to the next lone

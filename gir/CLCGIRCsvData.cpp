@@ -156,7 +156,7 @@ bool CLCGIRCsvData::ReadFile()
             RecordFatal(kFunction, "ファイルサイズ取得に失敗しました。");
             return false;
         }
-        m_eReadStatus = LoadCsvText(m_strFilePath.c_str(), m_strCsvText, lSize);
+        m_eReadStatus = LoadCsvText(m_strFilePath.c_str(), m_strCsvText);
         switch (m_eReadStatus) {
         case CsvText::Ok:
             return true;

@@ -117,7 +117,8 @@ check_thread_exit_destructors() {
   local target found=""
   for target in "${targets[@]}"; do
     local objects=()
-    mapfile -d '' objects < <(find "build/win-$target" -path '*/CMakeFiles/[0-9]*' -prune -o \( -name '*.obj' -o -name '*.o' \) -print0)
+    mapfile -d '' objects < <(find "build/win-$target" -path '*/CMakeFiles/[0-9]*' -prune \
+                                -o \( -name '*.obj' -o -name '*.o' \) -print0)
     [ "${#objects[@]}" -gt 0 ] || { echo "build/win-$target holds no object files: build first" >&2; return 1; }
     # "file: U symbol", i686's names with their extra underscore.
     local hits

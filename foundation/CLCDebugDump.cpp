@@ -47,9 +47,12 @@ void CLCDebugDump::InitDebugDump()
 
 void CLCDebugDump::OutputLog(const char* szSourceFile, int nLine, const char* szFunction, const char* szMessage)
 {
-    if (szSourceFile == nullptr || szFunction == nullptr || !IsOutput())
+    if (szSourceFile == nullptr || szFunction == nullptr)
         return;
     try {
+        // Inside: taking the lock may throw, and the log must not.
+        if (!IsOutput())
+            return;
         // Built whole, never cut: a long function name or path still gives a
         // complete four-line entry.
         std::string strEntry = "--" + CLCCbCCommon::Now("yyyy'-'MM'-'dd", "HH':'mm':'ss") + " " + szFunction + "--\n";

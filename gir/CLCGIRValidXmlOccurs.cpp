@@ -21,11 +21,6 @@ CLCCbCMessage_t Fatal(const char* szText)
     CLCValidResultGIR::instance()->SetFatalError();
     return HE60000E;
 }
-
-struct SOccurs {
-    long long llCount = 0;
-    const CLCGIRContainer* pFirst = nullptr;
-};
 } // namespace
 
 CLCCbCMessage_t CLCGIRValidXmlOccurs::Validate()
@@ -67,16 +62,14 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
     if (vecItemIds.empty())
         return CBC_MSG_NONE;
     // One pass over the children, however many the definition lists; a child
-    // the definition does not list here is counted nowhere. The counts' room
-    // is kept from node to node.
-    thread_local std::vector<SOccurs> vecOccurs;
-    vecOccurs.assign(vecItemIds.size(), SOccurs());
+    // the definition does not list here is counted nowhere.
+    m_vecOccurs.assign(vecItemIds.size(), SOccurs());
     for (long i = 0; i < pContainer->GetChildCount(); ++i) {
         const CLCGIRContainer* pChild = pContainer->GetChild(i);
         const long lOrder = definition.OrderOf(pChild);
         if (lOrder < 0)
             continue;
-        SOccurs& occurs = vecOccurs[static_cast<size_t>(lOrder)];
+        SOccurs& occurs = m_vecOccurs[static_cast<size_t>(lOrder)];
         if (occurs.llCount++ == 0)
             occurs.pFirst = pChild;
     }
@@ -87,7 +80,7 @@ CLCCbCMessage_t CLCGIRValidXmlOccurs::_validChildOccurs(CLCXDomNsxml* pDefine, C
             CLC_LOG("CLCGIRValidXmlOccurs::_validChildOccurs", "検証itemIdがブランク");
             throw std::invalid_argument("definition child without item id");
         }
-        const SOccurs& occurs = vecOccurs[static_cast<size_t>(definition.vecFirstOfItem[k])];
+        const SOccurs& occurs = m_vecOccurs[static_cast<size_t>(definition.vecFirstOfItem[k])];
         if (occurs.llCount < definition.vecMinCounts[k]) {
             SetResult(pContainer, HE60055E, 0);
             result = HE60055E;

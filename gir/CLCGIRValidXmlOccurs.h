@@ -1,5 +1,6 @@
 #pragma once
 #include "gir/CLCGIRValidItem.h"
+#include <vector>
 
 class CLCGIRContainer;
 class CLCXDomNsxml;
@@ -20,4 +21,15 @@ public:
     // The bounds of the cursor's element children for one container. A
     // definition child without an item id is logged and thrown.
     CLCCbCMessage_t _validChildOccurs(CLCXDomNsxml* pDefine, CLCGIRContainer* pContainer);
+
+private:
+    struct SOccurs {
+        long long llCount = 0;
+        const CLCGIRContainer* pFirst = nullptr;
+    };
+    // The counts of the container at hand, per definition child; their room
+    // is kept from node to node. A member, not a thread-local: a thread-local
+    // with a destructor pins the COM server's DLL to the thread that ran the
+    // walk, and unloading it at that thread's end hangs.
+    std::vector<SOccurs> m_vecOccurs;
 };

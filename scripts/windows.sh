@@ -4,8 +4,10 @@
 #                              package, through the machine's configured
 #                              sources, static) and the core, tesvant-host.exe
 #                              and the test program for x86_64 and i686
-#   scripts/windows.sh check   runs the test program under wine64 (x86_64) and
-#                              checks the i686 programs' imports and exports
+#   scripts/windows.sh check   refuses objects that register thread-exit
+#                              destructors, runs the test program under wine64
+#                              (x86_64) and checks the i686 programs' imports
+#                              and exports
 # Everything lands under build/: build/win-deps (xerces-c), build/win-x86_64,
 # build/win-i686 and the wine prefix build/wineprefix. The machine's package
 # sources are never changed; no 32-bit wine is needed or installed.
@@ -106,6 +108,31 @@ check_pe() {
   echo "$file: $expected_format, imports" $(tr '\n' ' ' <<< "$dlls")
 }
 
+# A thread-local object with a destructor has the C++ runtime register that
+# destructor per thread, with a reference on the DLL that only the thread's
+# end drops: Tesvant.dll then unloads from inside its own thread-exit code,
+# and the thread and the process hang. No object of either build may ask for
+# it (CMake's compiler probes under CMakeFiles/<version>/ aside).
+check_thread_exit_destructors() {
+  local target found=""
+  for target in "${targets[@]}"; do
+    local objects=()
+    mapfile -d '' objects < <(find "build/win-$target" -path '*/CMakeFiles/[0-9]*' -prune \
+                                -o \( -name '*.obj' -o -name '*.o' \) -print0)
+    [ "${#objects[@]}" -gt 0 ] || { echo "build/win-$target holds no object files: build first" >&2; return 1; }
+    # "file: U symbol", i686's names with their extra underscore.
+    local hits
+    hits=$("$target-w64-mingw32-nm" -A -u "${objects[@]}" | grep -E ' U _*__cxa_thread_atexit' || true)
+    [ -z "$hits" ] || found+="$hits"$'\n'
+  done
+  if [ -n "$found" ]; then
+    echo "These objects register thread-exit destructors (a thread_local with a destructor), which hang" \
+         "the unload of Tesvant.dll at a thread's end; keep such state in the object that runs the operation:" >&2
+    printf '%s' "$found" | sed 's/: *U /: /' >&2
+    return 1
+  fi
+}
+
 build() {
   install_packages
   fetch_xerces_source
@@ -130,6 +157,7 @@ build() {
 }
 
 check() {
+  check_thread_exit_destructors
   ctest --test-dir build/win-x86_64 --output-on-failure
   check_pe build/win-i686/windows/tesvant-host.exe i686-w64-mingw32 pei-i386
   check_pe build/win-x86_64/windows/tesvant-host.exe x86_64-w64-mingw32 pei-x86-64

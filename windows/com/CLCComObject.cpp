@@ -68,60 +68,61 @@ STypeInfos& TypeInfos()
     return s_infos;
 }
 
-HRESULT LoadDualInfo(ITypeLib* pLib, REFIID iid, SDualInfo& info)
+HRESULT LoadDualInfo(ITypeLib* pLib, REFIID iid, CLCComPtr<ITypeInfo>& pDispatch, CLCComPtr<ITypeInfo>& pVtable)
 {
-    ITypeInfo* pInfo = nullptr;
-    HRESULT hr = pLib->GetTypeInfoOfGuid(iid, &pInfo);
+    HRESULT hr = pLib->GetTypeInfoOfGuid(iid, pDispatch.Put());
     if (FAILED(hr))
         return hr;
     TYPEATTR* pAttr = nullptr;
-    hr = pInfo->GetTypeAttr(&pAttr);
-    if (FAILED(hr)) {
-        pInfo->Release();
+    hr = pDispatch->GetTypeAttr(&pAttr);
+    if (FAILED(hr))
         return hr;
-    }
     const bool bDispatch = pAttr->typekind == TKIND_DISPATCH;
-    pInfo->ReleaseTypeAttr(pAttr);
+    pDispatch->ReleaseTypeAttr(pAttr);
     HREFTYPE hRef = 0;
-    ITypeInfo* pVtable = nullptr;
-    if (!bDispatch || FAILED(pInfo->GetRefTypeOfImplType(-1, &hRef))
-        || FAILED(pInfo->GetRefTypeInfo(hRef, &pVtable))) {
-        pVtable = pInfo;
-        pVtable->AddRef();
-    }
-    info.pDispatch = pInfo;
-    info.pVtable = pVtable;
+    if (bDispatch && SUCCEEDED(pDispatch->GetRefTypeOfImplType(-1, &hRef))
+        && SUCCEEDED(pDispatch->GetRefTypeInfo(hRef, pVtable.Put())))
+        return S_OK;
+    pDispatch->AddRef();
+    *pVtable.Put() = pDispatch.Get();
     return S_OK;
 }
 
 } // namespace
 
-HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo)
+HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo) noexcept
 {
     *ppTypeInfo = nullptr;
-    STypeInfos& infos = TypeInfos();
-    CLCComLock guard(CTesvantModule::Instance().TypeInfoLock());
-    auto it = infos.mapInfos.find(iid);
-    if (it == infos.mapInfos.end()) {
-        if (infos.pLib == nullptr) {
-            // Registered under its own locale 1033: a caller of another
-            // locale gets that one rather than no type information at all.
-            HRESULT hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, lcid, &infos.pLib);
-            if (FAILED(hr))
-                hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, kTypeLibLocale, &infos.pLib);
+    return CLCComGuarded(E_UNEXPECTED, [&]() -> HRESULT {
+        STypeInfos& infos = TypeInfos();
+        CLCComLock guard(CTesvantModule::Instance().TypeInfoLock());
+        auto it = infos.mapInfos.find(iid);
+        if (it == infos.mapInfos.end()) {
+            if (infos.pLib == nullptr) {
+                // Registered under its own locale 1033: a caller of another
+                // locale gets that one rather than no type information at all.
+                HRESULT hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, lcid, &infos.pLib);
+                if (FAILED(hr))
+                    hr = LoadRegTypeLib(LIBID_TesvantLib, 1, 0, kTypeLibLocale, &infos.pLib);
+                if (FAILED(hr))
+                    return hr;
+            }
+            CLCComPtr<ITypeInfo> pDispatch;
+            CLCComPtr<ITypeInfo> pVtable;
+            const HRESULT hr = LoadDualInfo(infos.pLib, iid, pDispatch, pVtable);
             if (FAILED(hr))
                 return hr;
+            // The entry takes its references once it is in: an insertion that
+            // throws leaves neither an entry nor a reference behind.
+            it = infos.mapInfos.emplace(iid, SDualInfo{pDispatch.Get(), pVtable.Get()}).first;
+            it->second.pDispatch->AddRef();
+            it->second.pVtable->AddRef();
         }
-        SDualInfo info;
-        const HRESULT hr = LoadDualInfo(infos.pLib, iid, info);
-        if (FAILED(hr))
-            return hr;
-        it = infos.mapInfos.emplace(iid, info).first;
-    }
-    ITypeInfo* pInfo = bDispatch ? it->second.pDispatch : it->second.pVtable;
-    pInfo->AddRef();
-    *ppTypeInfo = pInfo;
-    return S_OK;
+        ITypeInfo* pInfo = bDispatch ? it->second.pDispatch : it->second.pVtable;
+        pInfo->AddRef();
+        *ppTypeInfo = pInfo;
+        return S_OK;
+    });
 }
 
 void CLCComReleaseTypeInfos()

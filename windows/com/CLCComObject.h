@@ -1,8 +1,8 @@
 #pragma once
 #include "windows/CLCComPtr.h"
+#include "windows/com/CLCComGuard.h"
 #include <windows.h>
 #include <oaidl.h>
-#include <new>
 
 // What every object of the server shares: the reference count, the module
 // lock from construction to final release, and the two faces of IUnknown.
@@ -44,8 +44,9 @@ private:
 // The type information of the dual interface iid in the registered type
 // library: its dispatch description (bDispatch), which GetTypeInfo hands out,
 // or its vtable side, which IDispatch works through. Loaded on first use and
-// kept for the life of the module.
-HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo);
+// kept for the life of the module; a load that fails keeps nothing of the
+// interface. Out of memory answers E_OUTOFMEMORY.
+HRESULT CLCComGetTypeInfo(REFIID iid, LCID lcid, bool bDispatch, ITypeInfo** ppTypeInfo) noexcept;
 // Drops what CLCComGetTypeInfo keeps (the module's end).
 void CLCComReleaseTypeInfos();
 
@@ -123,19 +124,13 @@ private:
 // The class factory's creator of T: alone or aggregated (the factory has
 // already refused an outer object with any riid but IUnknown).
 template <class T>
-HRESULT CLCComCreate(IUnknown* pOuter, REFIID riid, void** ppv)
+HRESULT CLCComCreate(IUnknown* pOuter, REFIID riid, void** ppv) noexcept
 {
-    T* pObject = nullptr;
-    try {
-        pObject = new T(pOuter);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_FAIL;
-    }
-    IUnknown* pInner = pObject->Inner();
-    pInner->AddRef();
-    const HRESULT hr = pInner->QueryInterface(riid, ppv);
-    pInner->Release();
-    return hr;
+    return CLCComGuarded(E_FAIL, [&]() -> HRESULT {
+        IUnknown* pInner = (new T(pOuter))->Inner();
+        pInner->AddRef();
+        const HRESULT hr = pInner->QueryInterface(riid, ppv);
+        pInner->Release();
+        return hr;
+    });
 }

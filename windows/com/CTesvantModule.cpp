@@ -228,12 +228,12 @@ HRESULT CTesvantModule::GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
 
 HRESULT CTesvantModule::RegisterServer()
 {
-    return RunRegistration(true);
+    return CLCComGuarded(E_UNEXPECTED, [this] { return RunRegistration(true); });
 }
 
 HRESULT CTesvantModule::UnregisterServer()
 {
-    return RunRegistration(false);
+    return CLCComGuarded(E_UNEXPECTED, [this] { return RunRegistration(false); });
 }
 
 // Registration writes the AppID, the classes in map order, then the type

@@ -36,6 +36,8 @@ public:
     CRITICAL_SECTION& TypeInfoLock() { return m_csTypeInfo; }
 
     HRESULT GetClassObject(REFCLSID rclsid, REFIID riid, void** ppv);
+    // Never throw: out of memory answers E_OUTOFMEMORY, any other exception
+    // E_UNEXPECTED, and what was done before stays.
     HRESULT RegisterServer();
     HRESULT UnregisterServer();
     // Releases the cached factories and type information (the DLL unloads).

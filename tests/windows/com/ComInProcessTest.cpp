@@ -2,13 +2,17 @@
 // so that a fault can be injected into the API object it runs: the method
 // then fails, and the kept result holds "E_FAIL", the fatal row and no data
 // of an earlier call. The process's operator new counts the bytes it holds,
-// to show that a returned text is not kept twice.
+// to show that a returned text is not kept twice, and fails one allocation on
+// demand, to show that the server's entry points answer out of memory.
 #include "ComTestSupport.h"
+#include "LateBound.h"
 #include "WinTestSupport.h"
 
 #include "api/CLCCsvConvDataCbC.h"
 #include "foundation/CLCCbCCommon.h"
 #include "windows/com/CLCCsvConvDataCbC.h"
+#include "windows/com/CLCCsvConvResultCbC.h"
+#include "windows/com/CTesvantModule.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -17,18 +21,35 @@
 
 namespace {
 std::atomic<long long> g_llLiveBytes{0};
-} // namespace
+// Allocations left before the one that fails; negative: none fails.
+std::atomic<long> g_lFailAfter{-1};
 
-// Each block keeps its size in front, in malloc's alignment.
-void* operator new(std::size_t nSize)
+// Each block keeps its size in front, in malloc's alignment; null for the
+// allocation armed to fail.
+void* Allocate(std::size_t nSize) noexcept
 {
+    if (g_lFailAfter.load() >= 0 && g_lFailAfter.fetch_sub(1) == 0)
+        return nullptr;
     auto* pBlock = static_cast<std::size_t*>(std::malloc(nSize + 16));
     if (pBlock == nullptr)
-        throw std::bad_alloc();
+        return nullptr;
     *pBlock = nSize;
     g_llLiveBytes += static_cast<long long>(nSize);
     return reinterpret_cast<char*>(pBlock) + 16;
 }
+} // namespace
+
+void* operator new(std::size_t nSize)
+{
+    void* p = Allocate(nSize);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    return p;
+}
+
+void* operator new(std::size_t nSize, const std::nothrow_t&) noexcept { return Allocate(nSize); }
+void* operator new[](std::size_t nSize) { return operator new(nSize); }
+void* operator new[](std::size_t nSize, const std::nothrow_t&) noexcept { return Allocate(nSize); }
 
 void operator delete(void* p) noexcept
 {
@@ -138,4 +159,108 @@ COM_TEST(ReturnedTextIsHeldOnce)
         // A second copy would be about the file's size.
         CHECK(g_llLiveBytes - llBefore < (1 << 20));
     }
+}
+
+namespace {
+
+// Arms the failure of the nth allocation from now (0: the next) for a scope.
+struct SFailingAllocation {
+    explicit SFailingAllocation(long n) { g_lFailAfter = n; }
+    ~SFailingAllocation() { g_lFailAfter = -1; }
+};
+
+// Runs the call with allocation 0, 1, 2, ... failing, fnPrepare before each,
+// until it succeeds: each failure must be E_OUTOFMEMORY.
+template <typename Prepare, typename Call>
+void SucceedsAfterOutOfMemory(const char* szName, Prepare fnPrepare, Call fnCall)
+{
+    constexpr long kMaxAllocations = 100000;
+    for (long n = 0; n < kMaxAllocations; ++n) {
+        fnPrepare();
+        HRESULT hr = S_OK;
+        {
+            const SFailingAllocation failing(n);
+            hr = fnCall();
+        }
+        if (hr == S_OK)
+            return;
+        if (hr != E_OUTOFMEMORY)
+            wintest::Fail(__FILE__, __LINE__, std::string(szName) + " with allocation " + std::to_string(n)
+                                                  + " failing: " + wintest::Show(static_cast<long>(hr)));
+    }
+    wintest::Fail(__FILE__, __LINE__, std::string(szName) + " never succeeded");
+}
+
+ULONG References(IUnknown* p)
+{
+    p->AddRef();
+    return p->Release();
+}
+
+} // namespace
+
+// Each call finds the type information cache empty, so that it is built
+// under the failing allocation.
+COM_TEST(DispatchAnswersOutOfMemoryAndKeepsNoHalfEntry)
+{
+    CLCComPtr<IDispatch> pObject;
+    CHECK_EQ(CLCComCreate<tesvantcom::CLCCsvConvResultCbC>(nullptr, IID_IDispatch, pObject.PutVoid()), S_OK);
+    CLCComPtr<ITypeInfo> pInfo;
+    DISPID dispid = DISPID_UNKNOWN;
+    LPOLESTR wszName = const_cast<LPOLESTR>(L"Result");
+    CHECK(pObject && pObject->GetTypeInfo(0, LOCALE_USER_DEFAULT, pInfo.Put()) == S_OK
+          && pObject->GetIDsOfNames(IID_NULL, &wszName, 1, LOCALE_USER_DEFAULT, &dispid) == S_OK);
+    if (!pInfo)
+        return;
+    CLCComReleaseTypeInfos();
+    const ULONG ulReferences = References(pInfo.Get());
+
+    struct SCall {
+        const char* szName;
+        HRESULT (*pfnCall)(IDispatch* p, DISPID dispid);
+    };
+    const SCall kCalls[] = {
+        {"GetTypeInfo", [](IDispatch* p, DISPID) {
+             CLCComPtr<ITypeInfo> pGot;
+             return p->GetTypeInfo(0, LOCALE_USER_DEFAULT, pGot.Put());
+         }},
+        {"GetIDsOfNames", [](IDispatch* p, DISPID) {
+             LPOLESTR wszResult = const_cast<LPOLESTR>(L"Result");
+             DISPID dispidGot = DISPID_UNKNOWN;
+             return p->GetIDsOfNames(IID_NULL, &wszResult, 1, LOCALE_USER_DEFAULT, &dispidGot);
+         }},
+        {"Invoke", [](IDispatch* p, DISPID dispidResult) {
+             DISPPARAMS none{};
+             comtest::CVariant result;
+             return p->Invoke(dispidResult, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                              result.Put(), nullptr, nullptr);
+         }},
+    };
+    for (const SCall& call : kCalls) {
+        SucceedsAfterOutOfMemory(call.szName, &CLCComReleaseTypeInfos,
+                                 [&] { return call.pfnCall(pObject.Get(), dispid); });
+    }
+    CLCComReleaseTypeInfos();
+    CHECK_EQ(References(pInfo.Get()), ulReferences);
+    std::string strResult;
+    CHECK_EQ(comtest::CLateBound(std::move(pObject)).GetText(L"Result", strResult), S_OK);
+}
+
+// The module registers from the real DLL's path and scripts. Unregistration
+// starts from a whole registration each time; the last run leaves the server
+// registered as regsvr32 does.
+COM_TEST(RegistrationAnswersOutOfMemory)
+{
+    const comtest::SModule dll;
+    CHECK(dll.hModule != nullptr);
+    if (dll.hModule == nullptr)
+        return;
+    CTesvantModule& module = CTesvantModule::Instance();
+    const HINSTANCE hSaved = module.ModuleHandle();
+    module.SetModuleHandle(dll.hModule);
+    SucceedsAfterOutOfMemory("RegisterServer", [] {}, [&] { return module.RegisterServer(); });
+    SucceedsAfterOutOfMemory("UnregisterServer", [&] { CHECK_EQ(module.RegisterServer(), S_OK); },
+                             [&] { return module.UnregisterServer(); });
+    CHECK_EQ(module.RegisterServer(), S_OK);
+    module.SetModuleHandle(hSaved);
 }

@@ -11,6 +11,7 @@ using comtest::ClassesValue;
 using comtest::GuidText;
 using comtest::kClasses;
 using comtest::SClass;
+using comtest::SModule;
 
 namespace {
 
@@ -45,16 +46,6 @@ std::vector<std::wstring> WrittenKeys(const SClass& c)
     return {ProgID(c, true), ProgID(c, false), ClassKey(c), L"Interface\\" + GuidText(*c.pIid)};
 }
 
-// The module's exports through the DLL loaded by path, as COM loads it.
-struct SModule {
-    HMODULE hModule = LoadLibraryW(comtest::DllPath().c_str());
-    ~SModule() { FreeLibrary(hModule); }
-    template <typename Fn>
-    Fn Export(const char* szName) const
-    {
-        return hModule == nullptr ? nullptr : reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, szName)));
-    }
-};
 using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using NoArgFn = HRESULT(STDAPICALLTYPE*)();
 

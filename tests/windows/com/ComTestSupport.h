@@ -27,6 +27,17 @@ struct CModeRegistrar {
 // The server's DLL as wine names it (Z:\...).
 std::wstring DllPath();
 
+// The module's exports through the DLL loaded by path, as COM loads it.
+struct SModule {
+    HMODULE hModule = LoadLibraryW(DllPath().c_str());
+    ~SModule() { FreeLibrary(hModule); }
+    template <typename Fn>
+    Fn Export(const char* szName) const
+    {
+        return hModule == nullptr ? nullptr : reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, szName)));
+    }
+};
+
 constexpr const char* kMissing = "(missing)";
 // The registry value under HKEY_CLASSES_ROOT as UTF-8: wszValue null for the
 // default value; kMissing when the key or the value is absent.

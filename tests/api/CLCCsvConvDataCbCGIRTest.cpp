@@ -97,6 +97,22 @@ SGIRFolder ExampleFolder()
     return AsFolder(vecRows);
 }
 
+// The first row named strName in the folder's body file strFile, with that
+// file's rows; null rows when the folder has no such file.
+std::pair<girtest::Rows*, girtest::Rows::iterator> FirstRow(SGIRFolder& folder, const std::string& strFile,
+                                                            const std::string& strName)
+{
+    for (auto& body : folder.vecBodies) {
+        if (body.first != strFile)
+            continue;
+        girtest::Rows& rows = body.second;
+        const auto itRow =
+            std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.strName == strName; });
+        return {&rows, itRow};
+    }
+    return {nullptr, {}};
+}
+
 class GIROperations : public apitest::ApiTest {
 protected:
     std::string Folder(const SGIRFolder& folder, const std::string& strName = "gir")
@@ -321,11 +337,9 @@ TEST_F(GIROperations, OptionalGroupsAreAllOrNothing)
     const SGIRFolder example = ExampleFolder();
     for (const SCase& c : kCases) {
         SGIRFolder folder = example;
-        girtest::Rows& rows = folder.vecBodies[4].second;
-        ASSERT_EQ(folder.vecBodies[4].first, "04_JurisdictionSection_1.csv");
-        const auto itGroup =
-            std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.strName == c.szGroup; });
-        ASSERT_NE(itGroup, rows.end()) << c.szGroup;
+        const auto [pRows, itGroup] = FirstRow(folder, "04_JurisdictionSection_1.csv", c.szGroup);
+        ASSERT_TRUE(pRows != nullptr && itGroup != pRows->end()) << c.szGroup;
+        girtest::Rows& rows = *pRows;
         const size_t nLine = static_cast<size_t>(itGroup - rows.begin()) + 1;
         // Status false: only the group's own rule can ask for the year.
         for (auto it = itGroup + 1; it != rows.end() && std::stoi(it->strLevel) > std::stoi(itGroup->strLevel);) {
@@ -348,11 +362,8 @@ TEST_F(GIROperations, OptionalGroupsAreAllOrNothing)
 TEST_F(GIROperations, DocumentWithManyEscapesConverts)
 {
     SGIRFolder folder = ExampleFolder();
-    girtest::Rows& rows = folder.vecBodies[1].second;
-    ASSERT_EQ(folder.vecBodies[1].first, "02_GeneralSection.csv");
-    const auto itEntity =
-        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strName == "ExcludedEntity"; });
-    ASSERT_NE(itEntity, rows.end());
+    const auto [pRows, itEntity] = FirstRow(folder, "02_GeneralSection.csv", "ExcludedEntity");
+    ASSERT_TRUE(pRows != nullptr && itEntity != pRows->end());
     std::string strName;
     for (int i = 0; i < 25; ++i)
         strName += "R&D<>'\"";   // five escapes in seven characters, 175 of the 200 allowed
@@ -364,7 +375,7 @@ TEST_F(GIROperations, DocumentWithManyEscapesConverts)
         vecAdded.insert(vecAdded.end(), {{strLevel, "ExcludedEntity"}, {strChild, "Name", strName},
                                          {strChild, "Type", "GIR1001"}, {strChild, "Change", "true"}});
     }
-    rows.insert(itEntity, vecAdded.begin(), vecAdded.end());
+    pRows->insert(itEntity, vecAdded.begin(), vecAdded.end());
     bool bSkipped = false;
     std::string strXml;
     const std::string strError = CheckConvertAndValidate(Folder(folder), bSkipped, &strXml);
@@ -395,14 +406,11 @@ TEST_F(GIROperations, IntegersPastEighteenDigitsAreTooLong)
     const SGIRFolder example = ExampleFolder();
     for (const SCase& c : kCases) {
         SGIRFolder folder = example;
-        girtest::Rows& rows = folder.vecBodies[1].second;
-        ASSERT_EQ(folder.vecBodies[1].first, "02_GeneralSection.csv");
-        const auto itAmount =
-            std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.strName == "Amount"; });
-        ASSERT_NE(itAmount, rows.end());
+        const auto [pRows, itAmount] = FirstRow(folder, "02_GeneralSection.csv", "Amount");
+        ASSERT_TRUE(pRows != nullptr && itAmount != pRows->end());
         itAmount->strValue = c.szValue;
         char szLine[16];
-        std::snprintf(szLine, sizeof szLine, "%08zu", static_cast<size_t>(itAmount - rows.begin()) + 1);
+        std::snprintf(szLine, sizeof szLine, "%08zu", static_cast<size_t>(itAmount - pRows->begin()) + 1);
         const std::string strFolder = Folder(folder);
         bool bSkipped = false;
         if (c.bPasses) {

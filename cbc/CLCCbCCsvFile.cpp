@@ -62,22 +62,23 @@ size_t WholeCharacters(const char* pBytes, size_t nBytes, size_t& nDecoded)
 // Reads the stream to its end in blocks of strBlock's size less one and hands
 // each run of whole characters to fnRun(bytes, count), which answers whether
 // to go on; a character cut by a block's end is carried into the next run,
-// and at the end every byte left is handed over. The number of runs handed.
+// and at the end every byte left is handed over. nDecoded grows as
+// WholeCharacters has it for every run handed. The number of runs handed.
 template <typename FnRun>
-size_t ForEachRun(std::istream& in, std::string& strBlock, FnRun fnRun)
+size_t ForEachRun(std::istream& in, std::string& strBlock, size_t& nDecoded, FnRun fnRun)
 {
     const size_t nBlock = strBlock.size() - 1;
     size_t nCarried = 0;   // a lead byte whose trail byte is in the next block
     size_t nRuns = 0;
-    size_t nIgnored = 0;
     do {
         in.read(&strBlock[nCarried], static_cast<std::streamsize>(nBlock));
         const size_t nBytes = nCarried + static_cast<size_t>(in.gcount());
-        const size_t nWhole = in ? WholeCharacters(strBlock.data(), nBytes, nIgnored) : nBytes;
+        const size_t nWhole = WholeCharacters(strBlock.data(), nBytes, nDecoded);
         ++nRuns;
-        if (!fnRun(strBlock.data(), nWhole))
+        // A lead byte last in the file goes to the decoder, which refuses it.
+        nCarried = in ? nBytes - nWhole : 0;
+        if (!fnRun(strBlock.data(), nBytes - nCarried))
             break;
-        nCarried = nBytes - nWhole;
         if (nCarried != 0)
             strBlock[0] = strBlock[nWhole];
     } while (in);
@@ -155,10 +156,9 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     // CP932 never uses 0x00 as a trail byte, so a zero byte is a NUL character
     // wherever it stands; rejecting it keeps records after it from being
     // dropped. It is reported before any byte that does not decode.
-    const size_t nRuns = ForEachRun(in, strBlock, [&](const char* pBytes, size_t nBytes) {
+    const size_t nRuns = ForEachRun(in, strBlock, nMost, [&](const char* pBytes, size_t nBytes) {
         nTotal += nBytes;
         bHasNul = std::memchr(pBytes, '\0', nBytes) != nullptr;
-        WholeCharacters(pBytes, nBytes, nMost);
         return !bHasNul;
     });
     if (in.bad())
@@ -188,7 +188,8 @@ CLCCbCCsvFile::CsvText CLCCbCCsvFile::LoadCsvText(const char* szPath, std::strin
     } else {
         in.clear();
         in.seekg(0);
-        ForEachRun(in, strBlock, fnDecode);
+        size_t nAgain = 0;
+        ForEachRun(in, strBlock, nAgain, fnDecode);
     }
     CsvText eText = CsvText::Ok;
     if (in.bad())

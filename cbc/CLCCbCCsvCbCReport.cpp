@@ -22,7 +22,7 @@ struct SKindLayout {
     size_t nFirstMin, nFirstMax, nSecondMin, nSecondMax;
 };
 constexpr SKindLayout kKindLayouts[] = {
-    {8, 15, 8, 15},    // "1" message spec
+    {8, 15, 8, 15},    // "1" message header
     {9, 15, 12, 15},   // "2" reporting entity
     {15, 15, 15, 15},  // "3" reports summary
     {10, 15, 11, 15},  // "4" constituent entities

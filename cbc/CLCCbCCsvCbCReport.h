@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// The CbC report CSV: records of kinds "1" to "5" (message spec, reporting
+// The CbC report CSV: records of kinds "1" to "5" (message header, reporting
 // entity, reports summary, constituent entities, additional info), their
 // layout and count checks, the five sections and the cross-record checks.
 //
@@ -40,9 +40,9 @@ public:
     bool ColumnTerm(std::string& strField, std::vector<std::string>& vecColumns, bool bEndOfRecord) override;
 
     // For the name "MessageType": column lColumn (0-based) of the first
-    // message-spec record; null for any other name. lRecord is not used.
+    // message-header record; null for any other name. lRecord is not used.
     const char* GetColumnValue(const char* szName, long lRecord, long lColumn);
-    // The record such a name reads from (the first message-spec record); null
+    // The record such a name reads from (the first message-header record); null
     // for any other name or without one.
     const CLCCbCRecordData* GetNamedRecord(const char* szName) const;
 

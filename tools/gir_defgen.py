@@ -435,7 +435,7 @@ def valid_row(attributes, outers=()):
     return lines
 
 
-def doc_specs(root):
+def doc_elements(root):
     return [n for n in root.walk() if n.name == "DocSpec"]
 
 
@@ -460,18 +460,18 @@ def exclusive_rows(builder, root):
                            [[("id", "contain"), ("value", rule["value"]),
                              ("itemId", status.item_id), ("column", "2")]])
     lines += group_rows(builder)
-    for spec in doc_specs(root):
-        lines += valid_row([("id", "existItem"), ("parentItemId", spec.item_id),
-                            ("itemId", child(spec, "CorrDocRefId").item_id),
+    for doc in doc_elements(root):
+        lines += valid_row([("id", "existItem"), ("parentItemId", doc.item_id),
+                            ("itemId", child(doc, "CorrDocRefId").item_id),
                             ("messageId", P.CORR_DOC_REQUIRED["messageId"])],
                            [[("id", "contain"), ("value", P.CORR_DOC_REQUIRED["value"]),
-                             ("itemId", child(spec, "DocTypeIndic").item_id), ("column", "2")]])
-    for spec in doc_specs(root):
-        lines += valid_row([("id", "notExistItem"), ("parentItemId", spec.item_id),
-                            ("itemId", child(spec, "CorrDocRefId").item_id),
+                             ("itemId", child(doc, "DocTypeIndic").item_id), ("column", "2")]])
+    for doc in doc_elements(root):
+        lines += valid_row([("id", "notExistItem"), ("parentItemId", doc.item_id),
+                            ("itemId", child(doc, "CorrDocRefId").item_id),
                             ("messageId", P.CORR_DOC_FORBIDDEN["messageId"])],
                            [[("id", "contain"), ("value", P.CORR_DOC_FORBIDDEN["value"]),
-                             ("itemId", child(spec, "DocTypeIndic").item_id), ("column", "2")]])
+                             ("itemId", child(doc, "DocTypeIndic").item_id), ("column", "2")]])
     return lines
 
 
@@ -500,23 +500,23 @@ def correlation_rows(root):
     lines = []
     message_type = find(root, P.MESSAGE_TYPE_INDIC).item_id
     message_ref = find(root, P.MESSAGE_REF_ID).item_id
-    specs = doc_specs(root)
-    for spec in specs:
+    docs = doc_elements(root)
+    for doc in docs:
         for indic, allowed in P.DOC_TYPE_BY_MESSAGE_TYPE:
             lines += valid_row([("id", "contain"), ("value", allowed),
-                                ("itemId", child(spec, "DocTypeIndic").item_id), ("column", "2"),
+                                ("itemId", child(doc, "DocTypeIndic").item_id), ("column", "2"),
                                 ("messageId", "HE60057E")],
                                [[("id", "contain"), ("value", indic),
                                  ("itemId", message_type), ("column", "2")]])
-    for spec in specs:
+    for doc in docs:
         lines += valid_row([("id", "match"), ("value", "messageId"),
                             ("itemId", message_ref), ("column", "2"),
-                            ("itemId2", child(spec, "DocRefId").item_id), ("column2", "2"),
+                            ("itemId2", child(doc, "DocRefId").item_id), ("column2", "2"),
                             ("messageId", "HE60058E")])
-    for spec in specs:
+    for doc in docs:
         lines += valid_row([("id", "match"), ("value", "year"),
                             ("itemId", message_ref), ("column", "2"),
-                            ("itemId2", child(spec, "CorrDocRefId").item_id), ("column2", "2"),
+                            ("itemId2", child(doc, "CorrDocRefId").item_id), ("column2", "2"),
                             ("messageId", "HE60064E")])
     lines += valid_row([("id", "match"), ("value", "exact"),
                         ("itemId", find(root, P.REPORTING_PERIOD).item_id), ("column", "2"),
@@ -524,7 +524,7 @@ def correlation_rows(root):
                         ("messageId", "HE60056E")])
     for name, message in (("DocRefId", "HE60062E"), ("CorrDocRefId", "HE60063E")):
         lines += valid_row([("id", "duplicate"),
-                            ("itemId", " ".join(child(s, name).item_id for s in specs)),
+                            ("itemId", " ".join(child(s, name).item_id for s in docs)),
                             ("column", "2"), ("messageId", message)])
     return lines
 

@@ -16,7 +16,7 @@ using csvtest::Repeat;
 const std::string kMessageRefId = "JP2023JP1234567890123ABC";
 
 // A CbC report CSV that passes every check under every definition; rows are
-// numbered 1 (message spec), 2 (reporting entity), 3 and 4 (summaries JP, US),
+// numbered 1 (message header), 2 (reporting entity), 3 and 4 (summaries JP, US),
 // 5 and 6 (constituent entities JP, US), 7 (additional info).
 struct CbCFile {
     std::vector<std::vector<std::string>> rows;

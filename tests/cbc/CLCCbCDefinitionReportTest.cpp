@@ -11,10 +11,10 @@ using namespace enginetest;
 
 using Record = std::vector<std::string>;
 
-// A first-schema report: message spec, reporting entity, two summaries (JP,
+// A first-schema report: message header, reporting entity, two summaries (JP,
 // US) with one constituent entity each, and one additional info record.
 struct SReportV1 {
-    Record spec{"1", "1.0.1", "JP/US", "", "JP2019-9234567890123-001", "CBC401", "2019-03-31", "JPY"};
+    Record header{"1", "1.0.1", "JP/US", "", "JP2019-9234567890123-001", "CBC401", "2019-03-31", "JPY"};
     Record entity{"2", "OECD1", "JP2019-9234567890123-001-0001", "", kHojinNo, "IN1", "Name A&B", "Tokyo <1>",
                   "CBC701"};
     std::vector<Record> summaries{
@@ -33,7 +33,7 @@ struct SReportV1 {
 
     std::string Csv() const
     {
-        std::string strCsv = Line(spec) + Line(entity);
+        std::string strCsv = Line(header) + Line(entity);
         for (const Record& r : summaries)
             strCsv += Line(r);
         for (const Record& r : entities)
@@ -46,7 +46,7 @@ struct SReportV1 {
 
 // The same report in the second schema.
 struct SReportV2 {
-    Record spec{"1", "2.0", "JP/US", "", "JP20199234567890123001", "CBC401", "2019-03-31", "JPY"};
+    Record header{"1", "2.0", "JP/US", "", "JP20199234567890123001", "CBC401", "2019-03-31", "JPY"};
     Record entity{"2",       "OECD1",   "JP201992345678901230010001", "", kHojinNo, "IN1", "Name A&B", "Tokyo <1>",
                   "Group G", "CBC701", "2018-04-01",               "2019-03-31"};
     std::vector<Record> summaries{
@@ -64,7 +64,7 @@ struct SReportV2 {
 
     std::string Csv() const
     {
-        std::string strCsv = Line(spec) + Line(entity);
+        std::string strCsv = Line(header) + Line(entity);
         for (const Record& r : summaries)
             strCsv += Line(r);
         for (const Record& r : entities)
@@ -151,21 +151,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SFieldCase{"Exist", [](SReportV1& r) { r.entity[6] = ""; }, "0002-00007-HE60001E",
                    [](SReportV2& r) { r.entity[6] = ""; }, "0002-00007-HE60001E"},
-        SFieldCase{"Length", [](SReportV1& r) { r.spec[4] = "JP2019-9234567890123-01"; }, "0001-00005-HE60007E",
-                   [](SReportV2& r) { r.spec[4] = "JP2019923456789012301"; }, "0001-00005-HE60007E"},
+        SFieldCase{"Length", [](SReportV1& r) { r.header[4] = "JP2019-9234567890123-01"; }, "0001-00005-HE60007E",
+                   [](SReportV2& r) { r.header[4] = "JP2019923456789012301"; }, "0001-00005-HE60007E"},
         SFieldCase{"Charset", [](SReportV1& r) { r.entity[6] = kSjisTesuto; }, "0002-00007-HE60011E",
                    [](SReportV2& r) { r.entity[6] = kSjisTesuto; }, "0002-00007-HE60011E"},
-        SFieldCase{"Contain", [](SReportV1& r) { r.spec[5] = "CBC403"; }, "0001-00006-HE60009E",
-                   [](SReportV2& r) { r.spec[5] = "CBC403"; }, "0001-00006-HE60009E"},
-        SFieldCase{"VersionWithItsOwnMessage", [](SReportV1& r) { r.spec[1] = "1.0.2"; }, "0001-00002-HE60009E",
-                   [](SReportV2& r) { r.spec[1] = "2.1"; }, "0001-00002-HE60038E"},
+        SFieldCase{"Contain", [](SReportV1& r) { r.header[5] = "CBC403"; }, "0001-00006-HE60009E",
+                   [](SReportV2& r) { r.header[5] = "CBC403"; }, "0001-00006-HE60009E"},
+        SFieldCase{"VersionWithItsOwnMessage", [](SReportV1& r) { r.header[1] = "1.0.2"; }, "0001-00002-HE60009E",
+                   [](SReportV2& r) { r.header[1] = "2.1"; }, "0001-00002-HE60038E"},
         SFieldCase{"CodeCheck", [](SReportV1& r) { r.entities[0][7] = "ZZ"; }, "0005-00008-HE60009E",
                    [](SReportV2& r) { r.entities[0][8] = "ZZ"; }, "0005-00009-HE60009E"},
-        SFieldCase{"Format", [](SReportV1& r) { r.spec[6] = "2019/03/31"; }, "0001-00007-HE60009E",
-                   [](SReportV2& r) { r.spec[6] = "2019/03/31"; }, "0001-00007-HE60009E"},
+        SFieldCase{"Format", [](SReportV1& r) { r.header[6] = "2019/03/31"; }, "0001-00007-HE60009E",
+                   [](SReportV2& r) { r.header[6] = "2019/03/31"; }, "0001-00007-HE60009E"},
         SFieldCase{"TwoColumns", [](SReportV1& r) { r.entities[1][5] = "US"; }, "0006-06:07-HE60009E",
                    [](SReportV2& r) { r.entities[1][6] = "Main Street"; }, "0006-06:07-HE60009E"},
-        SFieldCase{"UnusedColumn", [](SReportV1& r) { r.spec.push_back("x"); }, "0001-00009-HE60002E",
+        SFieldCase{"UnusedColumn", [](SReportV1& r) { r.header.push_back("x"); }, "0001-00009-HE60002E",
                    [](SReportV2& r) { r.infos[0].push_back("x"); }, "0007-00008-HE60002E"},
         SFieldCase{"CsvContainCondition", [](SReportV1& r) { r.entities[1][9] = ""; }, "0006-00010-HE60001E",
                    [](SReportV2& r) { r.entities[1][10] = ""; }, "0006-00011-HE60001E"},
@@ -173,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](SReportV2& r) { r.entities[0][9] = "CBC501/CBC599"; }, "0005-00010-HE60009E"},
         SFieldCase{"CheckDigits", [](SReportV1& r) { r.entity[4] = "1234567890123"; }, "0002-00005-HE60009E",
                    [](SReportV2& r) { r.entity[4] = "1234567890123"; }, "0002-00005-HE60009E"},
-        SFieldCase{"Duplicate", [](SReportV1& r) { r.spec[2] = "JP/US/JP"; }, "0001-00003-HE60009E",
-                   [](SReportV2& r) { r.spec[2] = "JP/US/JP"; }, "0001-00003-HE60009E"},
+        SFieldCase{"Duplicate", [](SReportV1& r) { r.header[2] = "JP/US/JP"; }, "0001-00003-HE60009E",
+                   [](SReportV2& r) { r.header[2] = "JP/US/JP"; }, "0001-00003-HE60009E"},
         SFieldCase{"Integer", [](SReportV1& r) { r.summaries[1][6] = "1.5"; }, "0004-00007-HE60011E",
                    [](SReportV2& r) { r.summaries[1][6] = "1+5"; }, "0004-00007-HE60009E"},
         SFieldCase{"ConditionalOnDocType",
@@ -221,7 +221,7 @@ TEST_F(EngineCbCReport, CrossChecksRunOnlyAfterEveryRecordPassed)
 TEST_F(EngineCbCReport, EveryCrossCheckRunsAfterAFailedOne)
 {
     SReportV1 report;
-    report.spec[7] = "";                                          // check 5
+    report.header[7] = "";                                          // check 5
     report.infos[0][2] = "JP2019-9234567890123-001-0003";           // check 11, with the US summary
     EXPECT_EQ(Check(report.Csv(), 205).strErrors, "0001-00008-HE60001E,0004-00003-HE60033E,0007-00003-HE60033E");
 }
@@ -241,10 +241,10 @@ TEST_F(EngineCbCReport, SecondSchemaChecksStaySilentUnderTheFirst)
     // A correction message whose reporting entity is new data: only the second
     // schema relates the document types to the message type.
     SReportV1 first;
-    first.spec[5] = "CBC402";
+    first.header[5] = "CBC402";
     EXPECT_EQ(Check(first.Csv(), 205).strErrors, "");
     SReportV2 second;
-    second.spec[5] = "CBC402";
+    second.header[5] = "CBC402";
     EXPECT_EQ(Check(second.Csv(), 209).strErrors,
               "0002-00002-HE60037E,0003-00002-HE60037E,0004-00002-HE60037E,0007-00002-HE60037E");
 }
@@ -324,8 +324,8 @@ constexpr const char* kRootV2 =
 TEST_F(EngineCbCReport, MessageSpecAloneGivesAnEmptyBody)
 {
     SReportV1 report;
-    report.spec[3] = "Note";
-    const SRun run = Convert(Line(report.spec), 206);
+    report.header[3] = "Note";
+    const SRun run = Convert(Line(report.header), 206);
     ASSERT_TRUE(run.bPassed) << run.strErrors;
     EXPECT_EQ(run.strXml,
               std::string(kRootV1) +
@@ -348,7 +348,7 @@ TEST_F(EngineCbCReport, EachSchemaWritesItsNamespacesAndTheCsvVersion)
     EXPECT_EQ(second.strXml.rfind(kRootV2, 0), 0u);
     // The version comes from the CSV, not from the definition.
     SReportV2 report;
-    report.spec[1] = "2.0.9";
+    report.header[1] = "2.0.9";
     EXPECT_NE(Convert(report.Csv(), 208).strXml.find("version=\"2.0.9\""), std::string::npos);
 }
 
@@ -385,13 +385,13 @@ TEST_F(EngineCbCReport, SecondSchemaPlacesItsNewElements)
 TEST_F(EngineCbCReport, SplitValuesDropEmptyParts)
 {
     SReportV1 report;
-    report.spec[2] = "JP//US/";
+    report.header[2] = "JP//US/";
     const SRun run = Convert(report.Csv(), 206);
     ASSERT_TRUE(run.bPassed) << run.strErrors;
     EXPECT_NE(run.strXml.find("<cbc:TransmittingCountry>JP</cbc:TransmittingCountry><cbc:ReceivingCountry>JP"
                               "</cbc:ReceivingCountry><cbc:ReceivingCountry>US</cbc:ReceivingCountry><cbc:MessageType>"),
               std::string::npos);
-    report.spec[2] = "/";
+    report.header[2] = "/";
     const SRun none = Convert(report.Csv(), 206);
     ASSERT_TRUE(none.bPassed) << none.strErrors;
     EXPECT_EQ(Count(none.strXml, "ReceivingCountry"), 0u);
@@ -420,7 +420,7 @@ TEST_F(EngineCbCReport, ConversionWritesTheOutputFile)
 TEST_F(EngineCbCReport, VersionIsEscapedLikeEveryValue)
 {
     SReportV1 report;
-    report.spec[1] = "\"1.0.1\"\" injected=\"\"x\"";   // the CSV value: 1.0.1" injected="x
+    report.header[1] = "\"1.0.1\"\" injected=\"\"x\"";   // the CSV value: 1.0.1" injected="x
     const SRun run = Convert(report.Csv(), 206);
     ASSERT_TRUE(run.bPassed) << run.strErrors;
     EXPECT_EQ(run.strXml.rfind("<cbc:CBC_OECD version=\"1.0.1&quot; injected=&quot;x\" xmlns:stf=", 0), 0u);

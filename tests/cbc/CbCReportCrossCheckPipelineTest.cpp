@@ -13,7 +13,7 @@
 
 // The sixteen cross-record checks seen through the check road of the data
 // manager (field rules first, then the checks in order, every row collected),
-// starting from the golden report, whose lines are: 1 message spec, 2 reporting
+// starting from the golden report, whose lines are: 1 message header, 2 reporting
 // entity, 3 to 5 summaries JP, US, X5, 6 to 9 constituent entities JP, US, JP,
 // X5, 10 and 11 additional info.
 namespace {
@@ -30,7 +30,7 @@ bool IsFirst(const SCbCReport& r)
 // A DocRefId of another message of the same year (passes the field rules).
 std::string ForeignDocRef(const SCbCReport& r, const char* szNo)
 {
-    std::string strRef = r.spec.strMessageRefId;
+    std::string strRef = r.header.strMessageRefId;
     strRef[strRef.size() - 1] = strRef.back() == '9' ? '8' : '9';
     return strRef + (IsFirst(r) ? "-" : "") + szNo;
 }
@@ -45,7 +45,7 @@ std::string CorrRef(const SCbCReport& r, const std::string& strYear, const char*
 // The report as a correction (CBC402): every document corrects another one.
 void AsCorrection(SCbCReport& r)
 {
-    r.spec.strMessageTypeIndic = "CBC402";
+    r.header.strMessageTypeIndic = "CBC402";
     r.entity->strDocTypeIndic = "OECD2";
     r.entity->strCorrDocRefId = CorrRef(r, "2023", "0101");
     const char* szNos[] = {"0102", "0103", "0104"};
@@ -94,12 +94,12 @@ const SCrossCase kCrossCases[] = {
      "0004-00003-HE60009E", "0004-00003-HE60009E"},
     {"C04AdditionalInfoDocRefId", [](SCbCReport& r) { r.vecInfos[0].strDocRefId = ForeignDocRef(r, "0005"); },
      "0010-00003-HE60009E", "0010-00003-HE60009E"},
-    {"C05MessageSpecCurrency", [](SCbCReport& r) { r.spec.strCurrency = ""; }, "0001-00008-HE60001E",
+    {"C05MessageSpecCurrency", [](SCbCReport& r) { r.header.strCurrency = ""; }, "0001-00008-HE60001E",
      "0001-00008-HE60001E"},
     {"C05NoSummaryNoCurrency",
      [](SCbCReport& r) {
-         r.spec.strCurrency = "";
-         r.spec.strReceivingCountry = "X5";
+         r.header.strCurrency = "";
+         r.header.strReceivingCountry = "X5";
          r.vecSummaries.clear();
          r.vecConstEntities.clear();
      },
@@ -113,30 +113,30 @@ const SCrossCase kCrossCases[] = {
          r.vecConstEntities.push_back(ce);
      },
      "0010-00002-HE60030E", "0010-00002-HE60030E"},
-    {"C08ReceivingCountryWithoutSummary", [](SCbCReport& r) { r.spec.strReceivingCountry = "JP/GB/US"; },
+    {"C08ReceivingCountryWithoutSummary", [](SCbCReport& r) { r.header.strReceivingCountry = "JP/GB/US"; },
      "0001-00003-HE60031E", "0001-00003-HE60031E"},
     {"C08OnlyForCBC401",
      [](SCbCReport& r) {
          AsCorrection(r);
-         r.spec.strReceivingCountry = "JP/GB/US";
+         r.header.strReceivingCountry = "JP/GB/US";
      },
      "", ""},
     {"C08X5AndXX",
      [](SCbCReport& r) {
-         r.spec.strReceivingCountry = "X5/XX";
+         r.header.strReceivingCountry = "X5/XX";
          r.vecSummaries.clear();
          r.vecConstEntities.clear();
      },
      "0001-00003-HE60009E", ""},   // XX is no country of the first list
     {"C09SummaryCountryTwice",
      [](SCbCReport& r) {
-         r.spec.strReceivingCountry = "JP";
+         r.header.strReceivingCountry = "JP";
          r.vecSummaries[1].strResCountryCode = "JP";
          r.vecConstEntities[1].strResCountryCode = "JP";
          r.vecConstEntities[1].strTin = "NOTIN";   // a JP entity's TIN rules
      },
      "0003-00005-HE60032E,0004-00005-HE60032E", "0003-00005-HE60032E,0004-00005-HE60032E"},
-    {"C10SummaryCountryNotReceiving", [](SCbCReport& r) { r.spec.strReceivingCountry = "JP"; },
+    {"C10SummaryCountryNotReceiving", [](SCbCReport& r) { r.header.strReceivingCountry = "JP"; },
      "0004-00005-HE60031E", "0004-00005-HE60031E"},
     {"C11DocRefIdTwice", [](SCbCReport& r) { r.vecInfos[1].strDocRefId = r.vecSummaries[0].strDocRefId; },
      "0003-00003-HE60033E,0011-00003-HE60033E", "0003-00003-HE60033E,0011-00003-HE60033E"},
@@ -188,7 +188,7 @@ const SCrossCase kCrossCases[] = {
     {"C16ReportYear",
      [](SCbCReport& r) {
          AsCorrection(r);
-         r.spec.strReportingPeriod = "2022-12-31";
+         r.header.strReportingPeriod = "2022-12-31";
          r.entity->strCorrDocRefId = CorrRef(r, "2022", "0101");
          r.entity->strEndDate = "2024-03-31";
          r.vecSummaries[0].strCorrDocRefId = CorrRef(r, "2021", "0102");
@@ -199,8 +199,8 @@ const SCrossCase kCrossCases[] = {
     {"ChainGoesOnAfterFailures",
      [](SCbCReport& r) {
          r.vecSummaries[1].strDocRefId = ForeignDocRef(r, "0003");   // 3
-         r.spec.strCurrency = "";                                    // 5
-         r.spec.strReceivingCountry = "JP";                          // 10
+         r.header.strCurrency = "";                                    // 5
+         r.header.strReceivingCountry = "JP";                          // 10
          r.vecInfos[1].strDocRefId = r.entity->strDocRefId;          // 11
      },
      "0001-00008-HE60001E,0002-00003-HE60033E,0004-00003-HE60009E,0004-00005-HE60031E,0011-00003-HE60033E",
@@ -284,14 +284,14 @@ TEST_P(CbCConversionGuards, RefusesASummaryCountryGivenTwice)
 TEST_P(CbCConversionGuards, EscapesTheVersionAttribute)
 {
     SCbCReport report = cbctest::GoldenReport(GetParam());
-    report.spec.strVersion = "1\" xmlns:evil=\"urn:x\" a=\"<&>" + std::string(1200, 'v');
+    report.header.strVersion = "1\" xmlns:evil=\"urn:x\" a=\"<&>" + std::string(1200, 'v');
     cbctest::SRoadResult result = Convert(report);
     ASSERT_TRUE(result.bOk) << result.strErrors;
     ASSERT_TRUE(cbctest::NormaliseTimestamp(result.strXml));
     EXPECT_EQ(result.strXml, cbctest::ExpectedXml(report));
 }
 
-// A message spec alone is a valid first-schema message; the second schema needs
+// A message header alone is a valid first-schema message; the second schema needs
 // the reporting entity, so the second layout's count check refuses the file.
 TEST_P(CbCConversionGuards, WritesOnlyTheBodyForAMessageSpecAlone)
 {

@@ -98,13 +98,13 @@ std::string Wrap(const char* szName, const std::string& strChildren)
     return std::string("<cbc:") + szName + ">" + strChildren + "</cbc:" + szName + ">";
 }
 
-std::string MessageSpecXml(const SMessageSpec& spec, const std::string& strTimestamp)
+std::string MessageSpecXml(const SMessageSpec& header, const std::string& strTimestamp)
 {
     return "<cbc:MessageSpec><cbc:TransmittingCountry>JP</cbc:TransmittingCountry>" +
-           SplitElements("ReceivingCountry", spec.strReceivingCountry) +
+           SplitElements("ReceivingCountry", header.strReceivingCountry) +
            "<cbc:MessageType>CBC</cbc:MessageType><cbc:Language>EN</cbc:Language>" +
-           Element("Warning", spec.strWarning) + Element("MessageRefId", spec.strMessageRefId) +
-           Element("MessageTypeIndic", spec.strMessageTypeIndic) + Element("ReportingPeriod", spec.strReportingPeriod) +
+           Element("Warning", header.strWarning) + Element("MessageRefId", header.strMessageRefId) +
+           Element("MessageTypeIndic", header.strMessageTypeIndic) + Element("ReportingPeriod", header.strReportingPeriod) +
            "<cbc:Timestamp>" + strTimestamp + "</cbc:Timestamp></cbc:MessageSpec>";
 }
 
@@ -199,7 +199,7 @@ std::vector<std::vector<std::string>> Records(const SCbCReport& report)
 {
     const bool bSecond = report.eLayout == ELayout::Second;
     std::vector<std::vector<std::string>> vecRecords;
-    const SMessageSpec& s = report.spec;
+    const SMessageSpec& s = report.header;
     vecRecords.push_back({"1", s.strVersion, s.strReceivingCountry, s.strWarning, s.strMessageRefId,
                           s.strMessageTypeIndic, s.strReportingPeriod, s.strCurrency});
     if (report.entity) {
@@ -301,7 +301,7 @@ const std::vector<std::string>& JapaneseWords()
 std::string ExpectedXml(const SCbCReport& report, const std::string& strTimestamp)
 {
     std::string strRoot = report.eLayout == ELayout::First ? kRoot1 : kRoot2;
-    strRoot.replace(strRoot.find("%V"), 2, Escape(report.spec.strVersion));
+    strRoot.replace(strRoot.find("%V"), 2, Escape(report.header.strVersion));
 
     std::string strBody;
     if (!report.entity && report.vecSummaries.empty() && report.vecConstEntities.empty() && report.vecInfos.empty()) {
@@ -311,7 +311,7 @@ std::string ExpectedXml(const SCbCReport& report, const std::string& strTimestam
         if (report.entity)
             strBody += ReportingEntityXml(report.eLayout, *report.entity);
         for (const SSummary& summary : report.vecSummaries) {
-            strBody += "<cbc:CbcReports>" + SummaryXml(summary, report.spec.strCurrency);
+            strBody += "<cbc:CbcReports>" + SummaryXml(summary, report.header.strCurrency);
             for (const SConstEntity& ce : report.vecConstEntities) {
                 if (ce.strResCountryCode == summary.strResCountryCode)
                     strBody += ConstEntityXml(report.eLayout, ce);
@@ -322,7 +322,7 @@ std::string ExpectedXml(const SCbCReport& report, const std::string& strTimestam
             strBody += InfoXml(info);
         strBody += "</cbc:CbcBody>";
     }
-    return strRoot + MessageSpecXml(report.spec, strTimestamp) + strBody + "</cbc:CBC_OECD>";
+    return strRoot + MessageSpecXml(report.header, strTimestamp) + strBody + "</cbc:CBC_OECD>";
 }
 
 bool NormaliseTimestamp(std::string& strXml)
@@ -375,7 +375,7 @@ SCbCReport GoldenReport(ELayout eLayout)
 
     SCbCReport r;
     r.eLayout = eLayout;
-    r.spec = {bFirst ? "1.0.1" : "2.0", "JP/US", "Draft & \"final\" <see notes>", strRef, "CBC401", "2023-12-31", "JPY"};
+    r.header = {bFirst ? "1.0.1" : "2.0", "JP/US", "Draft & \"final\" <see notes>", strRef, "CBC401", "2023-12-31", "JPY"};
 
     SReportingEntity re;
     re.strDocTypeIndic = "OECD1";

@@ -76,7 +76,7 @@ struct SAdditionalInfo {
 
 struct SCbCReport {
     ELayout eLayout = ELayout::First;
-    SMessageSpec spec;
+    SMessageSpec header;
     std::optional<SReportingEntity> entity;
     std::vector<SSummary> vecSummaries;
     std::vector<SConstEntity> vecConstEntities;
@@ -91,7 +91,7 @@ struct SCbCReport {
 };
 
 // The records of the model, kind first, one vector of UTF-8 columns each, with
-// the column counts of the layout (message spec 8, reporting entity 9 or 12,
+// the column counts of the layout (message header 8, reporting entity 9 or 12,
 // summary 15, constituent entity 10 or 11, additional info 7).
 std::vector<std::vector<std::string>> Records(const SCbCReport& report);
 

@@ -68,16 +68,16 @@ public:
         }
         std::shuffle(vecReceiving.begin(), vecReceiving.end(), m_rng);
 
-        r.spec.strVersion = bFirst ? "1.0.1" : "2.0";
-        r.spec.strReceivingCountry = Join(vecReceiving);
-        r.spec.strWarning = Chance(40) ? Text(Int(1, 80)) : "";
-        r.spec.strMessageRefId = m_strRef;
-        r.spec.strMessageTypeIndic = bCorrection ? "CBC402" : "CBC401";
-        r.spec.strReportingPeriod = Chance(60) ? m_strYear + "-12-31" : Date(m_strYear);
+        r.header.strVersion = bFirst ? "1.0.1" : "2.0";
+        r.header.strReceivingCountry = Join(vecReceiving);
+        r.header.strWarning = Chance(40) ? Text(Int(1, 80)) : "";
+        r.header.strMessageRefId = m_strRef;
+        r.header.strMessageTypeIndic = bCorrection ? "CBC402" : "CBC401";
+        r.header.strReportingPeriod = Chance(60) ? m_strYear + "-12-31" : Date(m_strYear);
         std::vector<std::string> vecCurrencies = {"JPY", "USD", "EUR", "GBP", "CHF"};
         if (!bFirst)
             vecCurrencies.push_back("VES");
-        r.spec.strCurrency = nSummaries == 0 && Chance(50) ? "" : Pick(vecCurrencies);
+        r.header.strCurrency = nSummaries == 0 && Chance(50) ? "" : Pick(vecCurrencies);
 
         if (!bFirst || Chance(85)) {
             cbctest::SReportingEntity re;
@@ -136,7 +136,7 @@ public:
             if (!strValue.empty())
                 vecFields.push_back({&strValue, {lLine, lColumn}});
         };
-        Add(r.spec.strWarning, r.SpecLine(), 4);
+        Add(r.header.strWarning, r.SpecLine(), 4);
         if (r.entity) {
             Add(r.entity->strIn, r.EntityLine(), 6);
             Add(r.entity->strName, r.EntityLine(), 7);

@@ -104,7 +104,8 @@ std::string MessageSpecXml(const SMessageSpec& header, const std::string& strTim
            SplitElements("ReceivingCountry", header.strReceivingCountry) +
            "<cbc:MessageType>CBC</cbc:MessageType><cbc:Language>EN</cbc:Language>" +
            Element("Warning", header.strWarning) + Element("MessageRefId", header.strMessageRefId) +
-           Element("MessageTypeIndic", header.strMessageTypeIndic) + Element("ReportingPeriod", header.strReportingPeriod) +
+           Element("MessageTypeIndic", header.strMessageTypeIndic) +
+           Element("ReportingPeriod", header.strReportingPeriod) +
            "<cbc:Timestamp>" + strTimestamp + "</cbc:Timestamp></cbc:MessageSpec>";
 }
 
@@ -375,7 +376,8 @@ SCbCReport GoldenReport(ELayout eLayout)
 
     SCbCReport r;
     r.eLayout = eLayout;
-    r.header = {bFirst ? "1.0.1" : "2.0", "JP/US", "Draft & \"final\" <see notes>", strRef, "CBC401", "2023-12-31", "JPY"};
+    r.header = {bFirst ? "1.0.1" : "2.0", "JP/US", "Draft & \"final\" <see notes>", strRef, "CBC401", "2023-12-31",
+                "JPY"};
 
     SReportingEntity re;
     re.strDocTypeIndic = "OECD1";

@@ -6,7 +6,7 @@ the floor, in one run.
     python3 bench/gir_whole_process.py [--build build/release] [--runs 3]
                                        [--host PATH] [--compare PATH] [--only NAME,...]
 
-Folders, written from the build's examples/gir into a temporary folder:
+Folders, written from examples/gir into a temporary folder:
   many_files     the example with 6,000 summary files
   output_limit   the constituent-entity block (CEComputation) of the example
                  repeated until the XML stands just under 19,922,944 bytes
@@ -37,6 +37,7 @@ import tempfile
 import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+EXAMPLE = os.path.join(REPO, "examples", "gir")
 BODY = "02_GLOBEBody"
 JURISDICTION = "04_JurisdictionSection_1.csv"
 XML_LIMIT = 19922944
@@ -50,15 +51,13 @@ def fail(text):
     sys.exit(2)
 
 
-def example_files(build):
-    """The example folder as the build puts it together (cmake/TesvantExamples.cmake)."""
-    example = os.path.join(build, "examples", "gir")
+def example_files():
     files = {}
-    for folder, _, names in os.walk(example):
+    for folder, _, names in os.walk(EXAMPLE):
         for name in names:
             path = os.path.join(folder, name)
             with open(path, "rb") as f:
-                files[os.path.relpath(path, example)] = f.read()
+                files[os.path.relpath(path, EXAMPLE)] = f.read()
     return files
 
 
@@ -110,8 +109,8 @@ def more_receiving(header, n):
     return first + b"\n" + b"ReceivingCountry,JP,,,,6\r\n" * n + rest
 
 
-def make_folders(root, build, host, only):
-    files = example_files(build)
+def make_folders(root, host, only):
+    files = example_files()
     folders = {}
 
     def add(name, content):
@@ -205,13 +204,12 @@ def main():
     only = set(args.only.split(",")) if args.only else None
 
     if args.write:
-        print(json.dumps(make_folders(args.write, args.build, host, only)))
+        print(json.dumps(make_folders(args.write, host, only)))
         return 0
     root = tempfile.mkdtemp(prefix="tesvant_gir_whole_")
     try:
         # Written by a process of its own, so that this one stays small.
-        written = subprocess.run([sys.executable, os.path.abspath(__file__), "--write", root, "--build", args.build,
-                                  "--host", host]
+        written = subprocess.run([sys.executable, os.path.abspath(__file__), "--write", root, "--host", host]
                                  + (["--only", args.only] if args.only else []),
                                  stdout=subprocess.PIPE, check=True)
         folders = json.loads(written.stdout)

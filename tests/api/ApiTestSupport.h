@@ -15,7 +15,7 @@ namespace apitest {
 
 inline std::string ExamplePath(const std::string& strName)
 {
-    return std::string(TESVANT_EXAMPLES_DIR) + "/" + strName;
+    return std::string(TESVANT_SOURCE_DIR) + "/examples/" + strName;
 }
 
 // Every text property of a CbC result, in property order, for whole comparisons.

@@ -265,8 +265,10 @@ TEST_F(GIROperations, OutputPathsAndFaults)
     }
 }
 
+// The repository's own folder, as a user meets it: nothing assembled around it.
 TEST_F(GIROperations, ShippedExamplePassesAndValidates)
 {
+    EXPECT_EQ(m_api.GIRFolderCheck(apitest::ExamplePath("gir").c_str())->get_Result(), "S_OK");
     bool bSkipped = false;
     const std::string strError = CheckConvertAndValidate(apitest::ExamplePath("gir"), bSkipped);
     if (bSkipped)

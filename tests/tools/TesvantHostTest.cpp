@@ -66,7 +66,7 @@ TEST_F(TesvantHost, FailureExitsWithOneAndTheErrorText)
 // The GIR operations print the GIR result, as the JSON library itself would.
 TEST_F(TesvantHost, GIRResultsAreOneObjectWithTwoPairedLists)
 {
-    const std::string strFolder = std::string(TESVANT_EXAMPLES_DIR) + "/gir";
+    const std::string strFolder = std::string(TESVANT_SOURCE_DIR) + "/examples/gir";   // as the repository has it
     struct SCase {
         std::vector<std::string> vecArgs;
         int nExit;
@@ -191,7 +191,7 @@ TEST_F(TesvantHost, UsageListsEveryOperationWithItsArguments)
 TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
 {
     const std::string strOut = m_folder / "cbc_report_v2.xml";
-    const SRun run = Run({"CsvConvCbCReportData2", std::string(TESVANT_EXAMPLES_DIR) + "/cbc_report_v2.csv",
+    const SRun run = Run({"CsvConvCbCReportData2", std::string(TESVANT_SOURCE_DIR) + "/examples/cbc_report_v2.csv",
                           strOut});
     ASSERT_EQ(run.nExit, 0) << run.strOut << run.strErr;
     const nlohmann::json json = nlohmann::json::parse(run.strOut);
@@ -204,7 +204,7 @@ TEST_F(TesvantHost, ConvertsTheSecondSchemaExample)
 
 TEST_F(TesvantHost, BareOutputNameIsAFileInTheWorkingFolder)
 {
-    const SRun run = Run({"CsvConvCbCReportData", std::string(TESVANT_EXAMPLES_DIR) + "/cbc_report_v1.csv",
+    const SRun run = Run({"CsvConvCbCReportData", std::string(TESVANT_SOURCE_DIR) + "/examples/cbc_report_v1.csv",
                           "out.xml"});
     ASSERT_EQ(run.nExit, 0) << run.strOut << run.strErr;
     const nlohmann::json json = nlohmann::json::parse(run.strOut);

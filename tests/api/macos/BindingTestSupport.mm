@@ -49,7 +49,7 @@ void TestWrite(const char *szName, const char *szBytes)
 
 void TestExample(const char *szExample, const char *szFrom, const char *szTo, const char *szName)
 {
-    std::string strBytes = ReadBytes(std::string(TESVANT_EXAMPLES_DIR) + "/" + szExample);
+    std::string strBytes = ReadBytes(std::string(TESVANT_SOURCE_DIR) + "/examples/" + szExample);
     const size_t nAt = szFrom ? strBytes.find(szFrom) : 0;
     if (nAt == std::string::npos)
         throw std::runtime_error(std::string(szFrom) + " is not in " + szExample);

@@ -37,7 +37,7 @@ std::wstring comtest::DllPath()
 
 std::string comtest::ExamplePath(const std::string& strName)
 {
-    return CLCWinText::Utf8(WindowsPath(std::string(TESVANT_EXAMPLES_DIR) + "/" + strName).c_str());
+    return CLCWinText::Utf8(WindowsPath(std::string(TESVANT_SOURCE_DIR) + "/examples/" + strName).c_str());
 }
 
 std::string comtest::ClassesValue(const std::wstring& wstrKey, const wchar_t* wszValue)

@@ -47,7 +47,7 @@ bool ClassesKeyExists(const std::wstring& wstrKey);
 // "{XXXXXXXX-...}" in capitals, as the registration scripts write it.
 std::wstring GuidText(const GUID& guid);
 
-// A file or folder of the build's examples (cmake/TesvantExamples.cmake), with backslashes.
+// A file or folder of the source tree's examples, with backslashes.
 std::string ExamplePath(const std::string& strName);
 
 // The server's three classes with their own interfaces.

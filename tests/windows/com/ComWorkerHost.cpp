@@ -26,7 +26,7 @@ constexpr DWORD kWorkerTimeoutMs = 20000;
 struct SOperation {
     const char* szName;
     const wchar_t* wszMethod;
-    const wchar_t* wszExample;   // under the build's examples
+    const wchar_t* wszExample;   // under the source tree's examples
     const wchar_t* wszSecond;    // null: a temporary output file
 };
 
@@ -45,7 +45,7 @@ struct SWork {
 
 std::wstring ExamplePath(const wchar_t* wszName)
 {
-    std::wstring wstrPath = std::wstring(L"" TESVANT_EXAMPLES_DIR) + L"/" + wszName;
+    std::wstring wstrPath = std::wstring(L"" TESVANT_SOURCE_DIR) + L"/examples/" + wszName;
     for (wchar_t& ch : wstrPath) {
         if (ch == L'/')
             ch = L'\\';

@@ -199,8 +199,8 @@ const SCrossCase kCrossCases[] = {
     {"ChainGoesOnAfterFailures",
      [](SCbCReport& r) {
          r.vecSummaries[1].strDocRefId = ForeignDocRef(r, "0003");   // 3
-         r.header.strCurrency = "";                                    // 5
-         r.header.strReceivingCountry = "JP";                          // 10
+         r.header.strCurrency = "";                                  // 5
+         r.header.strReceivingCountry = "JP";                        // 10
          r.vecInfos[1].strDocRefId = r.entity->strDocRefId;          // 11
      },
      "0001-00008-HE60001E,0002-00003-HE60033E,0004-00003-HE60009E,0004-00005-HE60031E,0011-00003-HE60033E",

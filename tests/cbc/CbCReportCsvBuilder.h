@@ -83,7 +83,7 @@ struct SCbCReport {
     std::vector<SAdditionalInfo> vecInfos;
 
     // Record numbers as error rows name them (1-based, records in file order).
-    long SpecLine() const { return 1; }
+    long HeaderLine() const { return 1; }
     long EntityLine() const { return 2; }
     long SummaryLine(size_t i) const;
     long ConstEntityLine(size_t i) const;

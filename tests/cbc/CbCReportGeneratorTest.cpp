@@ -136,7 +136,7 @@ public:
             if (!strValue.empty())
                 vecFields.push_back({&strValue, {lLine, lColumn}});
         };
-        Add(r.header.strWarning, r.SpecLine(), 4);
+        Add(r.header.strWarning, r.HeaderLine(), 4);
         if (r.entity) {
             Add(r.entity->strIn, r.EntityLine(), 6);
             Add(r.entity->strName, r.EntityLine(), 7);
